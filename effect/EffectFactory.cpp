@@ -1,0 +1,6 @@
+#include <new>
+
+#include "PluginMain.h"
+#include "SweepFilterEffect.h"
+
+EffectBase* createEffect(HostCallback hostCallback) { return new (std::nothrow) SweepFilterEffect(hostCallback); }

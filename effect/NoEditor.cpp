@@ -1,0 +1,4 @@
+#include "EditorFactory.h"
+
+// Builds without a window system run the effect with no editor.
+EditorBase* createEditor(SweepFilterEffect*) { return nullptr; }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+class EffectBase;
+
+// The panel size as the host reads it: four 16-bit fields in this order.
+struct EditorRect {
+  std::int16_t top;
+  std::int16_t left;
+  std::int16_t bottom;
+  std::int16_t right;
+};
+static_assert(sizeof(EditorRect) == 8);
+
+// What the effect's dispatcher and parameter operations need from any editor.
+// Everything but requestRefresh runs on the host's user-interface thread.
+class EditorBase {
+ public:
+  explicit EditorBase(EffectBase* effect) : effect(effect) {}
+  virtual ~EditorBase() = default;
+  EditorBase(const EditorBase&) = delete;
+  EditorBase& operator=(const EditorBase&) = delete;
+
+  // Stores the address of the panel's rectangle into *place (when place is
+  // not null) and answers 1, or answers 0 when there is no panel to size.
+  virtual std::int32_t queryRect(EditorRect** place);
+  virtual std::int32_t openPanel(void* parent);
+  virtual void closePanel() {}
+  virtual void idleTick();
+  virtual void refreshControls() {}
+  // May be called from any thread: one relaxed store, acted on at the next idleTick.
+  virtual void requestRefresh() { refreshPending.store(1, std::memory_order_relaxed); }
+
+ protected:
+  EffectBase* effect;
+  void* parentWindow = nullptr;
+  std::atomic<std::int32_t> refreshPending{0};
+};

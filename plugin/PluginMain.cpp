@@ -1,0 +1,9 @@
+#include "PluginMain.h"
+
+#include "EffectBase.h"
+
+PluginDescriptor* pluginMain(HostCallback hostCallback) {
+  if (!hostCallback || hostCallback(nullptr, hostVersion, 0, 0, nullptr, 0.0f) == 0) return nullptr;
+  EffectBase* effect = createEffect(hostCallback);
+  return effect ? effect->descriptorOf() : nullptr;
+}

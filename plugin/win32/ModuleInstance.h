@@ -1,0 +1,6 @@
+#pragma once
+
+#include <windows.h>
+
+// The loaded library's own handle: bitmaps and the panel's window class come from it.
+extern HINSTANCE moduleInstance;
