@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Each command takes its arguments (after the command name) and returns the
+// process exit code. Errors are reported on stderr in one line.
+using Arguments = std::vector<std::string>;
+
+int runInfo(const Arguments& args);

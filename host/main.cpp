@@ -1,0 +1,30 @@
+#include <cstdio>
+#include <cstring>
+
+#include "Commands.h"
+
+namespace {
+struct Command {
+  const char* name;
+  int (*run)(const Arguments&);
+  const char* usage;
+};
+
+const Command commands[] = {
+    {"info", runInfo, "info PLUGIN.dll                 descriptor, parameters and programs"},
+};
+
+int usage() {
+  std::fprintf(stderr, "usage: plughost COMMAND ...\n");
+  for (const Command& c : commands) std::fprintf(stderr, "  plughost %s\n", c.usage);
+  return 2;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  for (const Command& c : commands)
+    if (std::strcmp(argv[1], c.name) == 0) return c.run(Arguments(argv + 2, argv + argc));
+  std::fprintf(stderr, "plughost: unknown command '%s'\n", argv[1]);
+  return usage();
+}

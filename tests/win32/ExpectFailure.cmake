@@ -1,0 +1,15 @@
+# Runs COMMAND (a ;-list) and passes when it exits non-zero with stderr
+# matching MESSAGE and leaves no file at NO_FILE (when given).
+execute_process(COMMAND ${COMMAND} RESULT_VARIABLE result ERROR_VARIABLE err OUTPUT_QUIET)
+if(result EQUAL 0)
+  message(FATAL_ERROR "expected a failing exit code, got 0; stderr: ${err}")
+endif()
+if(NOT result MATCHES "^[0-9]+$")
+  message(FATAL_ERROR "the command did not exit normally: ${result}")
+endif()
+if(NOT err MATCHES "${MESSAGE}")
+  message(FATAL_ERROR "stderr does not match '${MESSAGE}': ${err}")
+endif()
+if(NO_FILE AND EXISTS "${NO_FILE}")
+  message(FATAL_ERROR "a failed run left ${NO_FILE} behind")
+endif()

@@ -1,0 +1,18 @@
+# Shared by the project's scripts: paths, quiet wine, and the one way to build.
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+jobs="${JOBS:-$(nproc)}"
+
+build_preset() {
+  local preset="$1"
+  echo "== building $preset" >&2
+  cmake --preset "$preset" -S "$root" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+}
+
+# Windows programs that open windows need a display: a 24-bit virtual one, so
+# pixels read back exactly.
+with_display() {
+  xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+}
