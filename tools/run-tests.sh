@@ -12,7 +12,9 @@ ctest --preset native
 build_preset asan
 ctest --preset asan
 
-build_preset win32
-with_display ctest --preset win32
+for preset in win32 win64; do
+  build_preset "$preset"
+  with_display ctest --preset "$preset"
+done
 
 echo "all tests passed" >&2

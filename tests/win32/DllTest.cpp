@@ -77,24 +77,37 @@ T at(const PluginDescriptor* d, std::size_t offset) {
   return value;
 }
 
+// Where a host of this build's width finds each field: 32-bit offsets, or the
+// 64-bit layout with every pointer-sized word widened at natural alignment.
+struct Layout {
+  std::size_t dispatch, programCount, parameterCount, inputCount, outputCount, flags, reserved1, reserved2,
+      hostWordA, hostWordB, hostWordC, hostFloat, effectObject, userWord, effectId, effectVersion, processReplace,
+      tail, size;
+};
+constexpr Layout layout32{4, 20, 24, 28, 32, 36, 40, 44, 48, 52, 56, 60, 64, 68, 72, 76, 80, 84, 144};
+constexpr Layout layout64{8, 40, 44, 48, 52, 56, 64, 72, 80, 84, 88, 92, 96, 104, 112, 116, 120, 128, 192};
+constexpr const Layout& hostLayout = sizeof(void*) == 4 ? layout32 : layout64;
+
 TEST_F(LoadedPlugin, DescriptorBytesAsTheHostReadsThem) {
+  const Layout& l = hostLayout;
   EXPECT_EQ(at<std::int32_t>(d, 0), 0x5A707850);
-  EXPECT_EQ(at<void*>(d, 4), reinterpret_cast<void*>(d->dispatchEntry));
-  EXPECT_EQ(at<std::int32_t>(d, 20), 5);
-  EXPECT_EQ(at<std::int32_t>(d, 24), 12);
-  EXPECT_EQ(at<std::int32_t>(d, 28), 2);
-  EXPECT_EQ(at<std::int32_t>(d, 32), 2);
-  const std::int32_t flags = at<std::int32_t>(d, 36);
+  EXPECT_EQ(std::memcmp(d, "PxpZ", 4), 0);  // "ZpxP", most significant byte first
+  EXPECT_EQ(at<void*>(d, l.dispatch), reinterpret_cast<void*>(d->dispatchEntry));
+  EXPECT_EQ(at<std::int32_t>(d, l.programCount), 5);
+  EXPECT_EQ(at<std::int32_t>(d, l.parameterCount), 12);
+  EXPECT_EQ(at<std::int32_t>(d, l.inputCount), 2);
+  EXPECT_EQ(at<std::int32_t>(d, l.outputCount), 2);
+  const std::int32_t flags = at<std::int32_t>(d, l.flags);
   EXPECT_TRUE(flags == 24 || flags == 25) << flags;  // 25 once the editor is built in
-  for (std::size_t offset : {40u, 44u, 48u, 52u, 56u, 68u}) EXPECT_EQ(at<std::int32_t>(d, offset), 0) << offset;
-  EXPECT_EQ(at<float>(d, 60), 1.0f);
-  EXPECT_NE(at<void*>(d, 64), nullptr);
-  EXPECT_EQ(at<std::int32_t>(d, 72), 0x51784B76);
-  EXPECT_EQ(at<std::int32_t>(d, 76), 1);
-  EXPECT_NE(at<void*>(d, 80), nullptr);
-  for (std::size_t offset = 84; offset < 144; ++offset) EXPECT_EQ(at<std::uint8_t>(d, offset), 0) << offset;
-  // The bytes "ZpxP" appear reversed in memory.
-  EXPECT_EQ(std::memcmp(d, "PxpZ", 4), 0);
+  for (std::size_t offset : {l.reserved1, l.reserved2, l.userWord})
+    EXPECT_EQ(at<std::intptr_t>(d, offset), 0) << offset;
+  for (std::size_t offset : {l.hostWordA, l.hostWordB, l.hostWordC}) EXPECT_EQ(at<std::int32_t>(d, offset), 0) << offset;
+  EXPECT_EQ(at<float>(d, l.hostFloat), 1.0f);
+  EXPECT_NE(at<void*>(d, l.effectObject), nullptr);
+  EXPECT_EQ(at<std::int32_t>(d, l.effectId), 0x51784B76);
+  EXPECT_EQ(at<std::int32_t>(d, l.effectVersion), 1);
+  EXPECT_EQ(at<void*>(d, l.processReplace), reinterpret_cast<void*>(d->processReplaceEntry));
+  for (std::size_t offset = l.tail; offset < l.size; ++offset) EXPECT_EQ(at<std::uint8_t>(d, offset), 0) << offset;
 }
 
 TEST_F(LoadedPlugin, TwoInstancesAreIndependent) {
