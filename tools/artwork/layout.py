@@ -1,0 +1,101 @@
+"""Where everything sits: the eleven pictures and the controls' places on the panel.
+
+This table is the single source of truth for the pictures' ids, file names, sizes
+and frame layouts; the generator writes resources/panel.rc and
+resources/PanelResources.h from it.
+"""
+from dataclasses import dataclass
+
+PANEL_W, PANEL_H = 400, 285
+
+
+@dataclass(frozen=True)
+class Picture:
+    id: int
+    name: str          # C++ name in PanelResources.h
+    file: str          # file name in resources/
+    width: int
+    frame_height: int
+    frame_count: int
+    comment: str
+
+    @property
+    def height(self):
+        return self.frame_height * self.frame_count
+
+
+PICTURES = [
+    Picture(1000, "background", "background.bmp", 400, 285, 1,
+            "the panel; also the source of the slider tracks"),
+    Picture(1001, "cutoffKnob", "knob_cutoff.bmp", 75, 67, 30,
+            "knob strip at (68, 40): Cutoff"),
+    Picture(1002, "lfoFrequencyKnob", "knob_lfo_frequency.bmp", 75, 67, 30,
+            "knob strip at (165, 200), with the word under it: LFO freq."),
+    Picture(1003, "levelTrackingKnob", "knob_level_tracking.bmp", 75, 67, 30,
+            "knob strip at (263, 40): Leveltrack"),
+    Picture(1004, "resonanceKnob", "knob_resonance.bmp", 75, 67, 30,
+            "knob strip at (165, 40): Resonance"),
+    Picture(1005, "modeButton", "mode_button.bmp", 30, 30, 2,
+            "at (42, 218): lamp off (mono), lamp lit (stereo)"),
+    Picture(1006, "slideSwitch3", "slide_switch_3.bmp", 45, 16, 3,
+            "three-position slide switch: left, middle, right"),
+    Picture(1007, "lfoTriggerSelector", "selector_lfo_trigger.bmp", 70, 74, 3,
+            "rotary selector at (267, 200): left, up, right"),
+    Picture(1008, "lfoWaveSelector", "selector_lfo_wave.bmp", 70, 74, 3,
+            "rotary selector at (72, 200): left, up, right"),
+    Picture(1009, "sliderHandle", "slider_handle.bmp", 24, 38, 1,
+            "slider handle; pure white corners are transparent"),
+    Picture(1010, "slideSwitch2", "slide_switch_2.bmp", 45, 16, 2,
+            "two-position slide switch: left, right"),
+]
+
+PICTURE = {p.name: p for p in PICTURES}
+
+# Top-left corners of the controls whose frames carry the background around them.
+KNOB_PLACES = {
+    "cutoffKnob": (68, 40),
+    "resonanceKnob": (165, 40),
+    "levelTrackingKnob": (263, 40),
+    "lfoFrequencyKnob": (165, 200),
+}
+KNOB_W, KNOB_H = 75, 67
+# The toolkit turns the knob about the point half the width from the top-left
+# corner on both axes.
+KNOB_CENTRE = (37.5, 37.5)
+# 270 degrees clockwise from the lower left (frame 0) over the top to the lower right.
+KNOB_START_DEG = -135.0   # measured clockwise from 12 o'clock
+KNOB_SWEEP_DEG = 270.0
+
+SELECTOR_PLACES = {
+    "lfoWaveSelector": (72, 200),
+    "lfoTriggerSelector": (267, 200),
+}
+SELECTOR_W, SELECTOR_H = 70, 74
+SELECTOR_CENTRE = (35.0, 37.5)            # the selectors share the LFO knob's row
+SELECTOR_ANGLES_DEG = (-90.0, 0.0, 90.0)  # left, up, right (clockwise from 12 o'clock)
+
+MODE_BUTTON_PLACE = (42, 218)
+MODE_BUTTON_SIZE = 30
+
+SLIDE_SWITCH_PLACES = {
+    "cutRange": (79, 145),      # slideSwitch3
+    "trackDest": (273, 109),    # slideSwitch3
+    "softHard": (273, 140),     # slideSwitch2
+}
+SLIDE_W, SLIDE_H = 45, 16
+
+# Sliders: track repainted from the background, handle top travels 36 (value 1)
+# to 209 (value 0).
+SLIDER_TRACKS = {"input": (20, 20, 44, 257), "output": (363, 20, 387, 257)}
+HANDLE_W, HANDLE_H = 24, 38
+TRAVEL_TOP, TRAVEL_BOTTOM = 36, 209
+
+
+def frame_angle_deg(frame, frames=30):
+    """Pointer direction of a knob frame, clockwise from 12 o'clock."""
+    return KNOB_START_DEG + KNOB_SWEEP_DEG * frame / (frames - 1)
+
+
+def handle_top(value):
+    """Row of the handle's top edge for a value, as the slider draws it."""
+    return TRAVEL_TOP + int((1.0 - value) * (TRAVEL_BOTTOM - TRAVEL_TOP))

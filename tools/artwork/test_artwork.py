@@ -1,0 +1,223 @@
+"""Checks of the panel's pictures as committed in resources/.
+
+Run with Debian's Python (it has pycairo and Pillow):
+    /usr/bin/python3 -m unittest discover -s tools/artwork
+"""
+import math
+import os
+import re
+import tempfile
+import unittest
+
+from PIL import Image
+
+import bmp
+import generate
+import layout as L
+
+RESOURCES = generate.RESOURCES
+
+
+def load(picture):
+    with open(os.path.join(RESOURCES, picture.file), "rb") as f:
+        return bmp.decode(f.read())
+
+
+def rgb(decoded):
+    return bmp.rgb_rows(decoded)
+
+
+def frame(rows, picture, k):
+    return rows[k * picture.frame_height:(k + 1) * picture.frame_height]
+
+
+def luminance(c):
+    return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2]
+
+
+class GeneratorReproducesCommittedFiles(unittest.TestCase):
+    def test_generated_files_equal_the_committed_ones_byte_for_byte(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            generate.generate(tmp)
+            self.assertEqual(generate.differences(tmp, RESOURCES), [])
+
+    def test_two_runs_give_the_same_bytes(self):
+        with tempfile.TemporaryDirectory() as a, tempfile.TemporaryDirectory() as b:
+            generate.generate(a)
+            generate.generate(b)
+            self.assertEqual(generate.differences(a, b), [])
+
+
+class PictureFormats(unittest.TestCase):
+    def test_every_picture_is_an_uncompressed_bottom_up_8_bit_bitmap_of_its_size(self):
+        expected = {
+            1000: (400, 285, 1), 1001: (75, 2010, 30), 1002: (75, 2010, 30),
+            1003: (75, 2010, 30), 1004: (75, 2010, 30), 1005: (30, 60, 2),
+            1006: (45, 48, 3), 1007: (70, 222, 3), 1008: (70, 222, 3),
+            1009: (24, 38, 1), 1010: (45, 32, 2),
+        }
+        self.assertEqual(sorted(p.id for p in L.PICTURES), sorted(expected))
+        for p in L.PICTURES:
+            with self.subTest(picture=p.file):
+                d = load(p)
+                w, h, frames = expected[p.id]
+                self.assertEqual((d["width"], d["height"]), (w, h))
+                self.assertEqual(h, p.frame_height * frames)
+                self.assertEqual(p.frame_count, frames)
+                self.assertEqual(d["bits"], 8)
+                self.assertEqual(d["compression"], bmp.BI_RGB)
+                self.assertEqual(d["colours_used"], 256)
+                self.assertEqual(d["image_size"], bmp.row_stride(w) * h)
+                # Pillow reads it as a palettised picture of the same pixels
+                with Image.open(os.path.join(RESOURCES, p.file)) as im:
+                    self.assertEqual(im.format, "BMP")
+                    self.assertEqual(im.mode, "P")
+                    self.assertEqual(im.size, (w, h))
+                    self.assertEqual(im.tobytes(), d["indices"])
+
+    def test_palettes_keep_an_exact_white(self):
+        for p in L.PICTURES:
+            self.assertIn((255, 255, 255), load(p)["palette"], p.file)
+
+
+class HeaderAndResourceScript(unittest.TestCase):
+    def test_the_header_gives_each_pictures_id_size_and_frames(self):
+        with open(os.path.join(RESOURCES, "PanelResources.h")) as f:
+            text = f.read()
+        found = {m.group(1): tuple(int(v) for v in m.group(2).split(","))
+                 for m in re.finditer(r"BitmapInfo (\w+)\{([\d, ]+)\};", text)}
+        self.assertEqual(len(found), 11)
+        for p in L.PICTURES:
+            d = load(p)
+            self.assertEqual(found[p.name], (p.id, d["width"], d["height"],
+                                             p.frame_height, p.frame_count), p.name)
+
+    def test_the_resource_script_numbers_the_files_1000_to_1010(self):
+        with open(os.path.join(RESOURCES, "panel.rc")) as f:
+            entries = re.findall(r'^(\d+)\s+BITMAP\s+"([^"]+)"', f.read(), re.M)
+        self.assertEqual(sorted(int(i) for i, _ in entries), list(range(1000, 1011)))
+        for i, name in entries:
+            self.assertTrue(os.path.exists(os.path.join(RESOURCES, name)), name)
+            self.assertEqual([p.file for p in L.PICTURES if p.id == int(i)], [name])
+
+
+class KnobStrips(unittest.TestCase):
+    def pointer_angle(self, rows):
+        """Direction of the bright pointer line on the knob, clockwise from 12 o'clock,
+        from the brightness-weighted centroid of the pixels on the knob's face."""
+        cx, cy = L.KNOB_CENTRE
+        sx = sy = total = 0.0
+        for y, row in enumerate(rows):
+            for x, c in enumerate(row):
+                dx, dy = x + 0.5 - cx, y + 0.5 - cy
+                if dx * dx + dy * dy > 15.0 ** 2:
+                    continue
+                weight = luminance(c) - 160.0
+                if weight > 0:
+                    sx, sy, total = sx + weight * dx, sy + weight * dy, total + weight
+        self.assertGreater(total, 0.0, "no pointer found")
+        return math.degrees(math.atan2(sx / total, -sy / total))
+
+    def test_pointer_turns_clockwise_over_270_degrees_from_frame_0_to_29(self):
+        for name in L.KNOB_PLACES:
+            p = L.PICTURE[name]
+            rows = rgb(load(p))
+            angles = [self.pointer_angle(frame(rows, p, k)) for k in range(30)]
+            with self.subTest(knob=name):
+                self.assertAlmostEqual(angles[0], -135.0, delta=4.0)
+                self.assertAlmostEqual(angles[29], 135.0, delta=4.0)
+                self.assertAlmostEqual(angles[14], -4.7, delta=4.0)
+                for a, b in zip(angles, angles[1:]):
+                    self.assertGreater(b, a)
+                    self.assertAlmostEqual(b - a, 270.0 / 29, delta=3.0)
+
+
+class SeamlessFrames(unittest.TestCase):
+    """Frames that carry the background must fit into it without a seam."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.background = rgb(load(L.PICTURE["background"]))
+
+    def assert_matches_background(self, name, place, pixels):
+        p = L.PICTURE[name]
+        rows = rgb(load(p))
+        x0, y0 = place
+        for k in range(p.frame_count):
+            f = frame(rows, p, k)
+            bad = [(x, y) for x, y in pixels
+                   if f[y][x] != self.background[y0 + y][x0 + x]]
+            self.assertEqual(bad, [], "%s frame %d differs from the background" % (name, k))
+
+    @staticmethod
+    def border(w, h, depth=2):
+        return [(x, y) for y in range(h) for x in range(w)
+                if x < depth or y < depth or x >= w - depth or y >= h - depth]
+
+    def test_knob_frames_have_the_background_round_the_knob(self):
+        for name, place in L.KNOB_PLACES.items():
+            with self.subTest(knob=name):
+                self.assert_matches_background(name, place,
+                                               self.border(L.KNOB_W, L.KNOB_H))
+
+    def test_selector_frames_have_the_background_round_the_selector(self):
+        for name, place in L.SELECTOR_PLACES.items():
+            with self.subTest(selector=name):
+                self.assert_matches_background(name, place,
+                                               self.border(L.SELECTOR_W, L.SELECTOR_H))
+
+    def test_mode_button_frames_have_the_background_round_the_lamp(self):
+        s = L.MODE_BUTTON_SIZE
+        # and in its left columns, which the input slider repaints from the background
+        pixels = set(self.border(s, s)) | {(x, y) for x in range(4) for y in range(s)}
+        self.assert_matches_background("modeButton", L.MODE_BUTTON_PLACE, sorted(pixels))
+
+    def test_lfo_knob_frames_carry_the_lettering_under_the_knob(self):
+        # the rows of the word FREQUENCY at the bottom of the frame
+        x, y = L.KNOB_PLACES["lfoFrequencyKnob"]
+        rows = range(59, L.KNOB_H)
+        lettering = [(c, r) for r in rows for c in range(L.KNOB_W)]
+        bright = [1 for c, r in lettering if luminance(self.background[y + r][x + c]) > 150]
+        self.assertGreater(len(bright), 40, "no lettering under the LFO knob")
+        self.assert_matches_background("lfoFrequencyKnob", (x, y), lettering)
+
+    def test_frames_differ_where_the_control_moves(self):
+        for name in list(L.KNOB_PLACES) + list(L.SELECTOR_PLACES) + [
+                "modeButton", "slideSwitch3", "slideSwitch2"]:
+            p = L.PICTURE[name]
+            rows = rgb(load(p))
+            frames = [frame(rows, p, k) for k in range(p.frame_count)]
+            for a, b in zip(frames, frames[1:]):
+                self.assertNotEqual(a, b, name)
+
+
+class SliderHandle(unittest.TestCase):
+    def test_only_the_corners_are_pure_white(self):
+        p = L.PICTURE["sliderHandle"]
+        rows = rgb(load(p))
+        white = [(x, y) for y, row in enumerate(rows) for x, c in enumerate(row)
+                 if c == (255, 255, 255)]
+        self.assertTrue(white, "the handle has no transparent corners")
+        corners = {(0, 0), (p.width - 1, 0), (0, p.height - 1),
+                   (p.width - 1, p.height - 1)}
+        self.assertTrue(corners <= set(white))
+        for x, y in white:
+            # within a few pixels of a corner, in the corner's triangle
+            ex = min(x, p.width - 1 - x)
+            ey = min(y, p.height - 1 - y)
+            self.assertLess(ex + ey, 4, (x, y))
+        # the four corners are cut alike
+        mirrored = {(p.width - 1 - x, p.height - 1 - y) for x, y in white}
+        self.assertEqual(mirrored, set(white))
+
+    def test_the_track_under_the_handle_is_a_dark_slot(self):
+        bg = rgb(load(L.PICTURE["background"]))
+        for x0, y0, x1, y1 in L.SLIDER_TRACKS.values():
+            cx = (x0 + x1) // 2
+            for y in range(L.TRAVEL_TOP + 4, L.TRAVEL_BOTTOM + L.HANDLE_H - 4):
+                self.assertLess(luminance(bg[y][cx]), 20, (cx, y))
+            self.assertGreater(luminance(bg[120][x0 + 1]), 30)
+
+
+if __name__ == "__main__":
+    unittest.main()
