@@ -17,16 +17,17 @@ LFO = (47, 182, 352, 278)
 NAME_PLATE = (158, 117, 247, 168)
 
 TITLE_SIZE = 8
+HEADER_HEIGHT = 16
 LABEL_SIZE = 7
 SCALE_SIZE = 7
 SWITCH_LABEL_SIZE = 6
 MODE_WORD_X = 19   # the word's centre, from the button's left edge (= the lamp's)
 
 # Knob scales.
-TICK_INNER = 18.5
-TICK_OUTER = 21.5
-TICK_OUTER_MAJOR = 23.0
-NUMBER_RADIUS = 28.0
+TICK_INNER = 20.0
+TICK_OUTER = 23.0
+TICK_OUTER_MAJOR = 24.5
+NUMBER_RADIUS = 30.0
 
 SELECTOR_LABEL_RADIUS = 26.5
 SELECTOR_MARK_RADIUS = 19.5
@@ -87,8 +88,19 @@ def section(cr, box, title):
                                           (1, draw.mix(C.SECTION_FILL, (0, 0, 0), 0.12))]))
     cr.fill()
     if title:
+        # a slightly raised strip across the top carries the title
+        band = HEADER_HEIGHT
+        cr.save()
+        draw.rounded_rect(cr, x0, y0, w, h, r)
+        cr.clip()
+        cr.rectangle(x0, y0, w, band)
+        cr.set_source(draw.vgradient(y0, y0 + band, [(0, C.HEADER_TOP), (1, C.HEADER_BOTTOM)]))
+        cr.fill()
+        cr.restore()
+        draw.line(cr, x0, y0 + band + 0.5, x1, y0 + band + 0.5, 1, C.SECTION_SHADOW)
+        draw.line(cr, x0, y0 + band + 1.5, x1, y0 + band + 1.5, 1, C.HEADER_BOTTOM, 0.5)
         cx = (x0 + x1) / 2.0
-        draw.text(cr, title, cx, y0 + 12, "title", TITLE_SIZE, C.TITLE, tracking=0.6)
+        draw.text(cr, title, cx, y0 + 12, "title", TITLE_SIZE, C.TITLE, tracking=1)
 
 
 def knob_scale(cr, cx, cy, numbers=True):
@@ -259,8 +271,9 @@ def render():
     # Sliders: titles, slots and scales.
     inp, out = L.SLIDER_TRACKS["input"], L.SLIDER_TRACKS["output"]
     in_cx, out_cx = (inp[0] + inp[2]) / 2.0, (out[0] + out[2]) / 2.0
-    draw.text(cr, "INPUT", in_cx - 1, 22, "title", TITLE_SIZE, C.TITLE, tracking=0.3)
-    draw.text(cr, "MIX", out_cx, 22, "title", TITLE_SIZE, C.TITLE, tracking=0.6)
+    # no letter spacing: the word just fits between the panel edge and the sections
+    draw.text(cr, "INPUT", in_cx - 1, 22, "title", TITLE_SIZE, C.TITLE)
+    draw.text(cr, "MIX", out_cx, 22, "title", TITLE_SIZE, C.TITLE, tracking=1)
     slot(cr, inp)
     slot(cr, out)
     slider_scale(cr, inp, "left")
@@ -276,7 +289,7 @@ def render():
         knob_scale(cr, *knob_centre(name))
     rx, ry = L.SLIDE_SWITCH_PLACES["cutRange"]
     draw.text(cr, "RANGE", rx + L.SLIDE_W / 2.0, ry - 14, "label", SWITCH_LABEL_SIZE,
-              C.INK_DIM, tracking=1.0)
+              C.INK_DIM, tracking=1)
     slide_switch_labels(cr, (rx, ry), ("LOW", "MID", "HIGH"), ry - 3)
     slide_switch_labels(cr, L.SLIDE_SWITCH_PLACES["trackDest"], ("OFF", "CUT", "RES"),
                         L.SLIDE_SWITCH_PLACES["trackDest"][1] - 2)
@@ -295,15 +308,16 @@ def render():
     selector_scale(cr, tx, ty, ("OFF", "CUT", "RES"))
     fx, fy = knob_centre("lfoFrequencyKnob")
     knob_scale(cr, fx, fy, numbers=False)
-    end_dx = TICK_OUTER_MAJOR * math.sin(math.radians(45))
-    draw.text(cr, "SLOW", fx - end_dx - 2, fy + end_dx + 4, "label", LABEL_SIZE, C.INK,
-              align="right")
-    draw.text(cr, "FAST", fx + end_dx + 2, fy + end_dx + 4, "label", LABEL_SIZE, C.INK,
-              align="left")
+    # the ends of the dial, beside its end ticks
+    end = TICK_OUTER_MAJOR * math.sin(math.radians(45))
+    draw.text(cr, "SLOW", fx - end - 1, fy + end, "label", SWITCH_LABEL_SIZE, C.INK,
+              align="right", valign="middle")
+    draw.text(cr, "FAST", fx + end + 1, fy + end, "label", SWITCH_LABEL_SIZE, C.INK,
+              align="left", valign="middle")
     base = 266
-    draw.text(cr, "WAVE", wx, base, "label", LABEL_SIZE, C.INK, tracking=0.4)
-    draw.text(cr, "FREQUENCY", fx, base, "label", LABEL_SIZE, C.INK, tracking=0.4)
-    draw.text(cr, "TRIGGER", tx, base, "label", LABEL_SIZE, C.INK, tracking=0.4)
+    draw.text(cr, "WAVE", wx, base, "label", LABEL_SIZE, C.INK, tracking=1)
+    draw.text(cr, "FREQUENCY", fx, base, "label", LABEL_SIZE, C.INK, tracking=1)
+    draw.text(cr, "TRIGGER", tx, base, "label", LABEL_SIZE, C.INK, tracking=1)
 
     # The mode button's word, over the place of its lamp.
     bx, by = L.MODE_BUTTON_PLACE

@@ -25,6 +25,8 @@ PLATE_EDGE_DARK = rgb("#101113")
 SECTION_FILL = rgb("#1d1f22")
 SECTION_SHADOW = rgb("#0c0d0e")
 SECTION_HIGHLIGHT = rgb("#474b52")
+HEADER_TOP = rgb("#2f3237")
+HEADER_BOTTOM = rgb("#25272b")
 
 # Lettering.
 INK = rgb("#e9e5da")          # position names, scale numbers

@@ -8,9 +8,9 @@ import colours as C
 import draw
 import layout as L
 
-KNOB_RADIUS = 15.5
-KNOB_CAP_RADIUS = 11.5
-POINTER_INNER, POINTER_OUTER = 3.5, 14.5
+KNOB_RADIUS = 17.0
+KNOB_CAP_RADIUS = 12.5
+POINTER_INNER, POINTER_OUTER = 4.0, 16.0
 
 
 def _context_on(img):

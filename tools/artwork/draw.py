@@ -58,10 +58,16 @@ def alpha_from_surface(surf):
 
 # --- lettering ----------------------------------------------------------------
 
-def text_width(s, kind, size, tracking=0.0):
+def _advances(s, f, tracking):
+    """Left edge of each letter: the kerned, hinted advance of the text before it,
+    plus whole-pixel letter spacing."""
+    return [f.getlength(s[:i + 1]) - f.getlength(s[i]) + i * tracking
+            for i in range(len(s))]
+
+
+def text_width(s, kind, size, tracking=0):
     f = font(kind, size)
-    return sum(f.getlength(ch) for ch in s) + tracking * (len(s) - 1) if tracking \
-        else f.getlength(s)
+    return f.getlength(s) + tracking * (len(s) - 1)
 
 
 def cap_height(kind, size):
@@ -70,10 +76,10 @@ def cap_height(kind, size):
 
 
 def text(cr, s, x, y, kind, size, colour, align="centre", valign="baseline",
-         tracking=0.0, alpha=1.0):
+         tracking=0, alpha=1.0):
     """Letters s at (x, y): x is the left, centre or right end; y the baseline or,
-    with valign='middle', the middle of the capitals. Letters sit on whole pixels
-    so the hinted outlines stay crisp."""
+    with valign='middle', the middle of the capitals; tracking adds whole pixels
+    between letters. Letters sit on whole pixels so the hinted outlines stay crisp."""
     f = font(kind, size)
     w = text_width(s, kind, size, tracking)
     left = {"left": x, "centre": x - w / 2.0, "right": x - w}[align]
@@ -84,11 +90,9 @@ def text(cr, s, x, y, kind, size, colour, align="centre", valign="baseline",
     mask = Image.new("L", (mw, mh), 0)
     d = ImageDraw.Draw(mask)
     if tracking:
-        pos = float(pad)
-        for ch in s:
-            d.text((int(math.floor(pos + 0.5)), 2 * size), ch, fill=255, font=f,
+        for ch, pos in zip(s, _advances(s, f, tracking)):
+            d.text((pad + int(math.floor(pos + 0.5)), 2 * size), ch, fill=255, font=f,
                    anchor="ls")
-            pos += f.getlength(ch) + tracking
     else:
         d.text((pad, 2 * size), s, fill=255, font=f, anchor="ls")
     stride = cairo.ImageSurface.format_stride_for_width(cairo.FORMAT_A8, mw)

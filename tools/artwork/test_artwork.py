@@ -12,6 +12,7 @@ import unittest
 from PIL import Image
 
 import bmp
+import controls
 import generate
 import layout as L
 
@@ -110,7 +111,7 @@ class KnobStrips(unittest.TestCase):
         for y, row in enumerate(rows):
             for x, c in enumerate(row):
                 dx, dy = x + 0.5 - cx, y + 0.5 - cy
-                if dx * dx + dy * dy > 15.0 ** 2:
+                if dx * dx + dy * dy > controls.KNOB_RADIUS ** 2:
                     continue
                 weight = luminance(c) - 160.0
                 if weight > 0:
