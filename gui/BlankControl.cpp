@@ -1,0 +1,3 @@
+#include "BlankControl.h"
+
+void BlankControl::draw(DrawContext&) {}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <cstdint>
+
+// The first row of the frame a film strip shows for a value: frame
+// trunc(value × frameHeight × (frameCount − 1)) / frameHeight. Zero, negative
+// and not-a-number values show the first frame, values past the end the last.
+int32_t filmStripRow(float value, int32_t frameCount, int32_t frameHeight);

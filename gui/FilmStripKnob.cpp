@@ -1,0 +1,24 @@
+#include "FilmStripKnob.h"
+
+#include "AngleToValue.h"
+#include "FilmStrip.h"
+
+FilmStripKnob::FilmStripKnob(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount,
+                             int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
+    : Control(rect, listener, tag),
+      bitmap(bitmap),
+      backgroundOffset(backgroundOffset),
+      frameCount(frameCount),
+      frameHeight(frameHeight) {}
+
+void FilmStripKnob::draw(DrawContext& context) {
+  bitmap->draw(context, rect, Point(0, filmStripRow(value, frameCount, frameHeight)));
+  oldValue = value;
+}
+
+void FilmStripKnob::mouse(DrawContext& context, const Point& point) {
+  const float centre = static_cast<float>(rect.width()) / 2;
+  dragWhileHeld(context, point, [&](const Point& at) {
+    return angleToValue(Point(at.x - rect.left, at.y - rect.top), centre, min, max);
+  });
+}

@@ -1,0 +1,7 @@
+#include "KickButton.h"
+
+void KickButton::mouse(DrawContext& context, const Point& point) {
+  OnOffButton::mouse(context, point);
+  value = 0.0f;
+  report();
+}

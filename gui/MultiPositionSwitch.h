@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+#include "Control.h"
+#include "PanelBitmap.h"
+
+// A horizontal selector of 2 to 5 positions, one strip frame each; the
+// pointer's distance from the left edge picks the position. Any other
+// position count shows frame 0 and ignores the mouse.
+class MultiPositionSwitch : public Control {
+public:
+  MultiPositionSwitch(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount,
+                      int32_t frameHeight, int32_t positionCount, PanelBitmap* bitmap, const Point& backgroundOffset);
+
+  void draw(DrawContext& context) override;
+  void mouse(DrawContext& context, const Point& point) override;
+
+private:
+  PanelBitmap* bitmap;
+  Point backgroundOffset;
+  // Kept for the owner: the frame follows from the position count.
+  int32_t frameCount;
+  int32_t frameHeight;
+  int32_t positionCount;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+// The window class of all panel frames, registered by the first frame and
+// given up with the last. Used only on the user-interface thread.
+extern const char panelClassName[];
+
+bool registerPanelClass();
+void unregisterPanelClass();

@@ -1,0 +1,19 @@
+#include "StripDisplay.h"
+
+#include "FilmStrip.h"
+
+StripDisplay::StripDisplay(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount,
+                           int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
+    : Control(rect, listener, tag),
+      bitmap(bitmap),
+      backgroundOffset(backgroundOffset),
+      frameCount(frameCount),
+      frameHeight(frameHeight) {}
+
+void StripDisplay::draw(DrawContext& context) {
+  if (value > 1.0f) value = 1.0f;
+  // Two frames split at one half; longer strips step evenly.
+  const int32_t row = frameCount == 2 ? (value >= 0.5f ? frameHeight : 0) : filmStripRow(value, frameCount, frameHeight);
+  bitmap->draw(context, rect, Point(0, row));
+  oldValue = value;
+}
