@@ -57,11 +57,14 @@ def faceplate(cr):
     for y in range(h):
         seed = (seed * 1103515245 + 12345) & 0x7FFFFFFF
         shade = ((seed >> 16) % 7 - 3) / 3.0     # -1 .. 1
-        if shade:
-            cr.set_source_rgba(1, 1, 1, 0.012 * shade) if shade > 0 else \
-                cr.set_source_rgba(0, 0, 0, -0.02 * shade)
-            cr.rectangle(0, y, w, 1)
-            cr.fill()
+        if shade > 0:
+            cr.set_source_rgba(1, 1, 1, 0.012 * shade)
+        elif shade < 0:
+            cr.set_source_rgba(0, 0, 0, -0.02 * shade)
+        else:
+            continue
+        cr.rectangle(0, y, w, 1)
+        cr.fill()
     # Bevelled outer edge.
     draw.line(cr, 0, 0.5, w, 0.5, 1, C.PLATE_EDGE_LIGHT)
     draw.line(cr, 0.5, 0, 0.5, h, 1, C.PLATE_EDGE_LIGHT, 0.7)

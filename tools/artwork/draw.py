@@ -119,10 +119,10 @@ def rounded_rect(cr, x, y, w, h, r):
 
 
 def vgradient(y0, y1, stops):
+    """A top-to-bottom gradient through (offset, (r, g, b)) stops."""
     g = cairo.LinearGradient(0, y0, 0, y1)
-    for off, col in stops:
-        g.add_color_stop_rgba(off, *col, 1.0) if len(col) == 3 else \
-            g.add_color_stop_rgba(off, *col)
+    for offset, colour in stops:
+        g.add_color_stop_rgb(offset, *colour)
     return g
 
 
