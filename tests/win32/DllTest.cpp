@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "PanelResources.h"
 #include "PluginHost.h"
 
 namespace {
@@ -53,6 +54,22 @@ TEST(DllImage, ImportsOnlySystemLibraries) {
     EXPECT_TRUE(system.count(name) || name.rfind("api-ms-win-", 0) == 0) << "imports " << name;
   }
   EXPECT_GT(count, 0);
+  FreeLibrary(module);
+}
+
+TEST(DllImage, CarriesThePanelPictures) {
+  HMODULE module = LoadLibraryA(dllPath);
+  ASSERT_NE(module, nullptr);
+  for (const panel_bitmaps::BitmapInfo& info : panel_bitmaps::all) {
+    HBITMAP bitmap = LoadBitmapA(module, MAKEINTRESOURCEA(info.id));
+    ASSERT_NE(bitmap, nullptr) << "bitmap " << info.id;
+    BITMAP description{};
+    ASSERT_EQ(GetObjectA(bitmap, sizeof description, &description), static_cast<int>(sizeof description));
+    EXPECT_EQ(description.bmWidth, info.width) << info.id;
+    EXPECT_EQ(description.bmHeight, info.height) << info.id;
+    EXPECT_EQ(info.height, info.frameHeight * info.frameCount) << info.id;
+    DeleteObject(bitmap);
+  }
   FreeLibrary(module);
 }
 
