@@ -8,3 +8,4 @@
 using Arguments = std::vector<std::string>;
 
 int runInfo(const Arguments& args);
+int runRender(const Arguments& args);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "PluginCalls.h"
 #include "PluginDescriptor.h"
 
 // A parameter change the plug-in reported through the callback (opcode 0).
@@ -46,18 +47,3 @@ class PluginLibrary {
   MainFunction main_ = nullptr;
   std::string error_;
 };
-
-// Convenience calls through a descriptor's entry functions only.
-namespace plugin {
-HostWord dispatch(PluginDescriptor* d, std::int32_t opcode, std::int32_t index = 0, HostWord value = 0,
-                  void* ptr = nullptr, float opt = 0.0f);
-std::string text(PluginDescriptor* d, std::int32_t opcode, std::int32_t index = 0);
-std::string parameterName(PluginDescriptor* d, std::int32_t index);
-std::string parameterLabel(PluginDescriptor* d, std::int32_t index);
-std::string parameterText(PluginDescriptor* d, std::int32_t index);
-std::string programName(PluginDescriptor* d);
-void selectProgram(PluginDescriptor* d, std::int32_t program);
-void close(PluginDescriptor* d);
-// The index of the parameter whose name is `name`, or -1.
-std::int32_t findParameter(PluginDescriptor* d, const std::string& name);
-}  // namespace plugin

@@ -12,6 +12,7 @@ struct Command {
 
 const Command commands[] = {
     {"info", runInfo, "info PLUGIN.dll                 descriptor, parameters and programs"},
+    {"render", runRender, "render PLUGIN.dll IN.wav OUT.wav  a WAV file through the plug-in (more: plughost render)"},
 };
 
 int usage() {

@@ -1,0 +1,64 @@
+#include <cstdio>
+
+#include "Commands.h"
+#include "PluginHost.h"
+#include "Render.h"
+
+namespace {
+// Files longer than this show their progress.
+constexpr std::uint64_t longFileSeconds = 30;
+
+// Prints "rendering  37%" over itself on stderr, once per percent.
+class ProgressPrinter {
+ public:
+  void operator()(const RenderProgress& p) {
+    if (p.framesTotal < longFileSeconds * p.sampleRate) return;
+    const int percent = static_cast<int>(p.framesDone * 100 / p.framesTotal);
+    if (percent == shown_) return;
+    shown_ = percent;
+    std::fprintf(stderr, "\rrendering %3d%%%s", percent, p.framesDone == p.framesTotal ? "\n" : "");
+  }
+
+ private:
+  int shown_ = -1;
+};
+
+const char* formatName(SampleFormat format) {
+  switch (format) {
+    case SampleFormat::pcm16: return "16-bit PCM";
+    case SampleFormat::pcm24: return "24-bit PCM";
+    case SampleFormat::pcm32: return "32-bit PCM";
+    case SampleFormat::float32: return "32-bit float";
+  }
+  return "";
+}
+}  // namespace
+
+int runRender(const Arguments& args) {
+  std::string error;
+  const auto options = parseRenderOptions(args, error);
+  if (!options) {
+    std::fprintf(stderr, "plughost render: %s\n", error.c_str());
+    return 2;
+  }
+  PluginLibrary library(options->plugin);
+  PluginDescriptor* d = library.ok() ? library.createInstance() : nullptr;
+  if (!d) {
+    std::fprintf(stderr, "plughost: %s\n", library.error().c_str());
+    return 1;
+  }
+  std::uint64_t frames = 0;
+  const std::string failure = renderFile(d, *options, [&frames, printer = ProgressPrinter()](const RenderProgress& p) mutable {
+    frames = p.framesDone;
+    printer(p);
+  });
+  const std::string program = plugin::programName(d);
+  plugin::close(d);
+  if (!failure.empty()) {
+    std::fprintf(stderr, "plughost render: %s\n", failure.c_str());
+    return 1;
+  }
+  std::printf("%s: %llu frames through \"%s\", %s\n", options->output.c_str(),
+              static_cast<unsigned long long>(frames), program.c_str(), formatName(options->format));
+  return 0;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "WavFormat.h"
+
+// A parameter value to set before rendering, by the name the plug-in reports.
+struct ParameterSetting {
+  std::string name;
+  float value;
+};
+
+// What `plughost render` was asked to do.
+struct RenderOptions {
+  std::string plugin;
+  std::string input;
+  std::string output;
+  std::optional<std::int32_t> program;
+  std::vector<ParameterSetting> settings;
+  std::int32_t blockSize = 512;
+  bool accumulate = false;
+  SampleFormat format = SampleFormat::float32;
+};
+
+inline constexpr std::int32_t maxBlockSize = 1 << 20;
+
+inline constexpr const char* renderUsage =
+    "render PLUGIN.dll IN.wav OUT.wav [--program N] [--set NAME=VALUE]... [--block N] [--accumulate] "
+    "[--format f32|s16|s24]";
+
+// Parses the arguments after "render". On failure returns nothing and puts a
+// one-line reason in `error`.
+std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& args, std::string& error);
