@@ -2,14 +2,50 @@
 
 #include <cstdint>
 
+#include "LevelTracker.h"
+#include "Lfo.h"
 #include "Parameters.h"
+#include "ResonantFilter.h"
+#include "WaveTables.h"
 
 enum class OutputRule { accumulate, replace };
 
+// Everything one channel carries from block to block.
+struct ChannelState {
+  ResonantFilter filter;
+  LevelTracker tracker;
+  Lfo lfo;
+  float cutFactor = 0.0f;  // of the channel's last control update
+};
+
+// The whole signal state, all zero when an effect is made.
+struct SignalState {
+  ChannelState channels[2];  // 0 left, 1 right
+  float rangeFreq = 0.0f;
+  float dryGain = 0.0f;
+  float phaseIncrement = 0.0f;
+  float lastMode = 0.0f;
+  std::int32_t windowLength = 0;
+  // Working values of the latest control update, left then right.
+  float resAmount = 0.0f;
+  float cutoffHz = 0.0f;
+};
+
 // The stereo signal path: level trackers, LFOs, control updates and filters.
-// Runs on the audio thread only.
+// processBlock runs on the audio thread only: no allocation, no lock, and the
+// sine only at control updates.
 class SignalPath {
  public:
+  SignalPath();  // builds the wave tables on first use, off the audio thread
+
+  // One block. The sample rate must be positive and finite. With null
+  // buffers the block-start steps still run and no sample is processed.
   void processBlock(const ParameterValues& values, float sampleRate, float** inputs, float** outputs,
                     std::int32_t sampleFrames, OutputRule rule);
+
+  const SignalState& state() const { return signalState; }
+
+ private:
+  const WaveTables& tables;
+  SignalState signalState;
 };

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+
+#include "Parameters.h"
+#include "WaveTables.h"
+
+// Degrees per sample for "LFO freq.": 0.1 Hz at 0, 10 Hz at 1, the mapping the
+// parameter's text shows.
+inline float lfoPhaseIncrement(float lfoFreq, float sampleRate) {
+  const float rate = lfoFreq * 9.9f + 0.1f;
+  return (360.0f / sampleRate) * rate;
+}
+
+// Table position of a phase: tenths of a degree, truncated. Kept inside the
+// tables for any phase: a negative "LFO freq." drives the phase below zero,
+// odd sample rates can make it huge or NaN, and the resonance saw reads past
+// the cycle's end by ten increments. In-range positions are left as they are.
+inline std::int32_t tableIndex(float phase) {
+  const float lastEntry = static_cast<float>(waveTableSize - 1);
+  return static_cast<std::int32_t>(std::min(std::max(0.0f, phase * 10.0f), lastEntry));
+}
+
+// One channel's oscillator. Stepped once per sample; the value for the chosen
+// destination is made in every step, so a control update always reads the
+// value of its own sample.
+struct Lfo {
+  float lfoPhase = 0.0f;     // degrees, brought back below 360 before each read
+  float lfoCutValue = 0.0f;  // 0 to 2
+  float lfoResValue = 0.0f;  // -1 to 1
+
+  template <ModulationTarget trigger, LfoWave wave>
+  void step(float phaseIncrement, const WaveTables& tables) {
+    if constexpr (trigger != targetOff) {  // OFF: the phase stands still
+      if (lfoPhase >= 360.0f) lfoPhase -= 360.0f;
+      const std::int32_t k = tableIndex(lfoPhase);
+      if constexpr (trigger == targetCut) {
+        lfoCutValue = wave == waveSaw ? tables.rampTable[k] : fromSine<wave>(tables.sineTable[k]);
+        lfoPhase += phaseIncrement;
+      } else {
+        lfoPhase += phaseIncrement;
+        // The resonance saw is read at the advanced phase, one increment later.
+        const float value = wave == waveSaw ? tables.rampTable[tableIndex(lfoPhase)] / 2.0f + 1.0f
+                                            : fromSine<wave>(tables.sineTable[k]);
+        lfoResValue = value - 1.0f;
+      }
+    }
+  }
+
+  // A phase or value that went NaN or infinite starts again from zero.
+  void clearNonFinite() {
+    for (float* value : {&lfoPhase, &lfoCutValue, &lfoResValue})
+      if (!std::isfinite(*value)) *value = 0.0f;
+  }
+
+ private:
+  // The square is high where the sine is at or above its middle: 0 to 180 degrees.
+  template <LfoWave wave>
+  static float fromSine(float sine) {
+    if constexpr (wave == waveSquare) return sine >= 1.0f ? 2.0f : 1.0f;
+    return sine;
+  }
+};
+
+// A change of "Mode" restarts both oscillators: in step (MONO), or with the
+// right one a quarter cycle ahead (STEREO).
+inline void restartPhases(Lfo& left, Lfo& right, float mode) {
+  left.lfoPhase = 0.0f;
+  right.lfoPhase = twoWaySetting(mode) ? 90.0f : 0.0f;
+}
