@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+
+#include "PanelResources.h"
+#include "Parameters.h"
+#include "Rect.h"
+
+// The panel's content: which control sits where, which parameter it sets and
+// which picture it shows. Every rectangle is exactly one frame of its picture,
+// so the pictures' sizes place the controls. The editor makes the controls in
+// the order they are listed here, which is also the order in which the panel
+// paints them and hands a press to them.
+namespace panel_layout {
+
+using panel_bitmaps::BitmapInfo;
+
+// One frame of a strip with its top-left corner at (x, y).
+constexpr Rect frameAt(std::int32_t x, std::int32_t y, const BitmapInfo& strip) {
+  return {x, y, x + strip.width, y + strip.frameHeight};
+}
+
+// A knob, a switch or the button: one picture, frames chosen by the value.
+// A switch has as many positions as its picture has frames.
+struct StripPlacement {
+  ParameterIndex tag;
+  Rect rect;
+  const BitmapInfo& strip;
+};
+
+// A slider: the handle's top edge travels from travelTop (value 1) to
+// travelBottom (value 0) and the track behind it is repainted from the background.
+struct SliderPlacement {
+  ParameterIndex tag;
+  Rect rect;
+  std::int32_t travelTop;
+  std::int32_t travelBottom;
+  Rect track;
+  const BitmapInfo& handle;
+};
+
+// Both sliders share their rows; the rectangle reaches below the handle's travel.
+constexpr SliderPlacement sliderAt(ParameterIndex tag, std::int32_t left) {
+  constexpr std::int32_t top = 36, bottom = 283, travelBottom = 209, trackTop = 20, trackBottom = 257;
+  const BitmapInfo& handle = panel_bitmaps::sliderHandle;
+  const std::int32_t right = left + handle.width;
+  return {tag, {left, top, right, bottom}, top, travelBottom, {left, trackTop, right, trackBottom}, handle};
+}
+
+// In the order of making.
+inline constexpr StripPlacement resonanceKnob{paramResonance, frameAt(165, 40, panel_bitmaps::resonanceKnob),
+                                              panel_bitmaps::resonanceKnob};
+inline constexpr StripPlacement cutoffKnob{paramCutoff, frameAt(68, 40, panel_bitmaps::cutoffKnob),
+                                           panel_bitmaps::cutoffKnob};
+inline constexpr StripPlacement trackKnob{paramLevelTrack, frameAt(263, 40, panel_bitmaps::levelTrackingKnob),
+                                          panel_bitmaps::levelTrackingKnob};
+inline constexpr StripPlacement lfoFreqKnob{paramLfoFreq, frameAt(165, 200, panel_bitmaps::lfoFrequencyKnob),
+                                            panel_bitmaps::lfoFrequencyKnob};
+inline constexpr StripPlacement cutRangeSwitch{paramCutFreq, frameAt(79, 145, panel_bitmaps::slideSwitch3),
+                                               panel_bitmaps::slideSwitch3};
+inline constexpr StripPlacement trackDestSwitch{paramTrackDest, frameAt(273, 109, panel_bitmaps::slideSwitch3),
+                                                panel_bitmaps::slideSwitch3};
+inline constexpr StripPlacement softHardSwitch{paramSoftHard, frameAt(273, 140, panel_bitmaps::slideSwitch2),
+                                               panel_bitmaps::slideSwitch2};
+inline constexpr StripPlacement lfoWaveSwitch{paramLfoWave, frameAt(72, 200, panel_bitmaps::lfoWaveSelector),
+                                              panel_bitmaps::lfoWaveSelector};
+inline constexpr StripPlacement lfoTriggerSwitch{paramLfoTrigger, frameAt(267, 200, panel_bitmaps::lfoTriggerSelector),
+                                                 panel_bitmaps::lfoTriggerSelector};
+inline constexpr StripPlacement modeButton{paramMode, frameAt(42, 218, panel_bitmaps::modeButton),
+                                           panel_bitmaps::modeButton};
+inline constexpr SliderPlacement inputSlider = sliderAt(paramInput, 20);
+inline constexpr SliderPlacement outputSlider = sliderAt(paramOutput, 363);
+
+// The pictures the controls use, in the order of loading (after the background).
+inline constexpr const BitmapInfo* controlPictures[] = {
+    &panel_bitmaps::cutoffKnob,      &panel_bitmaps::resonanceKnob,   &panel_bitmaps::levelTrackingKnob,
+    &panel_bitmaps::lfoFrequencyKnob, &panel_bitmaps::slideSwitch3,   &panel_bitmaps::slideSwitch2,
+    &panel_bitmaps::lfoWaveSelector, &panel_bitmaps::lfoTriggerSelector, &panel_bitmaps::modeButton,
+    &panel_bitmaps::sliderHandle,
+};
+
+}  // namespace panel_layout
