@@ -17,4 +17,7 @@ for preset in win32 win64; do
   with_display ctest --preset "$preset"
 done
 
+# The release zip packs from both Windows builds.
+bash "$root/tools/check-release.sh"
+
 echo "all tests passed" >&2
