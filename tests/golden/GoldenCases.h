@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "GoldenSignals.h"
+
+// What a case changes between blocks, as a host automating the plug-in would.
+enum class Automation {
+  none,
+  cutoffSteps,     // "Cutoff" in sixteen steps, one per block
+  modeChanges,     // "Mode" changed every 24 blocks, twice staying on the same side of 0.5
+  programChanges,  // the next program every 32 blocks
+  rateChange,      // the sample rate switched to 48000 Hz half-way through
+};
+
+struct ParameterOverride {
+  std::int32_t index;
+  float value;
+};
+
+// One rendering whose output bits are pinned down: a signal through a
+// program with some values changed, at a sample rate, in a pattern of block
+// sizes (repeated until the signal ends).
+struct GoldenCase {
+  std::string name;
+  Signal signal;
+  std::int32_t program;
+  std::vector<ParameterOverride> overrides = {};
+  float sampleRate = 44100.0f;
+  std::vector<std::int32_t> blocks = {512};
+  bool accumulate = false;
+  Automation automation = Automation::none;
+  std::size_t frames = 1 << 17;
+};
+
+const std::vector<GoldenCase>& goldenCases();
+const GoldenCase* findGoldenCase(const std::string& name);
+
+// The committed hash of a case's output, if there is one.
+std::optional<std::uint64_t> expectedHash(const std::string& name);
+
+struct NamedHash {
+  const char* name;
+  std::uint64_t hash;
+};
+const std::vector<NamedHash>& expectedHashes();

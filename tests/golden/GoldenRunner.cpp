@@ -1,0 +1,71 @@
+#include "GoldenRunner.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "Parameters.h"
+#include "PluginCalls.h"
+
+namespace {
+void automate(PluginDescriptor* d, const GoldenCase& c, std::size_t block, std::size_t frame) {
+  switch (c.automation) {
+    case Automation::none:
+      break;
+    case Automation::cutoffSteps:
+      d->setParameterEntry(d, paramCutoff, static_cast<float>(block % 16) / 16.0f);
+      break;
+    case Automation::modeChanges: {
+      constexpr float modes[] = {0.0f, 0.7f, 0.8f, 0.3f, 0.2f};
+      if (block % 24 == 0) d->setParameterEntry(d, paramMode, modes[block / 24 % 5]);
+      break;
+    }
+    case Automation::programChanges:
+      if (block % 32 == 0) plugin::selectProgram(d, static_cast<std::int32_t>(block / 32 % numPrograms));
+      break;
+    case Automation::rateChange:
+      if (frame >= c.frames / 2) plugin::setSampleRate(d, 48000.0f);
+      break;
+  }
+}
+}  // namespace
+
+StereoSignal runGoldenCase(PluginDescriptor* d, const GoldenCase& c) {
+  StereoSignal input = generateSignal(c.signal, c.frames);
+  StereoSignal output{std::vector<float>(c.frames), std::vector<float>(c.frames)};
+
+  plugin::setSampleRate(d, c.sampleRate);
+  plugin::setBlockSize(d, *std::max_element(c.blocks.begin(), c.blocks.end()));
+  plugin::selectProgram(d, c.program);
+  for (const ParameterOverride& o : c.overrides) d->setParameterEntry(d, o.index, o.value);
+  plugin::resume(d);
+
+  const PluginDescriptor::ProcessFunction process = c.accumulate ? d->processAccumulateEntry : d->processReplaceEntry;
+  std::size_t frame = 0;
+  for (std::size_t block = 0; frame < c.frames; ++block) {
+    automate(d, c, block, frame);
+    const std::size_t frames = std::min(static_cast<std::size_t>(c.blocks[block % c.blocks.size()]), c.frames - frame);
+    float* inputs[2] = {input.left.data() + frame, input.right.data() + frame};
+    float* outputs[2] = {output.left.data() + frame, output.right.data() + frame};
+    process(d, inputs, outputs, static_cast<std::int32_t>(frames));
+    frame += frames;
+  }
+  plugin::suspend(d);
+  return output;
+}
+
+std::uint64_t hashFrames(const float* left, const float* right, std::size_t frames) {
+  std::uint64_t hash = 0xcbf29ce484222325u;
+  auto add = [&hash](float sample) {
+    const auto bits = std::bit_cast<std::uint32_t>(sample);
+    for (int b = 0; b < 4; ++b) hash = (hash ^ ((bits >> (8 * b)) & 0xFF)) * 0x100000001b3u;
+  };
+  for (std::size_t i = 0; i < frames; ++i) {
+    add(left[i]);
+    add(right[i]);
+  }
+  return hash;
+}
+
+std::uint64_t hashOutput(const StereoSignal& output) {
+  return hashFrames(output.left.data(), output.right.data(), output.left.size());
+}

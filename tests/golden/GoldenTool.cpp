@@ -1,0 +1,166 @@
+// The golden cases from the command line: regenerate the expected hashes,
+// write a case's input as a WAV file and check a rendered WAV against the
+// case, or dump and compare raw outputs to find where two builds part.
+#include <cinttypes>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "GoldenRunner.h"
+#include "PluginInstance.h"
+#include "WavReader.h"
+#include "WavWriter.h"
+
+namespace {
+std::string hex(std::uint64_t value) {
+  char text[19];
+  std::snprintf(text, sizeof text, "0x%016" PRIx64, value);
+  return text;
+}
+
+int fail(const std::string& message) {
+  std::fprintf(stderr, "golden_tool: %s\n", message.c_str());
+  return 1;
+}
+
+bool render(const GoldenCase& c, StereoSignal& output, std::string& error) {
+  PluginInstance instance;
+  if (!instance.descriptor()) {
+    error = instance.error();
+    return false;
+  }
+  output = runGoldenCase(instance.descriptor(), c);
+  return true;
+}
+
+int writeHashes(const char* path) {
+  std::FILE* out = path ? std::fopen(path, "w") : stdout;
+  if (!out) return fail(std::string("cannot write ") + path);
+  std::fprintf(out, "// Output hashes of the golden cases, written by \"golden_tool hashes\" from the native build.\n");
+  for (const GoldenCase& c : goldenCases()) {
+    StereoSignal output;
+    std::string error;
+    if (!render(c, output, error)) return fail(error);
+    std::fprintf(out, "{\"%s\", %su},\n", c.name.c_str(), hex(hashOutput(output)).c_str());
+  }
+  return (path ? std::fclose(out) : std::fflush(out)) == 0 ? 0 : fail("cannot write the hashes");
+}
+
+int writeInput(const GoldenCase& c, const std::string& path, SampleFormat format) {
+  if (c.sampleRate != std::floor(c.sampleRate) || c.automation != Automation::none)
+    return fail(c.name + " cannot be carried by a WAV file");
+  const StereoSignal input = generateSignal(c.signal, c.frames);
+  const std::uint16_t channels = isMono(c.signal) ? 1 : 2;
+  std::ofstream file(path, std::ios::binary);
+  WavWriter writer(file, {channels, static_cast<std::uint32_t>(c.sampleRate), format});
+  const float* data[2] = {input.left.data(), input.right.data()};
+  if (!writer.write(data, c.frames) || !writer.finish()) return fail(path + ": " + writer.error());
+  return 0;
+}
+
+int checkOutput(const GoldenCase& c, const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  WavReader reader(file);
+  if (!reader.ok()) return fail(path + ": " + reader.error());
+  if (reader.format().channels != 2 || reader.frames() != c.frames)
+    return fail(path + " is not " + std::to_string(c.frames) + " stereo frames");
+  StereoSignal output{std::vector<float>(c.frames), std::vector<float>(c.frames)};
+  float* data[2] = {output.left.data(), output.right.data()};
+  if (reader.read(data, c.frames) != c.frames) return fail(path + ": " + reader.error());
+  const auto expected = expectedHash(c.name);
+  if (!expected) return fail("no expected hash for " + c.name);
+  const std::uint64_t hash = hashOutput(output);
+  if (hash != *expected)
+    return fail(path + " hashes to " + hex(hash) + ", not to " + hex(*expected) + ", the output of " + c.name);
+  std::printf("%s: the output of %s\n", path.c_str(), c.name.c_str());
+  return 0;
+}
+
+int dump(const GoldenCase& c, const std::string& path) {
+  StereoSignal output;
+  std::string error;
+  if (!render(c, output, error)) return fail(error);
+  std::vector<float> interleaved;
+  for (std::size_t i = 0; i < c.frames; ++i) interleaved.insert(interleaved.end(), {output.left[i], output.right[i]});
+  std::ofstream file(path, std::ios::binary);
+  file.write(reinterpret_cast<const char*>(interleaved.data()),
+             static_cast<std::streamsize>(interleaved.size() * sizeof(float)));
+  return file ? 0 : fail("cannot write " + path);
+}
+
+std::vector<float> readRaw(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::vector<float> samples;
+  float sample;
+  while (file.read(reinterpret_cast<char*>(&sample), sizeof sample)) samples.push_back(sample);
+  return samples;
+}
+
+// Where two dumps of a case first differ, in the case's blocks and windows.
+int diff(const GoldenCase& c, const std::string& pathA, const std::string& pathB) {
+  const std::vector<float> a = readRaw(pathA), b = readRaw(pathB);
+  if (a.size() != 2 * c.frames || b.size() != 2 * c.frames) return fail("the dumps are not of " + c.name);
+  std::size_t first = a.size(), count = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::memcmp(&a[i], &b[i], sizeof(float)) == 0) continue;
+    if (count++ == 0) first = i;
+  }
+  if (count == 0) {
+    std::printf("%s: the dumps are identical\n", c.name.c_str());
+    return 0;
+  }
+  const std::size_t frame = first / 2;
+  std::size_t block = 0, start = 0;
+  for (std::size_t size; start + (size = static_cast<std::size_t>(c.blocks[block % c.blocks.size()])) <= frame;
+       ++block)
+    start += size;
+  const std::size_t offset = frame - start;
+  std::printf("%s: %zu samples differ; the first is frame %zu, %s channel: %.9g against %.9g\n", c.name.c_str(),
+              count, frame, first % 2 ? "right" : "left", static_cast<double>(a[first]),
+              static_cast<double>(b[first]));
+  std::printf("  block %zu, frame %zu of the block: %zu frames after the last 64-frame window end, %zu after the "
+              "last 512-frame one\n",
+              block, offset, offset % 64, offset % 512);
+  return 1;
+}
+
+std::optional<SampleFormat> formatOption(int argc, char** argv) {
+  if (argc == 0) return SampleFormat::float32;
+  if (argc == 2 && std::strcmp(argv[0], "--format") == 0) {
+    if (std::strcmp(argv[1], "f32") == 0) return SampleFormat::float32;
+    if (std::strcmp(argv[1], "s16") == 0) return SampleFormat::pcm16;
+    if (std::strcmp(argv[1], "s24") == 0) return SampleFormat::pcm24;
+  }
+  return std::nullopt;
+}
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: golden_tool hashes [FILE]\n"
+               "       golden_tool write CASE IN.wav [--format f32|s16|s24]\n"
+               "       golden_tool check CASE OUT.wav\n"
+               "       golden_tool dump CASE FILE.raw\n"
+               "       golden_tool diff CASE A.raw B.raw\n");
+  return 2;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  const std::string command = argv[1];
+  if (command == "hashes" && argc <= 3) return writeHashes(argc == 3 ? argv[2] : nullptr);
+  if (argc < 4) return usage();
+  const GoldenCase* c = findGoldenCase(argv[2]);
+  if (!c) return fail(std::string("no case named '") + argv[2] + "'");
+  if (command == "write") {
+    const auto format = formatOption(argc - 4, argv + 4);
+    return format ? writeInput(*c, argv[3], *format) : usage();
+  }
+  if (command == "check" && argc == 4) return checkOutput(*c, argv[3]);
+  if (command == "dump" && argc == 4) return dump(*c, argv[3]);
+  if (command == "diff" && argc == 5) return diff(*c, argv[3], argv[4]);
+  return usage();
+}
