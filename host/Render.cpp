@@ -12,30 +12,6 @@
 #include "WavWriter.h"
 
 namespace {
-struct ResolvedSetting {
-  std::int32_t index;
-  float value;
-};
-
-std::string parameterList(PluginDescriptor* d) {
-  std::string list;
-  for (std::int32_t i = 0; i < d->parameterCount; ++i) list += (i ? ", " : "") + plugin::parameterName(d, i);
-  return list;
-}
-
-// Looks every name up before anything is written; "" or the reason.
-std::string resolveSettings(PluginDescriptor* d, const RenderOptions& options, std::vector<ResolvedSetting>& out) {
-  for (const ParameterSetting& setting : options.settings) {
-    const std::int32_t index = plugin::findParameter(d, setting.name);
-    if (index < 0) return "unknown parameter '" + setting.name + "' (the plug-in has: " + parameterList(d) + ")";
-    out.push_back({index, setting.value});
-  }
-  if (options.program && *options.program >= d->programCount)
-    return "program " + std::to_string(*options.program) + " does not exist (the plug-in has 0 to " +
-           std::to_string(d->programCount - 1) + ")";
-  return {};
-}
-
 // The whole file in blocks of options.blockSize, the last one shorter.
 std::string process(PluginDescriptor* d, const RenderOptions& options, WavReader& reader, WavWriter& writer,
                     const ProgressFunction& progress) {
@@ -73,7 +49,8 @@ std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const 
     return "'" + options.input + "' has " + std::to_string(format.channels) + " channels (mono or stereo are read)";
 
   std::vector<ResolvedSetting> settings;
-  if (std::string error = resolveSettings(d, options, settings); !error.empty()) return error;
+  if (std::string error = resolveSettings(d, options.program, options.settings, settings); !error.empty())
+    return error;
 
   OutputFile output(options.output);
   if (!output.ok()) return output.error();
@@ -81,8 +58,7 @@ std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const 
 
   plugin::setSampleRate(d, static_cast<float>(format.sampleRate));
   plugin::setBlockSize(d, options.blockSize);
-  if (options.program) plugin::selectProgram(d, *options.program);
-  for (const ResolvedSetting& setting : settings) d->setParameterEntry(d, setting.index, setting.value);
+  applySettings(d, options.program, settings);
   plugin::resume(d);
   const std::string error = process(d, options, reader, writer, progress);
   plugin::suspend(d);

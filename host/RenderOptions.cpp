@@ -1,47 +1,11 @@
 #include "RenderOptions.h"
 
-#include <charconv>
-#include <cmath>
-
 namespace {
-std::optional<std::int32_t> parseInteger(const std::string& text, std::int32_t low, std::int32_t high) {
-  std::int32_t value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
-  return value;
-}
-
-std::optional<float> parseNumber(const std::string& text) {
-  float value = 0.0f;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
 std::optional<SampleFormat> parseFormat(const std::string& text) {
   if (text == "f32") return SampleFormat::float32;
   if (text == "s16") return SampleFormat::pcm16;
   if (text == "s24") return SampleFormat::pcm24;
   return std::nullopt;
-}
-
-// NAME=VALUE; names may hold spaces and dots but not '='.
-std::optional<ParameterSetting> parseSetting(const std::string& text, std::string& error) {
-  const auto equals = text.rfind('=');
-  if (equals == std::string::npos || equals == 0) {
-    error = "--set: '" + text + "' is not NAME=VALUE";
-    return std::nullopt;
-  }
-  const std::string name = text.substr(0, equals);
-  const std::string valueText = text.substr(equals + 1);
-  const auto value = parseNumber(valueText);
-  if (!value) {
-    error = "--set " + name + ": '" + valueText + "' is not a number";
-    return std::nullopt;
-  }
-  return ParameterSetting{name, *value};
 }
 }  // namespace
 

@@ -5,13 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ProgramSettings.h"
 #include "WavFormat.h"
-
-// A parameter value to set before rendering, by the name the plug-in reports.
-struct ParameterSetting {
-  std::string name;
-  float value;
-};
 
 // What `plughost render` was asked to do.
 struct RenderOptions {

@@ -1,0 +1,64 @@
+#include "ProgramSettings.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "PluginCalls.h"
+
+namespace {
+std::string parameterList(PluginDescriptor* d) {
+  std::string list;
+  for (std::int32_t i = 0; i < d->parameterCount; ++i) list += (i ? ", " : "") + plugin::parameterName(d, i);
+  return list;
+}
+}  // namespace
+
+std::optional<std::int32_t> parseInteger(const std::string& text, std::int32_t low, std::int32_t high) {
+  std::int32_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end || value < low || value > high) return std::nullopt;
+  return value;
+}
+
+std::optional<float> parseNumber(const std::string& text) {
+  float value = 0.0f;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::optional<ParameterSetting> parseSetting(const std::string& text, std::string& error) {
+  const auto equals = text.rfind('=');
+  if (equals == std::string::npos || equals == 0) {
+    error = "--set: '" + text + "' is not NAME=VALUE";
+    return std::nullopt;
+  }
+  const std::string name = text.substr(0, equals);
+  const std::string valueText = text.substr(equals + 1);
+  const auto value = parseNumber(valueText);
+  if (!value) {
+    error = "--set " + name + ": '" + valueText + "' is not a number";
+    return std::nullopt;
+  }
+  return ParameterSetting{name, *value};
+}
+
+std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> program,
+                            const std::vector<ParameterSetting>& settings, std::vector<ResolvedSetting>& out) {
+  for (const ParameterSetting& setting : settings) {
+    const std::int32_t index = plugin::findParameter(d, setting.name);
+    if (index < 0) return "unknown parameter '" + setting.name + "' (the plug-in has: " + parameterList(d) + ")";
+    out.push_back({index, setting.value});
+  }
+  if (program && *program >= d->programCount)
+    return "program " + std::to_string(*program) + " does not exist (the plug-in has 0 to " +
+           std::to_string(d->programCount - 1) + ")";
+  return {};
+}
+
+void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program, const std::vector<ResolvedSetting>& settings) {
+  if (program) plugin::selectProgram(d, *program);
+  for (const ResolvedSetting& setting : settings) d->setParameterEntry(d, setting.index, setting.value);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "PluginDescriptor.h"
+
+// What several commands take: a program to select (--program N) and
+// parameter values to set by name (--set NAME=VALUE), checked against the
+// plug-in before anything is changed.
+
+// A parameter value to set, by the name the plug-in reports.
+struct ParameterSetting {
+  std::string name;
+  float value;
+};
+
+// The same setting, its name looked up.
+struct ResolvedSetting {
+  std::int32_t index;
+  float value;
+};
+
+// A whole decimal number from low to high, or nothing.
+std::optional<std::int32_t> parseInteger(const std::string& text, std::int32_t low, std::int32_t high);
+// A whole finite number, or nothing.
+std::optional<float> parseNumber(const std::string& text);
+// NAME=VALUE; names may hold spaces and dots but not '='. On failure nothing,
+// with a one-line reason in `error`.
+std::optional<ParameterSetting> parseSetting(const std::string& text, std::string& error);
+
+// Looks every name up and checks the program number: "" or the reason.
+std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> program,
+                            const std::vector<ParameterSetting>& settings, std::vector<ResolvedSetting>& out);
+// Selects the program (if any), then sets the values in their order.
+void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program, const std::vector<ResolvedSetting>& settings);
