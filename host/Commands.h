@@ -9,3 +9,4 @@ using Arguments = std::vector<std::string>;
 
 int runInfo(const Arguments& args);
 int runRender(const Arguments& args);
+int runValidate(const Arguments& args);

@@ -1,0 +1,229 @@
+// The editor: hundreds of open/close cycles with their resource use, odd
+// orders of opening, closing and destroying, panels beside audio and beside a
+// host thread's automation.
+#include <atomic>
+#include <thread>
+
+#include "BlockRun.h"
+#include "Checks.h"
+#include "HostWindow.h"
+
+namespace {
+// Growth allowed over all cycles after the warm-up. A panel that leaked even
+// one of its bitmaps per cycle (a 400 x 285 panel at 32 bits is 445 KB) or
+// one window or GDI object would exceed these many times over.
+constexpr std::int64_t allowedGdiGrowth = 2;
+constexpr std::int64_t allowedMemoryGrowth = 1024 * 1024;
+
+struct PanelSize {
+  int width = 400;
+  int height = 300;
+};
+
+PanelSize panelSize(const Instance& instance) {
+  EditorRect* rect = nullptr;
+  PanelSize size;
+  if (instance.dispatch(opEditorGetRect, 0, 0, &rect) == 1 && rect) {
+    size.width = rect->right - rect->left;
+    size.height = rect->bottom - rect->top;
+  }
+  return size;
+}
+
+// Idle calls and timer ticks as a host gives them while a panel is open.
+void idle(const Instance& instance, HWND panel, int times) {
+  for (int i = 0; i < times; ++i) {
+    instance.dispatch(opEditorIdle);
+    if (panel) tickTimer(panel);
+    pumpMessages();
+  }
+}
+
+// Opens the panel in a fresh container; answers the container (the caller
+// destroys it) and notes in the check what went wrong.
+HWND openIn(Check& check, const HostWindow& host, const Instance& instance, const char* when) {
+  const PanelSize size = panelSize(instance);
+  HWND container = host.createContainer(size.width, size.height);
+  if (instance.dispatch(opEditorOpen, 0, 0, container) != 1)
+    check.fail(formatText("%s: opening the editor did not answer 1", when));
+  else if (!panelIn(container))
+    check.fail(formatText("%s: the editor made no window in the host's window", when));
+  return container;
+}
+
+void sizeRectangle(Check& check, ValidationContext& context) {
+  Instance instance(context.library);
+  if (!instance) return check.fail(context.library.error());
+  EditorRect* rect = nullptr;
+  if (instance.dispatch(opEditorGetRect, 0, 0, &rect) != 1 || !rect)
+    return check.fail("the size request did not answer 1 with a rectangle");
+  const int width = rect->right - rect->left, height = rect->bottom - rect->top;
+  if (width <= 0 || height <= 0 || width > 4096 || height > 4096)
+    check.fail(formatText("a panel of %d x %d pixels", width, height));
+  check.figure(formatText("%d x %d pixels", width, height));
+}
+
+void openCloseCycles(Check& check, ValidationContext& context) {
+  Instance instance(context.library);
+  if (!instance) return check.fail(context.library.error());
+  HostWindow host;
+  const auto cycle = [&] {
+    HWND container = openIn(check, host, instance, "a cycle");
+    idle(instance, panelIn(container), 2);
+    instance.dispatch(opEditorClose);
+    pumpMessages();
+    if (HWND left = panelIn(container); left && IsWindow(left)) check.fail("closing the editor left its window behind");
+    DestroyWindow(container);
+    pumpMessages();
+  };
+  for (int i = 0; i < 10; ++i) cycle();  // warm-up: caches a system fills once
+  const ResourceUse before = ResourceUse::now();
+  const int cycles = context.scaled(1000, 50);
+  for (int i = 0; i < cycles && !check.failed(); ++i) cycle();
+  const ResourceUse after = ResourceUse::now();
+  if (before.gdiObjects >= 0 && after.gdiObjects - before.gdiObjects > allowedGdiGrowth)
+    check.fail(formatText("%lld GDI objects more after %d cycles",
+                          static_cast<long long>(after.gdiObjects - before.gdiObjects), cycles));
+  if (after.privateBytes - before.privateBytes > allowedMemoryGrowth)
+    check.fail(formatText("%lld KB more private memory after %d cycles",
+                          static_cast<long long>((after.privateBytes - before.privateBytes) / 1024), cycles));
+  check.figure(formatText("%d cycles in fresh host windows with idle calls and timer ticks; ", cycles) +
+               ResourceUse::change(before, after));
+}
+
+void openedAtRateZero(Check& check, ValidationContext& context) {
+  Instance instance(context.library);
+  if (!instance) return check.fail(context.library.error());
+  instance.setSampleRate(0.0f);
+  instance.setBlockSize(0);
+  HostWindow host;
+  HWND container = openIn(check, host, instance, "at rate 0");
+  idle(instance, panelIn(container), 5);
+  StereoBuffers buffers(512, false);
+  testSignal::noise(buffers.inputs()[0], 512, context.rng);
+  testSignal::noise(buffers.inputs()[1], 512, context.rng);
+  if (std::string p = runBlock(instance, ProcessEntry::replace, buffers, 512).problems(fullScaleOutputBound); !p.empty())
+    check.fail("processing at rate 0 with the panel open: " + p);
+  instance.dispatch(opEditorClose);
+  DestroyWindow(container);
+  pumpMessages();
+  check.figure("opened, idled and processed at sample rate 0 and block size 0");
+}
+
+void hostWindowDestroyedFirst(Check& check, ValidationContext& context) {
+  Instance instance(context.library);
+  if (!instance) return check.fail(context.library.error());
+  HostWindow host;
+  HWND first = openIn(check, host, instance, "first opening");
+  idle(instance, panelIn(first), 2);
+  DestroyWindow(first);  // the panel goes with it, unannounced
+  pumpMessages();
+  idle(instance, nullptr, 3);
+  HWND second = openIn(check, host, instance, "opening again");
+  idle(instance, panelIn(second), 3);
+  instance.dispatch(opEditorClose);
+  DestroyWindow(second);
+  pumpMessages();
+  check.figure("host window destroyed under an open panel, idle calls, opened again in a new one");
+}
+
+void effectClosedWithPanelOpen(Check& check, ValidationContext& context) {
+  Instance instance(context.library);
+  if (!instance) return check.fail(context.library.error());
+  HostWindow host;
+  HWND container = openIn(check, host, instance, "opening");
+  idle(instance, panelIn(container), 3);
+  instance.close();
+  // Whatever the panel left behind must not run into the freed effect.
+  for (int i = 0; i < 10; ++i) {
+    pumpMessages();
+    Sleep(20);
+  }
+  DestroyWindow(container);
+  pumpMessages();
+  check.figure("effect closed with its panel open, messages pumped for 200 ms afterwards");
+}
+
+void twoPanelsWithAudio(Check& check, ValidationContext& context) {
+  Instance first(context.library), second(context.library);
+  if (!first || !second) return check.fail(context.library.error());
+  HostWindow host;
+  HWND containers[2] = {openIn(check, host, first, "first panel"), openIn(check, host, second, "second panel")};
+  std::atomic<bool> done{false};
+  std::string audioProblem;
+  const int blocks = context.scaled(2000, 300);
+  std::thread audio([&, seed = context.seed] {
+    std::mt19937 rng(seed);
+    StereoBuffers buffers(256, false);
+    for (int block = 0; block < blocks; ++block) {
+      testSignal::noise(buffers.inputs()[0], 256, rng);
+      testSignal::noise(buffers.inputs()[1], 256, rng);
+      const BlockRun run = runBlock(block % 2 ? second : first, ProcessEntry::replace, buffers, 256);
+      if (std::string p = run.problems(fullScaleOutputBound); !p.empty() && audioProblem.empty())
+        audioProblem = formatText("block %d: %s", block, p.c_str());
+    }
+    done = true;
+  });
+  long long idles = 0;
+  while (!done) {
+    idle(first, panelIn(containers[0]), 1);
+    idle(second, panelIn(containers[1]), 1);
+    idles += 2;
+  }
+  audio.join();
+  first.dispatch(opEditorClose);
+  second.dispatch(opEditorClose);
+  for (HWND container : containers) DestroyWindow(container);
+  pumpMessages();
+  if (!audioProblem.empty()) check.fail(audioProblem);
+  check.figure(formatText("two panels open, %d blocks processed on another thread, %lld idle calls", blocks, idles));
+}
+
+void automationWhileOpen(Check& check, ValidationContext& context) {
+  Instance instance(context.library);
+  if (!instance) return check.fail(context.library.error());
+  HostWindow host;
+  HWND container = openIn(check, host, instance, "opening");
+  const int rounds = 1000;
+  std::vector<float> last(context.parameterCount);
+  std::atomic<bool> done{false};
+  std::thread automation([&, seed = context.seed] {
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    for (int round = 0; round < rounds; ++round)
+      for (std::int32_t i = 0; i < context.parameterCount; ++i) instance.set(i, last[i] = unit(rng));
+    done = true;
+  });
+  long long idles = 0;
+  while (!done) {
+    idle(instance, panelIn(container), 1);
+    ++idles;
+  }
+  automation.join();
+  idle(instance, panelIn(container), 3);
+  for (std::int32_t i = 0; i < context.parameterCount; ++i)
+    if (!sameBits(instance.get(i), last[i])) check.fail(formatText("parameter %d does not hold the last value set", i));
+  instance.dispatch(opEditorClose);
+  DestroyWindow(container);
+  pumpMessages();
+  check.figure(formatText("%d rounds of all %d values set on a host thread, %lld idle calls meanwhile", rounds,
+                          context.parameterCount, idles + 3));
+}
+}  // namespace
+
+void editorChecks(CheckRunner& runner, ValidationContext& context) {
+  const std::pair<const char*, void (*)(Check&, ValidationContext&)> checks[] = {
+      {"editor: size rectangle", sizeRectangle},
+      {"editor: open/close cycles", openCloseCycles},
+      {"editor: opened at sample rate 0 and block size 0", openedAtRateZero},
+      {"editor: host window destroyed without close, then opened again", hostWindowDestroyedFirst},
+      {"editor: effect closed with the panel open", effectClosedWithPanelOpen},
+      {"editor: two panels while both instances process", twoPanelsWithAudio},
+      {"editor: host thread sets all values while the panel is open", automationWhileOpen},
+  };
+  for (const auto& [name, body] : checks)
+    runner.run(name, [&](Check& c) {
+      if (!context.hasEditor) return c.skip("no editor");
+      body(c, context);
+    });
+}

@@ -1,0 +1,97 @@
+#include "HostWindow.h"
+
+#include <psapi.h>
+
+#include "CheckRunner.h"
+
+namespace {
+constexpr const char* frameClass = "PlughostValidateFrame";
+constexpr const char* containerClass = "PlughostValidateContainer";
+
+void registerClass(const char* name) {
+  WNDCLASSA info{};
+  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &info)) return;
+  info.lpfnWndProc = DefWindowProcA;
+  info.hInstance = GetModuleHandleA(nullptr);
+  info.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  info.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  info.lpszClassName = name;
+  RegisterClassA(&info);
+}
+
+// Committed private pages, added up from the address space: what the
+// process's private-usage counter reports on systems that keep one.
+std::int64_t committedPrivateBytes() {
+  std::int64_t total = 0;
+  MEMORY_BASIC_INFORMATION region;
+  for (auto* address = static_cast<std::uint8_t*>(nullptr);
+       VirtualQuery(address, &region, sizeof region) == sizeof region;
+       address = static_cast<std::uint8_t*>(region.BaseAddress) + region.RegionSize) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    if (static_cast<std::uint8_t*>(region.BaseAddress) + region.RegionSize < address) break;
+  }
+  return total;
+}
+
+// Whether this system counts a process's GDI objects: a brush made for the
+// question must show. Some compatibility layers answer 0 whatever exists.
+bool gdiObjectsCounted() {
+  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+  const DWORD during = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  DeleteObject(probe);
+  return during > before;
+}
+}  // namespace
+
+HostWindow::HostWindow() {
+  registerClass(frameClass);
+  registerClass(containerClass);
+  frame = CreateWindowExA(0, frameClass, "plughost validate", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
+                          nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!frame) abortCheck(formatText("the validator could not make its host window (error %lu)", GetLastError()));
+  pumpMessages();
+}
+
+HostWindow::~HostWindow() {
+  DestroyWindow(frame);
+  pumpMessages();
+}
+
+HWND HostWindow::createContainer(int width, int height) const {
+  HWND container = CreateWindowExA(0, containerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width,
+                                   height, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!container) abortCheck(formatText("the validator could not make a container window (error %lu)", GetLastError()));
+  return container;
+}
+
+void pumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+HWND panelIn(HWND container) { return GetWindow(container, GW_CHILD); }
+
+void tickTimer(HWND panel) { SendMessageA(panel, WM_TIMER, 0, 0); }
+
+ResourceUse ResourceUse::now() {
+  static const bool counted = gdiObjectsCounted();
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+  const std::int64_t privateUsage = static_cast<std::int64_t>(memory.PrivateUsage);
+  return {counted ? static_cast<std::int64_t>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) : -1,
+          privateUsage > 0 ? privateUsage : committedPrivateBytes()};
+}
+
+std::string ResourceUse::change(const ResourceUse& before, const ResourceUse& after) {
+  const std::string gdi = before.gdiObjects < 0
+                              ? std::string("GDI objects not counted by this system")
+                              : formatText("GDI objects %lld -> %lld", static_cast<long long>(before.gdiObjects),
+                                           static_cast<long long>(after.gdiObjects));
+  return gdi + formatText(", private memory %lld KB -> %lld KB", static_cast<long long>(before.privateBytes / 1024),
+                          static_cast<long long>(after.privateBytes / 1024));
+}

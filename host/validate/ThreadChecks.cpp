@@ -1,0 +1,126 @@
+// Threads: parameters set on one thread, audio on another, texts read on a
+// third; and a storm of the editor's own changes against audio.
+#include <atomic>
+#include <thread>
+
+#include "BlockRun.h"
+#include "Checks.h"
+#include "GuardedText.h"
+#include "HostWindow.h"
+
+namespace {
+constexpr std::int32_t blockFrames = 256;
+
+// Processes `blocks` blocks of noise on its own thread, checking each, and
+// raises `done` at the end.
+class AudioThread {
+ public:
+  AudioThread(const Instance& instance, int blocks, std::uint32_t seed, std::atomic<bool>& done)
+      : thread([this, &instance, blocks, seed, &done] {
+          std::mt19937 rng(seed);
+          StereoBuffers buffers(blockFrames, false);
+          for (int block = 0; block < blocks; ++block) {
+            testSignal::noise(buffers.inputs()[0], blockFrames, rng);
+            testSignal::noise(buffers.inputs()[1], blockFrames, rng);
+            const BlockRun run =
+                runBlock(instance, block % 2 ? ProcessEntry::accumulate : ProcessEntry::replace, buffers, blockFrames);
+            if (std::string p = run.problems(fullScaleOutputBound); !p.empty() && problem.empty())
+              problem = formatText("audio block %d: %s", block, p.c_str());
+          }
+          done = true;
+        }) {}
+  // Waits for the end; "" when every block was sound.
+  std::string join() {
+    thread.join();
+    return problem;
+  }
+
+ private:
+  std::string problem;
+  std::thread thread;
+};
+
+void setterAudioAndTexts(Check& check, ValidationContext& context) {
+  Instance instance(context.library);
+  if (!instance) return check.fail(context.library.error());
+  const int blocks = context.scaled(4000, 600);
+  std::atomic<bool> done{false};
+  std::atomic<long long> sets{0}, reads{0};
+  std::string textProblem;
+  std::thread setter([&, seed = context.seed + 1] {
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    while (!done) {
+      instance.set(static_cast<std::int32_t>(rng() % context.parameterCount), unit(rng));
+      if (rng() % 64 == 0) instance.selectProgram(static_cast<std::int32_t>(rng() % context.programCount));
+      ++sets;
+    }
+  });
+  std::thread reader([&] {
+    while (!done) {
+      for (std::int32_t i = 0; i < context.parameterCount; ++i)
+        for (std::int32_t opcode : {opGetParameterName, opGetParameterLabel, opGetParameterText, opGetProgramName})
+          if (std::string p = readText(instance, opcode, i).problem; !p.empty() && textProblem.empty())
+            textProblem = formatText("opcode %d, index %d: %s", opcode, i, p.c_str());
+      reads += 4 * context.parameterCount;
+    }
+  });
+  AudioThread audio(instance, blocks, context.seed, done);
+  const std::string audioProblem = audio.join();
+  setter.join();
+  reader.join();
+  if (!audioProblem.empty()) check.fail(audioProblem);
+  if (!textProblem.empty()) check.fail(textProblem);
+  check.figure(formatText("%d blocks against %lld parameter sets and %lld text reads on two other threads", blocks,
+                          sets.load(), reads.load()));
+}
+
+// The user drags controls as fast as messages come while audio runs on
+// another thread: every change goes through the editor to the effect and,
+// reported, back to the host.
+void editorStorm(Check& check, ValidationContext& context) {
+  if (!context.hasEditor) return check.skip("no editor");
+  Instance instance(context.library);
+  if (!instance) return check.fail(context.library.error());
+  HostWindow host;
+  HWND container = host.createContainer(400, 300);
+  if (instance.dispatch(opEditorOpen, 0, 0, container) != 1) check.fail("opening the editor did not answer 1");
+  HWND panel = panelIn(container);
+  if (!panel) {
+    DestroyWindow(container);
+    return check.fail("the editor made no window in the host's window");
+  }
+  RECT area;
+  GetClientRect(panel, &area);
+  HostCallbackLog::takeChanges();
+  std::atomic<bool> done{false};
+  AudioThread audio(instance, context.scaled(3000, 400), context.seed, done);
+  long long clicks = 0;
+  while (!done) {
+    const LPARAM where = MAKELPARAM(static_cast<int>(context.rng() % (area.right + 1)),
+                                    static_cast<int>(context.rng() % (area.bottom + 1)));
+    SendMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    SendMessageA(panel, WM_LBUTTONUP, 0, where);
+    ++clicks;
+    if (clicks % 16 == 0) {
+      instance.dispatch(opEditorIdle);
+      tickTimer(panel);
+      pumpMessages();
+    }
+  }
+  const std::string audioProblem = audio.join();
+  const std::size_t reported = HostCallbackLog::takeChanges().size();
+  instance.dispatch(opEditorClose);
+  DestroyWindow(container);
+  pumpMessages();
+  if (!audioProblem.empty()) check.fail(audioProblem);
+  if (reported == 0) check.fail(formatText("%lld clicks on the panel reported no change to the host", clicks));
+  check.figure(formatText("%lld clicks on the panel, %zu changes reported to the host, against audio on another thread",
+                          clicks, reported));
+}
+}  // namespace
+
+void threadChecks(CheckRunner& runner, ValidationContext& context) {
+  runner.run("threads: setter, audio and text reader", [&](Check& c) { setterAudioAndTexts(c, context); });
+  runner.run("threads: editor changes against audio", [&](Check& c) { editorStorm(c, context); });
+}

@@ -1,0 +1,106 @@
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+#include "Checks.h"
+#include "Commands.h"
+#include "CrashReport.h"
+#include "Instance.h"
+
+namespace {
+struct Options {
+  std::string plugin;
+  std::uint32_t seed = 1;
+  bool quick = false;
+};
+
+int usage() {
+  std::fprintf(stderr, "usage: plughost validate PLUGIN.dll [--seed N] [--quick]\n");
+  return 2;
+}
+
+std::optional<std::uint32_t> parseSeed(const std::string& text) {
+  char* end = nullptr;
+  const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || text[0] == '-' || value > 0xFFFFFFFFull) return std::nullopt;
+  return static_cast<std::uint32_t>(value);
+}
+
+// Answers the options, or an exit code after a one-line message.
+std::optional<Options> parse(const Arguments& args, int& exitCode) {
+  Options options;
+  exitCode = 2;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--quick") {
+      options.quick = true;
+    } else if (args[i] == "--seed") {
+      if (i + 1 == args.size()) {
+        std::fprintf(stderr, "plughost validate: --seed needs a number\n");
+        return std::nullopt;
+      }
+      const std::optional<std::uint32_t> seed = parseSeed(args[++i]);
+      if (!seed) {
+        std::fprintf(stderr, "plughost validate: --seed takes a whole number from 0 to 4294967295, not '%s'\n",
+                     args[i].c_str());
+        return std::nullopt;
+      }
+      options.seed = *seed;
+    } else if (args[i].rfind("--", 0) == 0) {
+      std::fprintf(stderr, "plughost validate: unknown option '%s'\n", args[i].c_str());
+      return std::nullopt;
+    } else if (options.plugin.empty()) {
+      options.plugin = args[i];
+    } else {
+      std::fprintf(stderr, "plughost validate: one plug-in at a time ('%s' and '%s')\n", options.plugin.c_str(),
+                   args[i].c_str());
+      return std::nullopt;
+    }
+  }
+  if (options.plugin.empty()) {
+    usage();
+    return std::nullopt;
+  }
+  return options;
+}
+
+HMODULE moduleOf(const PluginDescriptor* d) {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(reinterpret_cast<void*>(d->dispatchEntry)), &module);
+  return module;
+}
+}  // namespace
+
+int runValidate(const Arguments& args) {
+  int exitCode = 0;
+  const std::optional<Options> options = parse(args, exitCode);
+  if (!options) return exitCode;
+
+  PluginLibrary library(options->plugin);
+  std::optional<Instance> first;
+  if (library.ok()) first.emplace(library);
+  if (!first || !*first) {
+    std::fprintf(stderr, "plughost: %s\n", library.error().c_str());
+    return 1;
+  }
+  const PluginDescriptor* d = first->descriptor();
+  ValidationContext context{library,          moduleOf(d),         options->seed,
+                            options->quick,   (d->flags & 1) != 0, d->parameterCount,
+                            d->programCount, std::mt19937(options->seed)};
+  first.reset();
+  if (context.parameterCount <= 0 || context.programCount <= 0) {
+    std::fprintf(stderr, "plughost: the plug-in declares %d parameters and %d programs; nothing to validate\n",
+                 context.parameterCount, context.programCount);
+    return 1;
+  }
+
+  std::printf("validate %s: seed %u, %s run, %d parameters, %d programs, %s\n", options->plugin.c_str(),
+              options->seed, options->quick ? "quick" : "full", context.parameterCount, context.programCount,
+              context.hasEditor ? "with editor" : "no editor");
+  reportCrashesAsFailures();
+  CheckRunner runner(options->quick ? 120 : 600);
+  for (auto group : {instanceChecks, dispatcherChecks, rateAndBlockChecks, automationChecks, contentChecks,
+                     allocationChecks, threadChecks, editorChecks})
+    group(runner, context);
+  return runner.finish();
+}
