@@ -9,4 +9,5 @@ using Arguments = std::vector<std::string>;
 
 int runInfo(const Arguments& args);
 int runRender(const Arguments& args);
+int runEditor(const Arguments& args);
 int runValidate(const Arguments& args);

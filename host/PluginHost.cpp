@@ -38,9 +38,9 @@ PluginLibrary::~PluginLibrary() {
   if (module_) FreeLibrary(module_);
 }
 
-PluginDescriptor* PluginLibrary::createInstance() {
+PluginDescriptor* PluginLibrary::createInstance(HostCallback callback) {
   if (!main_) return nullptr;
-  PluginDescriptor* d = main_(HostCallbackLog::callback);
+  PluginDescriptor* d = main_(callback);
   if (!d)
     error_ = "the plug-in's main returned no descriptor";
   else if (d->magic != descriptorMagic)

@@ -38,8 +38,8 @@ class PluginLibrary {
 
   bool ok() const { return error_.empty(); }
   const std::string& error() const { return error_; }
-  // A new instance, or null (with `error()` set) when main refuses.
-  PluginDescriptor* createInstance();
+  // A new instance talking to `callback`, or null (with `error()` set) when main refuses.
+  PluginDescriptor* createInstance(HostCallback callback = HostCallbackLog::callback);
 
  private:
   using MainFunction = PluginDescriptor* (*)(HostCallback);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ProgramSettings.h"
+
+// What `plughost editor` was asked to do.
+struct EditorOptions {
+  std::string plugin;
+  std::optional<std::int32_t> program;
+  std::vector<ParameterSetting> settings;
+  // Capture the painted panel into this BMP file, then quit.
+  std::optional<std::string> screenshot;
+  // Quit after this long; without it (and without a screenshot) run until the window is closed.
+  std::optional<float> seconds;
+};
+
+inline constexpr const char* editorUsage =
+    "editor PLUGIN.dll [--program N] [--set NAME=VALUE]... [--screenshot FILE.bmp] [--seconds S]";
+
+// Parses the arguments after "editor". On failure returns nothing and puts a
+// one-line reason in `error`.
+std::optional<EditorOptions> parseEditorOptions(const std::vector<std::string>& args, std::string& error);
