@@ -38,6 +38,8 @@ void PanelBitmap::drawTransparent(DrawContext& context, const Rect& destination,
 
   const int w = destination.width();
   const int h = destination.height();
+  // A slider far below 0 cuts its handle down to nothing.
+  if (w <= 0 || h <= 0) return;
   MemorySurface picture(surface, handle);
   MemorySurface maskSurface(surface, mask);
   // Fresh memory surfaces have a white background and black text, so a mask

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+// Counts the GDI objects this program makes and deletes, by redirecting its
+// own imports of the functions that make and delete them (the system's
+// per-process count is not kept under wine). Installed before main runs.
+namespace gdiObjects {
+
+// Objects made and not yet deleted.
+int64_t live();
+// Deletions of an object that was still selected into a live surface: the
+// system refuses (or defers) those.
+int64_t deletedWhileSelected();
+
+}  // namespace gdiObjects

@@ -1,0 +1,4 @@
+#include "ModuleInstance.h"
+
+// The test program stands in for the plug-in's library: its own resources hold the test bitmaps.
+HINSTANCE moduleInstance = GetModuleHandleA(nullptr);

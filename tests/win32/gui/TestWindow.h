@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "View.h"
+
+// The program's one top-level window (making and destroying top-level
+// windows is slow under Xvfb), at the screen's top-left corner.
+HWND testWindow();
+
+// Handles this thread's messages for about the given time.
+void pumpMessages(int milliseconds);
+// Handles messages until the condition holds; false if it did not within the time.
+bool pumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds);
+
+// An owner for drawing contexts made outside a frame; counts its updates.
+struct CountingOwner : View {
+  CountingOwner() : View(Rect()) {}
+  void update(DrawContext&) override { ++updates; }
+  int updates = 0;
+};

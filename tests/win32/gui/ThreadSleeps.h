@@ -1,0 +1,6 @@
+#pragma once
+
+#include <cstdint>
+
+// How often the program's main thread has called Sleep (counted from before main runs).
+int64_t mainThreadSleeps();
