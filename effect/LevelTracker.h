@@ -3,13 +3,17 @@
 #include <cmath>
 #include <cstdint>
 
+#include "ChannelPair.h"
 #include "Parameters.h"
 
 // Samples per measuring window, which is also the control period.
 inline std::int32_t windowLengthFor(float softHard) { return twoWaySetting(softHard) ? 64 : 512; }
 
-// The tracker's input for one sample: the rectified, scaled input.
-inline float rectifiedInput(float x, float trackGain) { return std::fabs(x * trackGain); }
+// The tracker's input for one sample of one channel or of both side by side.
+template <typename Value>
+Value rectifiedInput(Value x, float trackGain) {
+  return magnitude(x * trackGain);
+}
 
 // One channel's level tracker: twice the mean of the rectified input over a
 // window. Windows never span blocks; a block's incomplete last window is dropped.
@@ -23,13 +27,15 @@ struct LevelTracker {
     trackCount = 0;
   }
 
-  // Adds one sample. True at a window's end, when trackLevel has just changed.
-  bool add(float rectified, std::int32_t windowLength) {
+  void add(float rectified) {
     trackSum += rectified;
-    if (++trackCount < windowLength) return false;
+    ++trackCount;
+  }
+
+  // At a window's end: twice the window's mean, and a new window.
+  void completeWindow(std::int32_t windowLength) {
     trackLevel = (trackSum / static_cast<float>(windowLength)) * 2.0f;
     restart();
-    return true;
   }
 
   // A NaN or infinite input must not leave its mark once the input is clean.

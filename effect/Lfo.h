@@ -24,9 +24,24 @@ inline std::int32_t tableIndex(float phase) {
   return static_cast<std::int32_t>(std::min(std::max(0.0f, phase * 10.0f), lastEntry));
 }
 
-// One channel's oscillator. Stepped once per sample; the value for the chosen
-// destination is made in every step, so a control update always reads the
-// value of its own sample.
+// The phase brought back below 360, once, for one channel or both side by side.
+template <typename Value>
+Value wrappedPhase(Value phase) {
+  return phase >= 360.0f ? phase - 360.0f : phase;
+}
+
+// The phase after one step. A standing LFO (OFF) keeps its phase.
+template <ModulationTarget trigger, typename Value>
+Value advancedPhase(Value phase, float phaseIncrement) {
+  if constexpr (trigger == targetOff)
+    return phase;
+  else
+    return wrappedPhase(phase) + phaseIncrement;
+}
+
+// One channel's oscillator, stepped once per sample. A control update reads
+// the value made in its own sample, so only the samples of control updates and
+// a block's last sample need step(); the others need only advancedPhase.
 struct Lfo {
   float lfoPhase = 0.0f;     // degrees, brought back below 360 before each read
   float lfoCutValue = 0.0f;  // 0 to 2
@@ -34,14 +49,13 @@ struct Lfo {
 
   template <ModulationTarget trigger, LfoWave wave>
   void step(float phaseIncrement, const WaveTables& tables) {
-    if constexpr (trigger != targetOff) {  // OFF: the phase stands still
-      if (lfoPhase >= 360.0f) lfoPhase -= 360.0f;
-      const std::int32_t k = tableIndex(lfoPhase);
+    if constexpr (trigger != targetOff) {
+      const float phase = wrappedPhase(lfoPhase);
+      const std::int32_t k = tableIndex(phase);
+      lfoPhase = phase + phaseIncrement;
       if constexpr (trigger == targetCut) {
         lfoCutValue = wave == waveSaw ? tables.rampTable[k] : fromSine<wave>(tables.sineTable[k]);
-        lfoPhase += phaseIncrement;
       } else {
-        lfoPhase += phaseIncrement;
         // The resonance saw is read at the advanced phase, one increment later.
         const float value = wave == waveSaw ? tables.rampTable[tableIndex(lfoPhase)] / 2.0f + 1.0f
                                             : fromSine<wave>(tables.sineTable[k]);

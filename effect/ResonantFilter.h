@@ -4,10 +4,24 @@
 
 #include "Parameters.h"
 
-// One channel's four-pole low-pass: two state-variable stages in series that
-// share one frequency coefficient and one damping coefficient. Zero
-// coefficients pass nothing, so a fresh filter is silent until its first
-// control update.
+// One sample through the two state-variable stages in series, for one channel
+// (float) or both side by side (ChannelPair). Returns the new low2, the wet
+// signal. No saturation: the control update keeps f and q where the stages are
+// stable.
+template <typename Value>
+Value filterStep(Value& band1, Value& low1, Value& band2, Value& low2, Value f, Value q, Value u) {
+  low1 = low1 + f * band1;
+  Value high = u - low1 - q * band1;
+  band1 = band1 + f * high;
+  low2 = low2 + f * band2;
+  high = low1 - low2 - q * band2;  // the input of stage 2 is the new low1
+  band2 = band2 + f * high;
+  return low2;
+}
+
+// One channel's four-pole low-pass: two stages that share one frequency
+// coefficient and one damping coefficient. Zero coefficients pass nothing, so
+// a fresh filter is silent until its first control update.
 struct ResonantFilter {
   float freqCoef = 0.0f;
   float damping = 0.0f;
@@ -16,19 +30,7 @@ struct ResonantFilter {
   float band2 = 0.0f;
   float low2 = 0.0f;
 
-  // One sample; returns the new low2, the wet signal. No saturation: the
-  // control update keeps the coefficients where the stages are stable.
-  float step(float u) {
-    const float f = freqCoef;
-    const float q = damping;
-    low1 = low1 + f * band1;
-    float high = u - low1 - q * band1;
-    band1 = band1 + f * high;
-    low2 = low2 + f * band2;
-    high = low1 - low2 - q * band2;
-    band2 = band2 + f * high;
-    return low2;
-  }
+  float step(float u) { return filterStep(band1, low1, band2, low2, freqCoef, damping, u); }
 
   // After NaN or infinite input the states restart from silence; NaN
   // coefficients (from NaN parameter values) wait for the next control update.

@@ -1,5 +1,9 @@
 #include "SignalPath.h"
 
+#include "ChannelPair.h"
+
+#include <algorithm>
+
 namespace {
 
 // Added to every input sample with a sign that alternates backwards from the
@@ -26,9 +30,53 @@ struct Buffers {
   float* out1;
 };
 
+// The state that most samples touch, both channels side by side. At the
+// samples that need work per channel (a window's end, a block's last sample)
+// it goes back into the channels' own state and is taken up again after.
+struct PairState {
+  ChannelPair band1, low1, band2, low2, freqCoef, damping, trackSum, lfoPhase;
+
+  static PairState of(const ChannelState& left, const ChannelState& right) {
+    return {pairOf(left.filter.band1, right.filter.band1),       pairOf(left.filter.low1, right.filter.low1),
+            pairOf(left.filter.band2, right.filter.band2),       pairOf(left.filter.low2, right.filter.low2),
+            pairOf(left.filter.freqCoef, right.filter.freqCoef), pairOf(left.filter.damping, right.filter.damping),
+            pairOf(left.tracker.trackSum, right.tracker.trackSum), pairOf(left.lfo.lfoPhase, right.lfo.lfoPhase)};
+  }
+
+  void storeTo(ChannelState& channel, std::int32_t lane) const {
+    channel.filter.band1 = band1[lane];
+    channel.filter.low1 = low1[lane];
+    channel.filter.band2 = band2[lane];
+    channel.filter.low2 = low2[lane];
+    channel.filter.freqCoef = freqCoef[lane];
+    channel.filter.damping = damping[lane];
+    channel.tracker.trackSum = trackSum[lane];
+    channel.lfo.lfoPhase = lfoPhase[lane];
+  }
+};
+
+// What a sample puts into the output: added to it, or stored in it.
+template <OutputRule rule, typename Value>
+Value outputOf(Value x, Value wet, float dryGain, float outputLevel) {
+  if constexpr (rule == OutputRule::accumulate)
+    return wet * outputLevel * 0.25f;
+  else
+    return dryGain * x + wet * outputLevel / 4.0f;
+}
+
+template <OutputRule rule>
+void put(float& output, float value) {
+  if constexpr (rule == OutputRule::accumulate)
+    output += value;
+  else
+    output = value;
+}
+
 // The sample loop, one instance per output rule, LFO destination and wave so
-// that no per-block decision is taken per sample. State lives in locals for
-// the block and is written back at its end.
+// that no per-block decision is taken per sample. Window ends fall at fixed
+// samples, so the loop runs window by window: the samples between need no
+// LFO value and no test, and run on both channels at once. State lives in
+// locals for the block and is written back at its end.
 template <OutputRule rule, ModulationTarget trigger, LfoWave wave>
 void runBlock(SignalState& state, const BlockSettings& block, const WaveTables& tables, const Buffers& io,
               std::int32_t sampleFrames) {
@@ -48,12 +96,28 @@ void runBlock(SignalState& state, const BlockSettings& block, const WaveTables& 
   ChannelState right = state.channels[1];
   float resAmount = state.resAmount;
   float cutoffHz = state.cutoffHz;
+  PairState pair = PairState::of(left, right);
+  float offset = (sampleFrames - 1) % 2 == 0 ? denormalOffset : -denormalOffset;
 
-  // Tracker, LFO, at a window end the control update, then the filter.
-  const auto stepChannel = [&](ChannelState& channel, float x) {
-    const float rectified = rectifiedInput(x, trackGain);
+  // Both inputs of a sample are read before either output is written: in-place safe.
+  const auto plainSample = [&](std::int32_t i) {
+    const ChannelPair x = pairOf(in0[i], in1[i]) + offset;
+    offset = -offset;
+    pair.trackSum += rectifiedInput(x, trackGain);
+    pair.lfoPhase = advancedPhase<trigger>(pair.lfoPhase, phaseIncrement);
+    const ChannelPair wet =
+        filterStep(pair.band1, pair.low1, pair.band2, pair.low2, pair.freqCoef, pair.damping, x * inputGain);
+    const ChannelPair y = outputOf<rule>(x, wet, dryGain, outputLevel);
+    put<rule>(out0[i], y[0]);
+    put<rule>(out1[i], y[1]);
+  };
+
+  // Tracker, LFO with its value, at a window end the control update, then the filter.
+  const auto channelSample = [&](ChannelState& channel, float x, bool windowEnd) {
+    channel.tracker.add(rectifiedInput(x, trackGain));
     channel.lfo.step<trigger, wave>(phaseIncrement, tables);
-    if (channel.tracker.add(rectified, windowLength)) {
+    if (windowEnd) {
+      channel.tracker.completeWindow(windowLength);
       const ControlUpdate update =
           controlUpdate(control, channel.tracker.trackLevel, channel.lfo.lfoCutValue, channel.lfo.lfoResValue);
       channel.cutFactor = update.cutFactor;
@@ -65,23 +129,31 @@ void runBlock(SignalState& state, const BlockSettings& block, const WaveTables& 
     return channel.filter.step(x * inputGain);
   };
 
-  float offset = (sampleFrames - 1) % 2 == 0 ? denormalOffset : -denormalOffset;
-  for (std::int32_t i = 0; i < sampleFrames; ++i) {
-    // Both inputs are read before either output is written: in-place safe.
+  // The last sample of a window or of the block; `counted` samples of its window went before.
+  const auto lastSample = [&](std::int32_t i, std::int32_t counted, bool windowEnd) {
+    pair.storeTo(left, 0);
+    pair.storeTo(right, 1);
+    left.tracker.trackCount = right.tracker.trackCount = counted;
     const float x0 = in0[i] + offset;
     const float x1 = in1[i] + offset;
     offset = -offset;
-    const float wet0 = stepChannel(left, x0);
-    const float wet1 = stepChannel(right, x1);
-    if constexpr (rule == OutputRule::accumulate) {
-      out0[i] += wet0 * outputLevel * 0.25f;
-      out1[i] += wet1 * outputLevel * 0.25f;
-    } else {
-      out0[i] = dryGain * x0 + wet0 * outputLevel / 4.0f;
-      out1[i] = dryGain * x1 + wet1 * outputLevel / 4.0f;
-    }
+    const float wet0 = channelSample(left, x0, windowEnd);
+    const float wet1 = channelSample(right, x1, windowEnd);
+    put<rule>(out0[i], outputOf<rule>(x0, wet0, dryGain, outputLevel));
+    put<rule>(out1[i], outputOf<rule>(x1, wet1, dryGain, outputLevel));
+    pair = PairState::of(left, right);
+  };
+
+  // Window by window; the block's last, incomplete window is processed but dropped.
+  for (std::int32_t start = 0; start < sampleFrames;) {
+    const std::int32_t length = std::min(windowLength, sampleFrames - start);
+    const std::int32_t last = start + length - 1;
+    for (std::int32_t i = start; i < last; ++i) plainSample(i);
+    lastSample(last, length - 1, length == windowLength);
+    start = last + 1;
   }
 
+  // The block's last sample went through the channels' own state.
   state.channels[0] = left;
   state.channels[1] = right;
   state.resAmount = resAmount;
