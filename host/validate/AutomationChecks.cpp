@@ -107,22 +107,32 @@ void extremeValuesWhileProcessing(Check& check, ValidationContext& context) {
                           values.size(), std::size(thresholds), context.parameterCount, blocks));
 }
 
+// Read all values, randomise, write the read values back, read again: the
+// same bits. Once in the state the plug-in came with, once in a state a user
+// left (which shows values stored in one place and read from another).
 void hostStateRoundTrip(Check& check, ValidationContext& context) {
   Instance instance(context.library);
   if (!instance) return check.fail(context.library.error());
   std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-  for (std::int32_t program = 0; program < context.programCount; ++program) {
-    instance.selectProgram(program);
-    std::vector<float> read;
-    for (std::int32_t i = 0; i < context.parameterCount; ++i) read.push_back(instance.get(i));
+  const auto randomise = [&] {
     for (std::int32_t i = 0; i < context.parameterCount; ++i) instance.set(i, unit(context.rng));
-    for (std::int32_t i = 0; i < context.parameterCount; ++i) instance.set(i, read[i]);
-    for (std::int32_t i = 0; i < context.parameterCount; ++i)
-      if (!sameBits(instance.get(i), read[i]))
-        check.fail(formatText("program %d, parameter %d: wrote back %.9g, reads %.9g", program, i,
-                              static_cast<double>(read[i]), static_cast<double>(instance.get(i))));
-  }
-  check.figure(formatText("%d programs x %d values read, randomised, written back and read bit-identical",
+  };
+  for (bool changedByUser : {false, true})
+    for (std::int32_t program = 0; program < context.programCount; ++program) {
+      const char* state = changedByUser ? "after a user's changes" : "as it came";
+      instance.selectProgram(program);
+      if (changedByUser) randomise();
+      std::vector<float> read;
+      for (std::int32_t i = 0; i < context.parameterCount; ++i) read.push_back(instance.get(i));
+      randomise();
+      for (std::int32_t i = 0; i < context.parameterCount; ++i) instance.set(i, read[i]);
+      for (std::int32_t i = 0; i < context.parameterCount; ++i)
+        if (!sameBits(instance.get(i), read[i]))
+          check.fail(formatText("%s, program %d, parameter %d: wrote back %.9g, reads %.9g", state, program, i,
+                                static_cast<double>(read[i]), static_cast<double>(instance.get(i))));
+    }
+  check.figure(formatText("%d programs x %d values, as they came and after random changes: read, randomised, "
+                          "written back and read bit-identical",
                           context.programCount, context.parameterCount));
 }
 }  // namespace

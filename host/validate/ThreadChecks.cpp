@@ -1,6 +1,7 @@
 // Threads: parameters set on one thread, audio on another, texts read on a
 // third; and a storm of the editor's own changes against audio.
 #include <atomic>
+#include <climits>
 #include <thread>
 
 #include "BlockRun.h"
@@ -11,15 +12,16 @@
 namespace {
 constexpr std::int32_t blockFrames = 256;
 
-// Processes `blocks` blocks of noise on its own thread, checking each, and
-// raises `done` at the end.
+// Processes blocks of noise on its own thread, checking each, until it has
+// made `blocks` of them or someone else raised `done`; then raises `done`.
 class AudioThread {
  public:
   AudioThread(const Instance& instance, int blocks, std::uint32_t seed, std::atomic<bool>& done)
       : thread([this, &instance, blocks, seed, &done] {
           std::mt19937 rng(seed);
           StereoBuffers buffers(blockFrames, false);
-          for (int block = 0; block < blocks; ++block) {
+          for (; processed < blocks && !done; ++processed) {
+            const int block = processed;
             testSignal::noise(buffers.inputs()[0], blockFrames, rng);
             testSignal::noise(buffers.inputs()[1], blockFrames, rng);
             const BlockRun run =
@@ -34,9 +36,11 @@ class AudioThread {
     thread.join();
     return problem;
   }
+  int blocksProcessed() const { return processed; }
 
  private:
   std::string problem;
+  int processed = 0;
   std::thread thread;
 };
 
@@ -94,20 +98,20 @@ void editorStorm(Check& check, ValidationContext& context) {
   GetClientRect(panel, &area);
   HostCallbackLog::takeChanges();
   std::atomic<bool> done{false};
-  AudioThread audio(instance, context.scaled(3000, 400), context.seed, done);
-  long long clicks = 0;
-  while (!done) {
+  AudioThread audio(instance, INT_MAX, context.seed, done);
+  const long long clicks = context.scaled(2000, 200);
+  for (long long click = 1; click <= clicks; ++click) {
     const LPARAM where = MAKELPARAM(static_cast<int>(context.rng() % (area.right + 1)),
                                     static_cast<int>(context.rng() % (area.bottom + 1)));
     SendMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, where);
     SendMessageA(panel, WM_LBUTTONUP, 0, where);
-    ++clicks;
-    if (clicks % 16 == 0) {
+    if (click % 16 == 0) {
       instance.dispatch(opEditorIdle);
       tickTimer(panel);
       pumpMessages();
     }
   }
+  done = true;
   const std::string audioProblem = audio.join();
   const std::size_t reported = HostCallbackLog::takeChanges().size();
   instance.dispatch(opEditorClose);
@@ -115,8 +119,9 @@ void editorStorm(Check& check, ValidationContext& context) {
   pumpMessages();
   if (!audioProblem.empty()) check.fail(audioProblem);
   if (reported == 0) check.fail(formatText("%lld clicks on the panel reported no change to the host", clicks));
-  check.figure(formatText("%lld clicks on the panel, %zu changes reported to the host, against audio on another thread",
-                          clicks, reported));
+  check.figure(formatText("%lld clicks on the panel, %zu changes reported to the host, against %d blocks on another "
+                          "thread",
+                          clicks, reported, audio.blocksProcessed()));
 }
 }  // namespace
 
