@@ -47,7 +47,7 @@ struct ControlSettings {
   float resonance;     // "Resonance"
   float rangeFreq;     // Hz, from "CUT freq."
   float sampleRate;    // Hz
-  float cutoffCeiling; // Hz, the highest cutoff the stages stay stable at
+  float cutoffCeiling;  // Hz, the highest cutoff the stages stay stable at
   ModulationTarget trackDest;
   ModulationTarget lfoTrigger;
 };

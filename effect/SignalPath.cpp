@@ -1,8 +1,9 @@
 #include "SignalPath.h"
 
-#include "ChannelPair.h"
-
 #include <algorithm>
+#include <cmath>
+
+#include "ChannelPair.h"
 
 namespace {
 
