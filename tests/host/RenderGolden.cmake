@@ -1,0 +1,16 @@
+# Writes the input of the golden case CASE as a WAV file (INPUT_FORMAT),
+# renders it with plughost (RENDER_ARGS) and checks that the output is the
+# case's golden output, bit for bit.
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE error)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${ARGN} failed: ${output}${error}")
+  endif()
+  message(STATUS "${output}")
+endfunction()
+
+set(input render-tests/${CASE}-in.wav)
+set(output render-tests/${CASE}-out.wav)
+run(wine ${TOOL} write ${CASE} ${input} --format ${INPUT_FORMAT})
+run(wine ${PLUGHOST} render SweepFilter.dll ${input} ${output} ${RENDER_ARGS})
+run(wine ${TOOL} check ${CASE} ${output})
