@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,9 @@ struct Gesture {
 };
 
 void expectReports(const Gesture& gesture) {
-  TestPanel panel;
-  gesture.build(panel);
-  panel.play(gesture.steps);
-  const std::vector<Report>& reports = panel.listener.reports;
+  const std::unique_ptr<TestPanel> panel = playOnFreshPanel(gesture.build, gesture.steps);
+  ASSERT_TRUE(panel) << gesture.name << ": the presses never reached the panel";
+  const std::vector<Report>& reports = panel->listener.reports;
   ASSERT_EQ(reports.size(), gesture.reported.size()) << gesture.name << ": " << testing::PrintToString(reports);
   for (size_t i = 0; i < reports.size(); ++i) {
     EXPECT_EQ(reports[i].tag, tag) << gesture.name;
@@ -197,14 +197,16 @@ public:
 };
 
 TEST(ControlMouse, AHeldDragGivesUpTheProcessorBetweenPolls) {
-  TestPanel panel;
-  auto& recorder = panel.add<PassRecorder>(Rect(20, 20, 60, 60), &panel.listener, tag);
-  panel.play(pressAt(40, 40, {moveTo(41, 41), moveTo(40, 40)}));
-  ASSERT_GT(recorder.sleepsAtPass.size(), 10u) << "a drag held that long polls many times";
+  PassRecorder* recorder = nullptr;
+  const auto panel = playOnFreshPanel(
+      [&](TestPanel& fresh) { recorder = &fresh.add<PassRecorder>(Rect(20, 20, 60, 60), &fresh.listener, tag); },
+      pressAt(40, 40, {moveTo(41, 41), moveTo(40, 40)}));
+  ASSERT_TRUE(panel);
+  const std::vector<int64_t>& sleepsAtPass = recorder->sleepsAtPass;
+  ASSERT_GT(sleepsAtPass.size(), 10u) << "a drag held that long polls many times";
   size_t withoutSleep = 0;
-  for (size_t i = 1; i < recorder.sleepsAtPass.size(); ++i)
-    withoutSleep += recorder.sleepsAtPass[i] > recorder.sleepsAtPass[i - 1] ? 0 : 1;
-  EXPECT_EQ(withoutSleep, 0u) << "of " << recorder.sleepsAtPass.size() << " passes";
+  for (size_t i = 1; i < sleepsAtPass.size(); ++i) withoutSleep += sleepsAtPass[i] > sleepsAtPass[i - 1] ? 0 : 1;
+  EXPECT_EQ(withoutSleep, 0u) << "of " << sleepsAtPass.size() << " passes";
 }
 
 }  // namespace

@@ -104,11 +104,17 @@ BOOL WINAPI countEndPaint(HWND window, const PAINTSTRUCT* paint) {
   return realEndPaint(window, paint);
 }
 
-#define REDIRECT(library, function) \
-  real##function = reinterpret_cast<decltype(real##function)>( \
-      redirectImport(library, #function, reinterpret_cast<void*>(count##function)))
+// Keeps the real function the first module that imports it points at; a
+// module whose import already points here leaves it as it is.
+template <typename Function>
+void redirect(HMODULE module, const char* library, const char* name, Function replacement, Function& real) {
+  void* previous = redirectImport(library, name, reinterpret_cast<void*>(replacement), module);
+  if (previous && previous != reinterpret_cast<void*>(replacement)) real = reinterpret_cast<Function>(previous);
+}
 
-const bool installed = [] {
+#define REDIRECT(library, function) redirect(module, library, #function, count##function, real##function)
+
+bool install(HMODULE module) {
   REDIRECT("gdi32.dll", CreateCompatibleDC);
   REDIRECT("gdi32.dll", DeleteDC);
   REDIRECT("gdi32.dll", CreateBitmap);
@@ -125,7 +131,9 @@ const bool installed = [] {
   REDIRECT("user32.dll", BeginPaint);
   REDIRECT("user32.dll", EndPaint);
   return true;
-}();
+}
+
+const bool installed = install(GetModuleHandleA(nullptr));
 
 }  // namespace
 
@@ -134,5 +142,7 @@ namespace gdiObjects {
 int64_t live() { return installed ? static_cast<int64_t>(made.size()) : 0; }
 
 int64_t deletedWhileSelected() { return selectedAtDeletion; }
+
+void watch(HMODULE module) { install(module); }
 
 }  // namespace gdiObjects

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
 // Counts the GDI objects this program makes and deletes, by redirecting its
@@ -12,5 +14,7 @@ int64_t live();
 // Deletions of an object that was still selected into a live surface: the
 // system refuses (or defers) those.
 int64_t deletedWhileSelected();
+// Counts a loaded library's objects too, through that library's own imports.
+void watch(HMODULE module);
 
 }  // namespace gdiObjects

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-void* redirectImport(const char* library, const char* name, void* replacement) {
-  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+void* redirectImport(const char* library, const char* name, void* replacement, HMODULE module) {
+  auto* base = reinterpret_cast<BYTE*>(module);
   const auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
   const auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
   const auto& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];

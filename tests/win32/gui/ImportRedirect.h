@@ -1,7 +1,10 @@
 #pragma once
 
-// Points this program's import of a function (by library and name) at a
+#include <windows.h>
+
+// Points a module's import of a function (by library and name) at a
 // replacement and returns the function it pointed at before, or null when
-// the program does not import it. Calls from the toolkit, linked into the
-// program, go through these imports.
-void* redirectImport(const char* library, const char* name, void* replacement);
+// the module does not import it. Calls from the toolkit, linked into the
+// program, go through the program's imports; a loaded library has its own.
+void* redirectImport(const char* library, const char* name, void* replacement,
+                     HMODULE module = GetModuleHandleA(nullptr));

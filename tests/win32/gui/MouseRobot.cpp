@@ -1,6 +1,8 @@
 #include "MouseRobot.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <thread>
 
 #include "TestWindow.h"
@@ -8,10 +10,14 @@
 namespace {
 
 // Wine answers the button state from a cache that a cursor move refreshes:
-// a press right after a move may be missed. The other pause lets the drag
-// loop see each state.
-constexpr DWORD afterMoveMs = 100;
+// a press right after a move may be missed. It also answers the cursor
+// position from its own record for 100 ms after a move and from the X server
+// after that, which under load may not have warped the pointer yet. So a move
+// waits past those 100 ms and until the X server agrees. The other pause lets
+// the drag loop see each button state.
+constexpr DWORD afterMoveMs = 120;
 constexpr DWORD afterButtonMs = 40;
+constexpr int moveAttempts = 20;
 
 DWORD buttonFlag(int button, bool down) {
   switch (button) {
@@ -28,8 +34,13 @@ void perform(HWND window, const MouseStep& step) {
   if (step.kind == MouseStep::move) {
     POINT screen{step.at.x, step.at.y};
     ClientToScreen(window, &screen);
-    SetCursorPos(screen.x, screen.y);
-    Sleep(afterMoveMs);
+    for (int attempt = 0; attempt < moveAttempts; ++attempt) {
+      SetCursorPos(screen.x, screen.y);
+      Sleep(afterMoveMs);
+      POINT now{};
+      GetCursorPos(&now);
+      if (now.x == screen.x && now.y == screen.y) return;
+    }
     return;
   }
   INPUT input{};
@@ -41,7 +52,14 @@ void perform(HWND window, const MouseStep& step) {
 
 }  // namespace
 
-void playMouse(HWND window, const std::vector<MouseStep>& steps) {
+bool playMouse(HWND window, const std::vector<MouseStep>& steps) {
+  std::vector<Point> aimed;
+  Point at;
+  for (const MouseStep& step : steps) {
+    if (step.kind == MouseStep::move) at = step.at;
+    if (step.kind == MouseStep::press) aimed.push_back(at);
+  }
+  takePresses();
   std::atomic<bool> done{false};
   std::thread robot([&] {
     for (const MouseStep& step : steps) perform(window, step);
@@ -50,6 +68,14 @@ void playMouse(HWND window, const std::vector<MouseStep>& steps) {
   pumpUntil([&] { return done.load(); }, 60000);
   robot.join();
   pumpMessages(20);
+  std::vector<Point> reached;
+  for (const MSG& message : takePresses()) {
+    if (message.hwnd == window)
+      reached.emplace_back(static_cast<int16_t>(LOWORD(message.lParam)), static_cast<int16_t>(HIWORD(message.lParam)));
+  }
+  return reached.size() == aimed.size() &&
+         std::equal(reached.begin(), reached.end(), aimed.begin(),
+                    [](const Point& a, const Point& b) { return a.x == b.x && a.y == b.y; });
 }
 
 std::vector<MouseStep> clickAt(int x, int y, int button) { return {moveTo(x, y), press(button), release(button)}; }

@@ -42,12 +42,13 @@ TEST(PanelBitmap, TransparentCopyShowsThePanelWherePureWhiteIsAndThePictureElsew
     handle.drawTransparent(context, c.destination, c.source);
     EXPECT_EQ(firstDifference(canvas, Rect(0, 0, 200, 150),
                               [&](int x, int y) {
-                                if (!c.destination.contains(Point(x, y)) || x == c.destination.right ||
-                                    y == c.destination.bottom)
-                                  return panelPixels.pixel(x, y);
-                                const COLORREF own = handlePixels.pixel(x - c.destination.left + c.source.x,
-                                                                        y - c.destination.top + c.source.y);
-                                return own == white ? panelPixels.pixel(x, y) : own;
+                                const int dx = x - c.destination.left;
+                                const int dy = y - c.destination.top;
+                                const COLORREF panel = panelPixels.pixel(x, y);
+                                if (dx < 0 || dx >= c.destination.width() || dy < 0 || dy >= c.destination.height())
+                                  return panel;
+                                const COLORREF own = handlePixels.pixel(dx + c.source.x, dy + c.source.y);
+                                return own == white ? panel : own;
                               }),
               "")
         << "source (" << c.source.x << ", " << c.source.y << ")";

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "BlankControl.h"
 #include "Canvas.h"
 #include "FilmStripKnob.h"
 #include "GdiObjects.h"
@@ -137,14 +138,17 @@ TEST(PanelFrame, GrowsItsListByTenKeepingTheOrder) {
 }
 
 TEST(PanelFrame, APressWhereRectanglesTouchReachesBothControlsInListOrder) {
-  TestPanel panel;
-  // The switch is listed first although it lies right of the button; both own the column x = 65.
-  panel.add<MultiPositionSwitch>(Rect(65, 100, 110, 116), &panel.listener, 2, 5, 16, 3, &pictures().switchStrip,
-                                 Point());
-  panel.add<OnOffButton>(Rect(20, 100, 65, 116), &panel.listener, 1, 16, &pictures().switchStrip, Point());
-  panel.play(clickAt(65, 108));
+  const auto panel = playOnFreshPanel(
+      [](TestPanel& fresh) {
+        // The switch is listed first although it lies right of the button; both own the column x = 65.
+        fresh.add<MultiPositionSwitch>(Rect(65, 100, 110, 116), &fresh.listener, 2, 5, 16, 3,
+                                       &pictures().switchStrip, Point());
+        fresh.add<OnOffButton>(Rect(20, 100, 65, 116), &fresh.listener, 1, 16, &pictures().switchStrip, Point());
+      },
+      clickAt(65, 108));
+  ASSERT_TRUE(panel);
   // The button's call comes after the release: a plain click.
-  EXPECT_EQ(panel.listener.reports, (std::vector<Report>{{2, 0.33f}, {1, 1.0f}}));
+  EXPECT_EQ(panel->listener.reports, (std::vector<Report>{{2, 0.33f}, {1, 1.0f}}));
 }
 
 TEST(PanelFrame, RepeatedDrawingAndTeardownLeaveNoGdiObject) {
@@ -167,6 +171,7 @@ TEST(PanelFrame, RepeatedDrawingAndTeardownLeaveNoGdiObject) {
         &panel.add<KickButton>(Rect(70, 100, 115, 116), &panel.listener, 0, 16, &switches, Point()),
         &panel.add<StripDisplay>(Rect(20, 120, 60, 136), &panel.listener, 0, 5, 16, &switches, Point()),
         &panel.add<TextDisplay>(Rect(70, 120, 160, 140)),
+        &panel.add<BlankControl>(Rect(0, 0, 200, 150), &panel.listener, 0, 30, 67.0f, &strip),
     };
     panel.show();
     for (int tick = 1; tick <= 40; ++tick) {
@@ -174,6 +179,8 @@ TEST(PanelFrame, RepeatedDrawingAndTeardownLeaveNoGdiObject) {
       SendMessageA(panel.frame.getWindow(), WM_TIMER, 0, 0);
     }
     panel.show();
+    // Presses reach the blank control under everything too, and it does nothing.
+    panel.play(clickAt(40, 108));
   }
   EXPECT_EQ(gdiObjects::live(), liveBefore);
   EXPECT_EQ(gdiObjects::deletedWhileSelected(), wrongBefore);

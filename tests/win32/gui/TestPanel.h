@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -41,11 +43,25 @@ struct TestPanel {
     UpdateWindow(frame.getWindow());
   }
 
-  void play(const std::vector<MouseStep>& steps) {
+  // False when a press went astray on its way (see playMouse).
+  bool play(const std::vector<MouseStep>& steps) {
     show();
-    playMouse(frame.getWindow(), steps);
+    return playMouse(frame.getWindow(), steps);
   }
 
   RecordingListener listener;
   PanelFrame frame{Rect(0, 0, 200, 150), testWindow()};
 };
+
+// Builds a panel and plays the steps on it; when a press goes astray, plays
+// them again on a fresh panel, up to three times. Null if none arrived.
+template <typename Build>
+std::unique_ptr<TestPanel> playOnFreshPanel(const Build& build, const std::vector<MouseStep>& steps) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    auto panel = std::make_unique<TestPanel>();
+    build(*panel);
+    if (panel->play(steps)) return panel;
+    std::printf("note: a press went astray on its way to the panel; playing the gesture again\n");
+  }
+  return nullptr;
+}

@@ -1,5 +1,8 @@
 #include "TestWindow.h"
 
+#include <utility>
+#include <vector>
+
 HWND testWindow() {
   static HWND window = [] {
     WNDCLASSA windowClass{};
@@ -18,9 +21,13 @@ HWND testWindow() {
 
 namespace {
 
+std::vector<MSG> presses;
+
 void handleWaiting() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_LBUTTONDOWN || message.message == WM_RBUTTONDOWN || message.message == WM_MBUTTONDOWN)
+      presses.push_back(message);
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -45,3 +52,5 @@ bool pumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds) 
   }
   return true;
 }
+
+std::vector<MSG> takePresses() { return std::exchange(presses, {}); }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 #include "View.h"
 
@@ -14,6 +15,9 @@ HWND testWindow();
 void pumpMessages(int milliseconds);
 // Handles messages until the condition holds; false if it did not within the time.
 bool pumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds);
+
+// The button presses the message loop has handled since the last call.
+std::vector<MSG> takePresses();
 
 // An owner for drawing contexts made outside a frame; counts its updates.
 struct CountingOwner : View {
