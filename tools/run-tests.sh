@@ -12,6 +12,18 @@ ctest --preset native
 build_preset asan
 ctest --preset asan
 
+# The portable core under libFuzzer with ASan and UBSan for a bounded time (a
+# failing input is left in build/fuzz), and its concurrency test under
+# ThreadSanitizer.
+build_preset fuzz
+if ! (cd "$root/build/fuzz" && ./effect_fuzzer -max_total_time=60 2>fuzz.log); then
+  tail -n 40 "$root/build/fuzz/fuzz.log" >&2
+  exit 1
+fi
+grep '^Done' "$root/build/fuzz/fuzz.log" >&2
+build_preset tsan
+ctest --preset tsan
+
 for preset in win32 win64; do
   build_preset "$preset"
   with_display ctest --preset "$preset"
