@@ -39,7 +39,7 @@ struct LevelTracker {
   }
 
   // A NaN or infinite input must not leave its mark once the input is clean.
-  void clearNonFinite() {
+  void repair() {
     if (!std::isfinite(trackSum)) trackSum = 0.0f;
     if (!std::isfinite(trackLevel)) trackLevel = 0.0f;
   }

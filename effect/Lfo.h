@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <initializer_list>
 
 #include "Parameters.h"
 #include "WaveTables.h"
@@ -64,10 +63,19 @@ struct Lfo {
     }
   }
 
-  // A phase or value that went NaN or infinite starts again from zero.
-  void clearNonFinite() {
-    for (float* value : {&lfoPhase, &lfoCutValue, &lfoResValue})
-      if (!std::isfinite(*value)) *value = 0.0f;
+  // State that stepping would never leave: a NaN or infinite phase or value
+  // starts again from zero, and a phase driven out of the first two cycles
+  // (only absurd "LFO freq." values or sample rates do that) comes back into
+  // the cycle. Stepping from a valid phase always stays below 720.
+  void repair() {
+    if (!std::isfinite(lfoPhase)) {
+      lfoPhase = 0.0f;
+    } else if (lfoPhase < 0.0f || lfoPhase >= 720.0f) {
+      lfoPhase = std::fmod(lfoPhase, 360.0f);
+      if (lfoPhase < 0.0f) lfoPhase += 360.0f;
+    }
+    if (!std::isfinite(lfoCutValue)) lfoCutValue = 0.0f;
+    if (!std::isfinite(lfoResValue)) lfoResValue = 0.0f;
   }
 
  private:

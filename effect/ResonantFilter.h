@@ -34,7 +34,7 @@ struct ResonantFilter {
 
   // After NaN or infinite input the states restart from silence; NaN
   // coefficients (from NaN parameter values) wait for the next control update.
-  void clearNonFinite() {
+  void repair() {
     if (!(std::isfinite(band1) && std::isfinite(low1) && std::isfinite(band2) && std::isfinite(low2)))
       band1 = low1 = band2 = low2 = 0.0f;
     if (!(std::isfinite(freqCoef) && std::isfinite(damping))) freqCoef = damping = 0.0f;

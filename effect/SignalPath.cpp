@@ -191,12 +191,12 @@ bool buffersPresent(float** inputs, float** outputs) {
   return inputs && outputs && inputs[0] && inputs[1] && outputs[0] && outputs[1];
 }
 
-// NaN or infinite input or parameter values must not poison a channel for
-// good. Finite state is left exactly as it is.
-void clearNonFinite(ChannelState& channel) {
-  channel.filter.clearNonFinite();
-  channel.tracker.clearNonFinite();
-  channel.lfo.clearNonFinite();
+// NaN or infinite input or absurd parameter values must not poison a channel
+// for good. Sound state is left exactly as it is.
+void repair(ChannelState& channel) {
+  channel.filter.repair();
+  channel.tracker.repair();
+  channel.lfo.repair();
   if (!std::isfinite(channel.cutFactor)) channel.cutFactor = 0.0f;
 }
 
@@ -242,5 +242,5 @@ void SignalPath::processBlock(const ParameterValues& values, float sampleRate, f
     run(state, block, tables, io, sampleFrames);
   }
 
-  for (ChannelState& channel : state.channels) clearNonFinite(channel);
+  for (ChannelState& channel : state.channels) repair(channel);
 }

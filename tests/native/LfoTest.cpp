@@ -84,6 +84,26 @@ TEST(Lfo, TableReadsStayInside) {
   EXPECT_EQ((steppedFrom<targetRes, waveSaw>(0.0f, inf).lfoResValue), 0.0f);
 }
 
+// Phases stepping can never leave are brought back; reachable ones are kept.
+TEST(Lfo, RepairBringsBackPhasesStuckOutsideTheCycle) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const std::pair<float, float> cases[] = {{std::nanf(""), 0.0f}, {inf, 0.0f},       {-inf, 0.0f},
+                                           {-50.0f, 310.0f},     {750.0f, 30.0f},   {0.0f, 0.0f},
+                                           {359.5f, 359.5f},     {719.5f, 719.5f}};
+  for (const auto& [phase, repaired] : cases) {
+    Lfo lfo;
+    lfo.lfoPhase = phase;
+    lfo.lfoCutValue = phase;
+    lfo.repair();
+    EXPECT_EQ(lfo.lfoPhase, repaired) << phase;
+    EXPECT_TRUE(std::isfinite(lfo.lfoCutValue)) << phase;
+  }
+  Lfo huge;
+  huge.lfoPhase = 1e30f;
+  huge.repair();
+  EXPECT_TRUE(huge.lfoPhase >= 0.0f && huge.lfoPhase < 360.0f);
+}
+
 TEST(Lfo, RateMapping) {
   EXPECT_FLOAT_EQ(lfoPhaseIncrement(0.0f, 44100.0f), 0.00081632653f);
   EXPECT_NEAR(360.0f / lfoPhaseIncrement(1.0f, 44100.0f), 4410.0f, 0.01f);

@@ -162,9 +162,9 @@ TEST(SignalPath, NonFiniteInputDoesNotPoisonAChannel) {
     }
 }
 
-TEST(SignalPath, NonFiniteParameterValuesLeaveNoTrace) {
+TEST(SignalPath, NonFiniteOrAbsurdParameterValuesLeaveNoTrace) {
   const float inf = std::numeric_limits<float>::infinity();
-  for (float poison : {std::nanf(""), inf, -inf})
+  for (float poison : {std::nanf(""), inf, -inf, 1e30f, -1e30f})
     for (std::int32_t program : {3, 4})
       for (std::int32_t index = 0; index < numParameters; ++index) {
         SignalPath path;
@@ -178,6 +178,8 @@ TEST(SignalPath, NonFiniteParameterValuesLeaveNoTrace) {
             ASSERT_TRUE(std::isfinite(output.left[i])) << poison << " at " << index;
         }
         EXPECT_TRUE(allFinite(path.state())) << poison << " at " << index;
+        const float phase = path.state().channels[0].lfo.lfoPhase;
+        EXPECT_TRUE(phase >= 0.0f && phase < 720.0f) << poison << " at " << index;
       }
 }
 
