@@ -33,14 +33,27 @@ std::int64_t committedPrivateBytes() {
   return total;
 }
 
-// Whether this system counts a process's GDI objects: a brush made for the
-// question must show. Some compatibility layers answer 0 whatever exists.
-bool gdiObjectsCounted() {
-  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+std::int64_t systemGdiCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+
+// Live GDI objects found by asking about every handle index: for systems
+// whose GetGuiResources answers 0 whatever exists (wine), and which accept a
+// handle given by its index alone.
+std::int64_t probedGdiCount() {
+  std::int64_t live = 0;
+  for (std::uintptr_t index = 1; index < 0x10000; ++index)
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
+  return live;
+}
+
+using GdiCounter = std::int64_t (*)();
+
+// The way of counting that sees a brush made for the question.
+GdiCounter gdiCounter() {
+  const std::int64_t before = systemGdiCount();
   HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
-  const DWORD during = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const bool systemCounts = systemGdiCount() > before;
   DeleteObject(probe);
-  return during > before;
+  return systemCounts ? systemGdiCount : probedGdiCount;
 }
 }  // namespace
 
@@ -78,20 +91,16 @@ HWND panelIn(HWND container) { return GetWindow(container, GW_CHILD); }
 void tickTimer(HWND panel) { SendMessageA(panel, WM_TIMER, 0, 0); }
 
 ResourceUse ResourceUse::now() {
-  static const bool counted = gdiObjectsCounted();
+  static const auto countGdiObjects = gdiCounter();
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
   const std::int64_t privateUsage = static_cast<std::int64_t>(memory.PrivateUsage);
-  return {counted ? static_cast<std::int64_t>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) : -1,
-          privateUsage > 0 ? privateUsage : committedPrivateBytes()};
+  return {countGdiObjects(), privateUsage > 0 ? privateUsage : committedPrivateBytes()};
 }
 
 std::string ResourceUse::change(const ResourceUse& before, const ResourceUse& after) {
-  const std::string gdi = before.gdiObjects < 0
-                              ? std::string("GDI objects not counted by this system")
-                              : formatText("GDI objects %lld -> %lld", static_cast<long long>(before.gdiObjects),
-                                           static_cast<long long>(after.gdiObjects));
-  return gdi + formatText(", private memory %lld KB -> %lld KB", static_cast<long long>(before.privateBytes / 1024),
-                          static_cast<long long>(after.privateBytes / 1024));
+  return formatText("GDI objects %lld -> %lld, private memory %lld KB -> %lld KB",
+                    static_cast<long long>(before.gdiObjects), static_cast<long long>(after.gdiObjects),
+                    static_cast<long long>(before.privateBytes / 1024), static_cast<long long>(after.privateBytes / 1024));
 }

@@ -30,7 +30,7 @@ void tickTimer(HWND panel);
 
 // The process's GDI objects and committed private memory.
 struct ResourceUse {
-  std::int64_t gdiObjects;    // -1 where the system does not count them
+  std::int64_t gdiObjects;
   std::int64_t privateBytes;
 
   static ResourceUse now();

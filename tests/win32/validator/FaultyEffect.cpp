@@ -9,6 +9,7 @@
 #include <string>
 
 #include "EffectBase.h"
+#include "FaultyEditor.h"
 #include "PluginMain.h"
 
 namespace {
@@ -28,6 +29,9 @@ enum class Fault {
   echo,              // the host's own sets reported back to the host
   anyProgram,        // program numbers taken unchecked
   slowSilence,       // silent blocks burn time
+  editorLeaksBitmap, // the panel makes a bitmap at every opening and never deletes it
+  editorKeepsClass,  // the panel's window class stays registered when all are gone
+  editorLeaksMemory, // the panel allocates 64 KB at every opening and never frees it
 };
 
 Fault faultFromEnvironment() {
@@ -39,6 +43,8 @@ Fault faultFromEnvironment() {
       {"loud", Fault::loud},                     {"shared-values", Fault::sharedValues},
       {"swapped-values", Fault::swappedValues}, {"echo", Fault::echo},
       {"any-program", Fault::anyProgram},        {"slow-silence", Fault::slowSilence},
+      {"editor-leaks-bitmap", Fault::editorLeaksBitmap}, {"editor-keeps-class", Fault::editorKeepsClass},
+      {"editor-leaks-memory", Fault::editorLeaksMemory},
   };
   const char* name = std::getenv("VALIDATOR_FAULT");
   for (const auto& [text, fault] : names)
@@ -58,6 +64,10 @@ class FaultyEffect final : public EffectBase {
     values = fault == Fault::sharedValues ? sharedStore : ownStore;
     for (auto& program : ownStore)
       for (float& value : program) value = 0.5f;
+    // The editor checks run only on a plug-in with an editor: only the editor faults get one.
+    if (fault == Fault::editorLeaksBitmap || fault == Fault::editorKeepsClass || fault == Fault::editorLeaksMemory)
+      new FaultyEditor(this, {fault == Fault::editorLeaksBitmap, fault == Fault::editorLeaksMemory,
+                              fault == Fault::editorKeepsClass});
   }
 
   void setParameterValue(std::int32_t index, float value) override {
