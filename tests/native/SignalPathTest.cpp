@@ -100,10 +100,10 @@ TEST(SignalPath, InPlaceEqualsSeparateBuffersAndUsesTheHostRate) {
   }
   for (std::int32_t frames : {512, 100, 1024, 64}) {
     Stereo buffer(noise(frames, 7), noise(frames, 8));
-    const Stereo input = buffer;
+    Stereo input = buffer;
     Stereo output(frames);
     inPlace.processReplace(buffer.channels, buffer.channels, frames);
-    separate.processReplace(const_cast<Stereo&>(input).channels, output.channels, frames);
+    separate.processReplace(input.channels, output.channels, frames);
     const Stereo expected = replaceBlock(direct, programValues(4), 48000.0f, input);
     EXPECT_EQ(buffer.left, output.left);
     EXPECT_EQ(buffer.right, output.right);
