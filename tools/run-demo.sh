@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the plug-in and shows it loaded in the host.
+# Builds the plug-in, shows it loaded in the host and renders the demo
+# through every factory program into out/demo/.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$root"
@@ -8,4 +9,5 @@ bash "$root/tools/install-deps.sh"
 build_preset win32
 cd "$root/build/win32"
 wine plughost.exe info SweepFilter.dll
+bash "$root/tools/render-demo.sh"
 echo "plug-in: $root/build/win32/SweepFilter.dll" >&2

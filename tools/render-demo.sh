@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The demo of the main job: a saw chord, first in eighth notes and then held,
+# rendered by plughost (under wine) through each factory program into
+# out/demo/, with a spectrogram of the input and of each rendering.
+# Needs the win32 build.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+build="$root/build/win32"
+demo="$root/out/demo"
+rm -rf "$demo"
+mkdir -p "$demo"
+cd "$demo"
+
+# A minor from A2 to A3: saws are rich in harmonics, so the filter's sweep
+# shows across the whole picture.
+chord=(sawtooth 110 sawtooth 130.81 sawtooth 164.81 sawtooth 220)
+sox -r 44100 -n -b 16 -c 1 pulses.wav synth 0.25 "${chord[@]}" remix 1-4 fade q 0.002 0.25 0.2 repeat 11
+sox -r 44100 -n -b 16 -c 1 held.wav synth 3 "${chord[@]}" remix 1-4 fade q 0.01 3 0.3
+# At -6 dB: the resonant programs peak about 8 dB above their input.
+sox pulses.wav held.wav input.wav gain -n -6
+rm pulses.wav held.wav
+
+# Up to 8 kHz, where the cutoff moves (250 Hz to 6 kHz).
+spectrogram() {
+  sox "$1" -n rate 16k spectrogram -x 720 -y 180 -z 80 -t "$2" -c "$3" -o "${1%.wav}.png"
+}
+spectrogram input.wav "The demo input" "tools/render-demo.sh"
+
+mapfile -t programs < <(wine "$build/plughost.exe" info "$build/SweepFilter.dll" | tr -d '\r' |
+  sed -n 's/^  \([0-9][0-9]*\)  "\(.*\)"$/\1 \2/p')
+for program in "${programs[@]}"; do
+  number="${program%% *}"
+  name="${program#* }"
+  file="$number-$(echo "$name" | tr 'A-Z' 'a-z' | tr -cs 'a-z0-9' '-' | sed 's/-$//')"
+  wine "$build/plughost.exe" render "$build/SweepFilter.dll" input.wav "$file.wav" --program "$number" </dev/null
+  spectrogram "$file.wav" "Program $number: $name" "plughost render SweepFilter.dll input.wav $file.wav --program $number"
+done
+echo "demo: $demo (input, ${#programs[@]} renderings, a spectrogram of each)" >&2
