@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the plug-in, shows it loaded in the host and renders the demo
-# through every factory program into out/demo/.
+# Builds the plug-in, shows it loaded in the host, renders the demo through
+# every factory program and takes a screenshot of the panel, into out/demo/.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$root"
@@ -10,4 +10,5 @@ build_preset win32
 cd "$root/build/win32"
 wine plughost.exe info SweepFilter.dll
 bash "$root/tools/render-demo.sh"
+bash "$root/tools/panel-screenshot.sh"
 echo "plug-in: $root/build/win32/SweepFilter.dll" >&2
