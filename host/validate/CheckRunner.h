@@ -17,7 +17,6 @@ class Check {
   void skip(const std::string& why) { skipReason = why; }
 
   bool failed() const { return failureCount > 0; }
-  std::int64_t failures() const { return failureCount; }
   std::string line() const;
   bool skipped() const { return !skipReason.empty(); }
 

@@ -7,7 +7,11 @@
 
 namespace {
 constexpr char pattern = static_cast<char>(0xA5);
+
+std::size_t textLimit(std::int32_t opcode) {
+  return opcode == opGetProgramName ? longestProgramName : longestParameterString;
 }
+}  // namespace
 
 void GuardedText::reset() { std::memset(bytes, pattern, sizeof bytes); }
 
@@ -35,10 +39,6 @@ std::string GuardedText::problem(std::size_t limit) const {
 std::string GuardedText::text() const {
   const char* start = bytes + guardBytes;
   return std::string(start, strnlen(start, area));
-}
-
-std::size_t textLimit(std::int32_t opcode) {
-  return opcode == opGetProgramName ? longestProgramName : longestParameterString;
 }
 
 TextRead readText(const Instance& instance, std::int32_t opcode, std::int32_t index) {

@@ -41,4 +41,3 @@ struct TextRead {
   std::string problem;  // "" when well-formed and within the opcode's limit
 };
 TextRead readText(const Instance& instance, std::int32_t opcode, std::int32_t index = 0);
-std::size_t textLimit(std::int32_t opcode);
