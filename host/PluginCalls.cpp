@@ -14,8 +14,7 @@ constexpr std::int32_t opSuspendResume = 12;
 }  // namespace
 
 namespace plugin {
-HostWord dispatch(PluginDescriptor* d, std::int32_t opcode, std::int32_t index, HostWord value, void* ptr,
-                  float opt) {
+HostWord dispatch(PluginDescriptor* d, std::int32_t opcode, std::int32_t index, HostWord value, void* ptr, float opt) {
   return d->dispatchEntry(d, opcode, index, value, ptr, opt);
 }
 

@@ -49,8 +49,7 @@ std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const 
     return "'" + options.input + "' has " + std::to_string(format.channels) + " channels (mono or stereo are read)";
 
   std::vector<ResolvedSetting> settings;
-  if (std::string error = resolveSettings(d, options.program, options.settings, settings); !error.empty())
-    return error;
+  if (std::string error = resolveSettings(d, options.program, options.settings, settings); !error.empty()) return error;
 
   OutputFile output(options.output);
   if (!output.ok()) return output.error();

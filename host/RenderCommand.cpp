@@ -25,10 +25,14 @@ class ProgressPrinter {
 
 const char* formatName(SampleFormat format) {
   switch (format) {
-    case SampleFormat::pcm16: return "16-bit PCM";
-    case SampleFormat::pcm24: return "24-bit PCM";
-    case SampleFormat::pcm32: return "32-bit PCM";
-    case SampleFormat::float32: return "32-bit float";
+    case SampleFormat::pcm16:
+      return "16-bit PCM";
+    case SampleFormat::pcm24:
+      return "24-bit PCM";
+    case SampleFormat::pcm32:
+      return "32-bit PCM";
+    case SampleFormat::float32:
+      return "32-bit float";
   }
   return "";
 }
@@ -48,17 +52,18 @@ int runRender(const Arguments& args) {
     return 1;
   }
   std::uint64_t frames = 0;
-  const std::string failure = renderFile(d, *options, [&frames, printer = ProgressPrinter()](const RenderProgress& p) mutable {
-    frames = p.framesDone;
-    printer(p);
-  });
+  const std::string failure =
+      renderFile(d, *options, [&frames, printer = ProgressPrinter()](const RenderProgress& p) mutable {
+        frames = p.framesDone;
+        printer(p);
+      });
   const std::string program = plugin::programName(d);
   plugin::close(d);
   if (!failure.empty()) {
     std::fprintf(stderr, "plughost render: %s\n", failure.c_str());
     return 1;
   }
-  std::printf("%s: %llu frames through \"%s\", %s\n", options->output.c_str(),
-              static_cast<unsigned long long>(frames), program.c_str(), formatName(options->format));
+  std::printf("%s: %llu frames through \"%s\", %s\n", options->output.c_str(), static_cast<unsigned long long>(frames),
+              program.c_str(), formatName(options->format));
   return 0;
 }

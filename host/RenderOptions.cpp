@@ -59,8 +59,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
     }
   }
   if (files.size() != 3) {
-    error = files.size() < 3 ? std::string("usage: plughost ") + renderUsage
-                             : "unexpected argument '" + files[3] + "'";
+    error = files.size() < 3 ? std::string("usage: plughost ") + renderUsage : "unexpected argument '" + files[3] + "'";
     return std::nullopt;
   }
   options.plugin = files[0];

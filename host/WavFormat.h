@@ -13,10 +13,13 @@ struct WavFormat {
 
 constexpr std::uint16_t bytesPerSample(SampleFormat format) {
   switch (format) {
-    case SampleFormat::pcm16: return 2;
-    case SampleFormat::pcm24: return 3;
+    case SampleFormat::pcm16:
+      return 2;
+    case SampleFormat::pcm24:
+      return 3;
     case SampleFormat::pcm32:
-    case SampleFormat::float32: return 4;
+    case SampleFormat::float32:
+      return 4;
   }
   return 0;
 }

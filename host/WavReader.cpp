@@ -43,9 +43,7 @@ float pcm24(const unsigned char* p) {
   return static_cast<float>(static_cast<std::int32_t>(word)) * 0x1p-31f;
 }
 
-float pcm32(const unsigned char* p) {
-  return static_cast<float>(static_cast<std::int32_t>(readLe32(p))) * 0x1p-31f;
-}
+float pcm32(const unsigned char* p) { return static_cast<float>(static_cast<std::int32_t>(readLe32(p))) * 0x1p-31f; }
 
 float float32(const unsigned char* p) { return std::bit_cast<float>(readLe32(p)); }
 }  // namespace

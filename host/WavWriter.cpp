@@ -26,8 +26,9 @@ std::int32_t quantise(float sample, int bits) {
 }
 
 WavWriter::WavWriter(std::ostream& out, const WavFormat& format)
-    : out_(out), format_(format), blockAlign_(static_cast<std::uint16_t>(format.channels *
-                                                                          bytesPerSample(format.sampleFormat))) {
+    : out_(out),
+      format_(format),
+      blockAlign_(static_cast<std::uint16_t>(format.channels * bytesPerSample(format.sampleFormat))) {
   writeHeader();
 }
 

@@ -62,7 +62,10 @@ std::vector<GoldenCase> makeCases() {
       {"program0-192k", Signal::sawChord, 0, {{paramLfoFreq, 1.0f}}, 192000.0f},
       {"program4-22050", Signal::noiseBursts, 4, {}, 22050.0f},
       {"program1-11025", Signal::sawChord, 1, {}, 11025.0f},
-      {"range-high-8000", Signal::noise, 0, {{paramCutFreq, 1.0f}, {paramCutoff, 1.0f}, {paramResonance, 1.0f}},
+      {"range-high-8000",
+       Signal::noise,
+       0,
+       {{paramCutFreq, 1.0f}, {paramCutoff, 1.0f}, {paramResonance, 1.0f}},
        8000.0f},
       {"program4-odd-rate", Signal::sawChord, 4, {}, 12345.678f},
       // Block patterns: single frames, one window, odd sizes, empty blocks, long blocks.

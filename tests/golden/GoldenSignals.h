@@ -8,11 +8,11 @@
 // and floats all carry them exactly.
 enum class Signal {
   silence,
-  noise,          // full-scale white noise, independent channels
-  sawChord,       // a three-saw chord in decaying eighth notes, voiced differently left and right
-  monoSawChord,   // the same chord, identical in both channels
-  impulses,       // alternating full-scale clicks, the right channel half a period later
-  noiseBursts,    // short decaying noise bursts with long gaps
+  noise,         // full-scale white noise, independent channels
+  sawChord,      // a three-saw chord in decaying eighth notes, voiced differently left and right
+  monoSawChord,  // the same chord, identical in both channels
+  impulses,      // alternating full-scale clicks, the right channel half a period later
+  noiseBursts,   // short decaying noise bursts with long gaps
 };
 
 struct StereoSignal {

@@ -114,16 +114,15 @@ int diff(const GoldenCase& c, const std::string& pathA, const std::string& pathB
   }
   const std::size_t frame = first / 2;
   std::size_t block = 0, start = 0;
-  for (std::size_t size; start + (size = static_cast<std::size_t>(c.blocks[block % c.blocks.size()])) <= frame;
-       ++block)
+  for (std::size_t size; start + (size = static_cast<std::size_t>(c.blocks[block % c.blocks.size()])) <= frame; ++block)
     start += size;
   const std::size_t offset = frame - start;
-  std::printf("%s: %zu samples differ; the first is frame %zu, %s channel: %.9g against %.9g\n", c.name.c_str(),
-              count, frame, first % 2 ? "right" : "left", static_cast<double>(a[first]),
-              static_cast<double>(b[first]));
-  std::printf("  block %zu, frame %zu of the block: %zu frames after the last 64-frame window end, %zu after the "
-              "last 512-frame one\n",
-              block, offset, offset % 64, offset % 512);
+  std::printf("%s: %zu samples differ; the first is frame %zu, %s channel: %.9g against %.9g\n", c.name.c_str(), count,
+              frame, first % 2 ? "right" : "left", static_cast<double>(a[first]), static_cast<double>(b[first]));
+  std::printf(
+      "  block %zu, frame %zu of the block: %zu frames after the last 64-frame window end, %zu after the "
+      "last 512-frame one\n",
+      block, offset, offset % 64, offset % 512);
   return 1;
 }
 

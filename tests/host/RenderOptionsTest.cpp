@@ -21,8 +21,8 @@ TEST(RenderOptions, DefaultsAndEveryOptionInAnyOrder) {
   EXPECT_FALSE(plain->accumulate);
   EXPECT_EQ(plain->format, SampleFormat::float32);
 
-  const auto all = parseRenderOptions({"--program", "3", "fx.dll", "--set", "LFO freq.=0.25", "in.wav", "--block",
-                                       "64", "--accumulate", "out.wav", "--set", "Cutoff=1e-1", "--format", "s24"},
+  const auto all = parseRenderOptions({"--program", "3", "fx.dll", "--set", "LFO freq.=0.25", "in.wav", "--block", "64",
+                                       "--accumulate", "out.wav", "--set", "Cutoff=1e-1", "--format", "s24"},
                                       error);
   ASSERT_TRUE(all) << error;
   EXPECT_EQ(all->plugin, "fx.dll");

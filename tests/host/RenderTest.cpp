@@ -41,8 +41,8 @@ class Render : public ::testing::Test {
   void writeInput(const GoldenCase& c, const char* name, SampleFormat format) const {
     const StereoSignal input = generateSignal(c.signal, c.frames);
     std::ofstream file(path(name), std::ios::binary);
-    WavWriter writer(file, {static_cast<std::uint16_t>(isMono(c.signal) ? 1 : 2),
-                            static_cast<std::uint32_t>(c.sampleRate), format});
+    WavWriter writer(
+        file, {static_cast<std::uint16_t>(isMono(c.signal) ? 1 : 2), static_cast<std::uint32_t>(c.sampleRate), format});
     const float* channels[2] = {input.left.data(), input.right.data()};
     ASSERT_TRUE(writer.write(channels, c.frames));
     ASSERT_TRUE(writer.finish());
@@ -167,11 +167,12 @@ TEST_F(Render, FailuresLeaveTheFolderAsItWas) {
       {"missing input", "", [](RenderOptions&) {}, "cannot open '"},
       {"not a WAV file", "garbage", [](RenderOptions&) {}, "in.wav': not a WAV file"},
       {"truncated", good.substr(0, 1000), [](RenderOptions&) {}, "in.wav': truncated"},
-      {"three channels",
-       riff(chunk("fmt ", fmtPayload(1, 3, 44100, 16)) + chunk("data", std::string(6, '\0'))),
-       [](RenderOptions&) {},
-       "has 3 channels (mono or stereo are read)"},
-      {"unknown parameter", good, [](RenderOptions& o) { o.settings = {{"Cutoff", 0.5f}, {"Cutof", 1.0f}}; },
+      {"three channels", riff(chunk("fmt ", fmtPayload(1, 3, 44100, 16)) + chunk("data", std::string(6, '\0'))),
+       [](RenderOptions&) {}, "has 3 channels (mono or stereo are read)"},
+      {"unknown parameter", good,
+       [](RenderOptions& o) {
+         o.settings = {{"Cutoff", 0.5f}, {"Cutof", 1.0f}};
+       },
        "unknown parameter 'Cutof' (the plug-in has: Input, Resonance, Cutoff,"},
       {"program out of range", good, [](RenderOptions& o) { o.program = 5; },
        "program 5 does not exist (the plug-in has 0 to 4)"},

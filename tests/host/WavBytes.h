@@ -6,13 +6,16 @@
 // Builds WAV files byte by byte, so the tests state every field they mean.
 inline std::string le16(std::uint16_t v) { return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; }
 
-inline std::string le32(std::uint32_t v) { return le16(static_cast<std::uint16_t>(v)) + le16(static_cast<std::uint16_t>(v >> 16)); }
+inline std::string le32(std::uint32_t v) {
+  return le16(static_cast<std::uint16_t>(v)) + le16(static_cast<std::uint16_t>(v >> 16));
+}
 
 inline std::string le24(std::int32_t v) { return le32(static_cast<std::uint32_t>(v)).substr(0, 3); }
 
 // A chunk with its header and, after an odd-sized payload, the pad byte.
 inline std::string chunk(const std::string& id, const std::string& payload) {
-  return id + le32(static_cast<std::uint32_t>(payload.size())) + payload + (payload.size() % 2 ? std::string(1, '\0') : "");
+  return id + le32(static_cast<std::uint32_t>(payload.size())) + payload +
+         (payload.size() % 2 ? std::string(1, '\0') : "");
 }
 
 // The payload of a plain fmt chunk; blockAlign 0 means the consistent one.
@@ -32,4 +35,6 @@ inline std::string extensiblePayload(std::uint16_t subTag, std::uint16_t channel
          le16(subTag) + guidTail;
 }
 
-inline std::string riff(const std::string& chunks) { return "RIFF" + le32(static_cast<std::uint32_t>(4 + chunks.size())) + "WAVE" + chunks; }
+inline std::string riff(const std::string& chunks) {
+  return "RIFF" + le32(static_cast<std::uint32_t>(4 + chunks.size())) + "WAVE" + chunks;
+}

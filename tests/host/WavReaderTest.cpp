@@ -54,8 +54,8 @@ std::string pcm16Data(std::initializer_list<std::int16_t> codes) {
 
 const std::string stereo16 = chunk("fmt ", fmtPayload(1, 2, 44100, 16));
 const std::string fourFrames16 = chunk("data", pcm16Data({0, -32768, 32767, 1, -1, 16384, 0, 0}));
-const std::vector<float> fourFrames16Samples = {0.0f, -1.0f, 32767.0f / 32768, 1.0f / 32768,
-                                                -1.0f / 32768, 0.5f, 0.0f, 0.0f};
+const std::vector<float> fourFrames16Samples = {0.0f, -1.0f, 32767.0f / 32768, 1.0f / 32768, -1.0f / 32768, 0.5f,
+                                                0.0f, 0.0f};
 
 struct Accepted {
   const char* name;
@@ -68,30 +68,45 @@ TEST(WavReader, ReadsEveryFormatAndLayout) {
   const float nan = std::nanf("");
   const std::vector<Accepted> cases = {
       {"16-bit stereo", riff(stereo16 + fourFrames16), {2, 44100, SampleFormat::pcm16}, fourFrames16Samples},
-      {"24-bit mono, odd data", riff(chunk("fmt ", fmtPayload(1, 1, 48000, 24)) +
-                                     chunk("data", le24(-8388608) + le24(8388607) + le24(1))),
-       {1, 48000, SampleFormat::pcm24}, {-1.0f, 8388607.0f / 8388608, 1.0f / 8388608}},
-      {"32-bit PCM", riff(chunk("fmt ", fmtPayload(1, 2, 96000, 32)) +
-                          chunk("data", le32(0x80000000u) + le32(0x7FFFFFFFu) + le32(256) + le32(0xFFFFFF00u))),
-       {2, 96000, SampleFormat::pcm32}, {-1.0f, 1.0f, 0x1p-23f, -0x1p-23f}},
-      {"float, values beyond 1 kept", riff(chunk("fmt ", fmtPayload(3, 2, 22050, 32) + le16(0)) +
-                                          chunk("fact", le32(2)) + chunk("data", floats({1.5f, -0.25f, 1e-30f, -3.0f}))),
-       {2, 22050, SampleFormat::float32}, {1.5f, -0.25f, 1e-30f, -3.0f}},
-      {"extensible 24 bits holding 20", riff(chunk("fmt ", extensiblePayload(1, 2, 44100, 24, 20)) +
-                                             chunk("data", le24(0x100000) + le24(-16))),
-       {2, 44100, SampleFormat::pcm24}, {0.125f, -16.0f / 8388608}},
-      {"extensible float", riff(chunk("fmt ", extensiblePayload(3, 1, 44100, 32, 32)) + chunk("data", floats({0.75f}))),
-       {1, 44100, SampleFormat::float32}, {0.75f}},
+      {"24-bit mono, odd data",
+       riff(chunk("fmt ", fmtPayload(1, 1, 48000, 24)) + chunk("data", le24(-8388608) + le24(8388607) + le24(1))),
+       {1, 48000, SampleFormat::pcm24},
+       {-1.0f, 8388607.0f / 8388608, 1.0f / 8388608}},
+      {"32-bit PCM",
+       riff(chunk("fmt ", fmtPayload(1, 2, 96000, 32)) +
+            chunk("data", le32(0x80000000u) + le32(0x7FFFFFFFu) + le32(256) + le32(0xFFFFFF00u))),
+       {2, 96000, SampleFormat::pcm32},
+       {-1.0f, 1.0f, 0x1p-23f, -0x1p-23f}},
+      {"float, values beyond 1 kept",
+       riff(chunk("fmt ", fmtPayload(3, 2, 22050, 32) + le16(0)) + chunk("fact", le32(2)) +
+            chunk("data", floats({1.5f, -0.25f, 1e-30f, -3.0f}))),
+       {2, 22050, SampleFormat::float32},
+       {1.5f, -0.25f, 1e-30f, -3.0f}},
+      {"extensible 24 bits holding 20",
+       riff(chunk("fmt ", extensiblePayload(1, 2, 44100, 24, 20)) + chunk("data", le24(0x100000) + le24(-16))),
+       {2, 44100, SampleFormat::pcm24},
+       {0.125f, -16.0f / 8388608}},
+      {"extensible float",
+       riff(chunk("fmt ", extensiblePayload(3, 1, 44100, 32, 32)) + chunk("data", floats({0.75f}))),
+       {1, 44100, SampleFormat::float32},
+       {0.75f}},
       {"chunks before fmt and data, odd-sized ones padded",
-       riff(chunk("JUNK", std::string(3, 'j')) + stereo16 + chunk("LIST", "INFOx") + chunk("bext", std::string(7, 'b')) +
-            fourFrames16),
-       {2, 44100, SampleFormat::pcm16}, fourFrames16Samples},
-      {"fmt longer than its fields", riff(chunk("fmt ", fmtPayload(1, 2, 44100, 16) + le16(4) + "abcd") + fourFrames16),
-       {2, 44100, SampleFormat::pcm16}, fourFrames16Samples},
-      {"chunks after the data ignored", riff(stereo16 + fourFrames16 + chunk("LIST", "xyz")),
-       {2, 44100, SampleFormat::pcm16}, fourFrames16Samples},
-      {"RIFF size left at 0 by a streaming writer", "RIFF" + le32(0) + "WAVE" + stereo16 + fourFrames16,
-       {2, 44100, SampleFormat::pcm16}, fourFrames16Samples},
+       riff(chunk("JUNK", std::string(3, 'j')) + stereo16 + chunk("LIST", "INFOx") +
+            chunk("bext", std::string(7, 'b')) + fourFrames16),
+       {2, 44100, SampleFormat::pcm16},
+       fourFrames16Samples},
+      {"fmt longer than its fields",
+       riff(chunk("fmt ", fmtPayload(1, 2, 44100, 16) + le16(4) + "abcd") + fourFrames16),
+       {2, 44100, SampleFormat::pcm16},
+       fourFrames16Samples},
+      {"chunks after the data ignored",
+       riff(stereo16 + fourFrames16 + chunk("LIST", "xyz")),
+       {2, 44100, SampleFormat::pcm16},
+       fourFrames16Samples},
+      {"RIFF size left at 0 by a streaming writer",
+       "RIFF" + le32(0) + "WAVE" + stereo16 + fourFrames16,
+       {2, 44100, SampleFormat::pcm16},
+       fourFrames16Samples},
       {"no samples", riff(stereo16 + chunk("data", "")), {2, 44100, SampleFormat::pcm16}, {}},
   };
   for (const Accepted& c : cases) {

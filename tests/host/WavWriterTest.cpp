@@ -23,9 +23,9 @@ TEST(Quantise, RoundsToTheNearestCodeAndClips) {
       {0.0f, 16, 0},
       {0.5f, 16, 16384},
       {-1.0f, 16, -32768},
-      {1.0f, 16, 32767},                  // +1 has no code: the top one
+      {1.0f, 16, 32767},  // +1 has no code: the top one
       {0.49f / 32768, 16, 0},
-      {0.5f / 32768, 16, 1},              // halves away from zero
+      {0.5f / 32768, 16, 1},  // halves away from zero
       {-0.5f / 32768, 16, -1},
       {1.5f / 32768, 16, 2},
       {32766.6f / 32768, 16, 32767},
@@ -56,8 +56,8 @@ std::string writeFile(const WavFormat& format, const std::vector<std::vector<flo
 TEST(WavWriter, FloatFileHeader) {
   const std::string file = writeFile({2, 48000, SampleFormat::float32}, {{0.5f, 1.0f, 2.0f}, {-0.5f, -1.0f, -2.0f}});
   const std::string expectedHeader = "RIFF" + le32(static_cast<std::uint32_t>(file.size() - 8)) + "WAVE" + "fmt " +
-                                     le32(18) + le16(3) + le16(2) + le32(48000) + le32(48000 * 8) + le16(8) +
-                                     le16(32) + le16(0) + "fact" + le32(4) + le32(3) + "data" + le32(24);
+                                     le32(18) + le16(3) + le16(2) + le32(48000) + le32(48000 * 8) + le16(8) + le16(32) +
+                                     le16(0) + "fact" + le32(4) + le32(3) + "data" + le32(24);
   EXPECT_EQ(file.substr(0, expectedHeader.size()), expectedHeader);
   EXPECT_EQ(file.size(), expectedHeader.size() + 24);
 }
@@ -67,8 +67,8 @@ TEST(WavWriter, PcmFileHeaderAndPadByte) {
   // which the RIFF size counts and the data size does not.
   const std::string file = writeFile({1, 44100, SampleFormat::pcm24}, {{0.25f, -1.0f, 1.0f}});
   const std::string expected = "RIFF" + le32(36 + 9 + 1) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) +
-                               le32(44100) + le32(44100 * 3) + le16(3) + le16(24) + "data" + le32(9) +
-                               le24(2097152) + le24(-8388608) + le24(8388607) + std::string(1, '\0');
+                               le32(44100) + le32(44100 * 3) + le16(3) + le16(24) + "data" + le32(9) + le24(2097152) +
+                               le24(-8388608) + le24(8388607) + std::string(1, '\0');
   EXPECT_EQ(file, expected);
 }
 
