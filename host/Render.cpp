@@ -12,25 +12,31 @@
 #include "WavWriter.h"
 
 namespace {
-// The whole file in blocks of options.blockSize, the last one shorter.
+// More than any plug-in of this kind declares; beyond it the counts are garbage.
+constexpr std::int32_t maxChannels = 64;
+
+// The whole file in blocks of options.blockSize, the last one shorter. Every
+// channel the plug-in declares gets a buffer, at least two each way: inputs
+// past the file's channels stay silent, outputs past two are not written.
 std::string process(PluginDescriptor* d, const RenderOptions& options, WavReader& reader, WavWriter& writer,
                     const ProgressFunction& progress) {
   const std::size_t blockSize = static_cast<std::size_t>(options.blockSize);
-  std::vector<float> buffers[4];
-  for (auto& buffer : buffers) buffer.resize(blockSize);
-  float* inputs[2] = {buffers[0].data(), buffers[1].data()};
-  float* outputs[2] = {buffers[2].data(), buffers[3].data()};
+  const std::size_t inputCount = static_cast<std::size_t>(std::max(2, d->inputCount));
+  const std::size_t outputCount = static_cast<std::size_t>(std::max(2, d->outputCount));
+  std::vector<std::vector<float>> buffers(inputCount + outputCount, std::vector<float>(blockSize));
+  std::vector<float*> inputs, outputs;
+  for (std::size_t c = 0; c < buffers.size(); ++c) (c < inputCount ? inputs : outputs).push_back(buffers[c].data());
   const bool mono = reader.format().channels == 1;
   const PluginDescriptor::ProcessFunction processEntry =
       options.accumulate ? d->processAccumulateEntry : d->processReplaceEntry;
 
   RenderProgress state{0, reader.frames(), reader.format().sampleRate};
-  while (const std::size_t frames = reader.read(inputs, blockSize)) {
+  while (const std::size_t frames = reader.read(inputs.data(), blockSize)) {
     if (mono) std::copy_n(inputs[0], frames, inputs[1]);
     if (options.accumulate)
       for (float* output : outputs) std::fill_n(output, frames, 0.0f);
-    processEntry(d, inputs, outputs, static_cast<std::int32_t>(frames));
-    if (!writer.write(outputs, frames)) return "'" + options.output + "': " + writer.error();
+    processEntry(d, inputs.data(), outputs.data(), static_cast<std::int32_t>(frames));
+    if (!writer.write(outputs.data(), frames)) return "'" + options.output + "': " + writer.error();
     state.framesDone += frames;
     if (progress) progress(state);
   }
@@ -47,6 +53,10 @@ std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const 
   const WavFormat format = reader.format();
   if (format.channels > 2)
     return "'" + options.input + "' has " + std::to_string(format.channels) + " channels (mono or stereo are read)";
+
+  if (d->inputCount < 0 || d->inputCount > maxChannels || d->outputCount < 0 || d->outputCount > maxChannels)
+    return "the plug-in declares " + std::to_string(d->inputCount) + " inputs and " + std::to_string(d->outputCount) +
+           " outputs";
 
   std::vector<ResolvedSetting> settings;
   if (std::string error = resolveSettings(d, options.program, options.settings, settings); !error.empty()) return error;

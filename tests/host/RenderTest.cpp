@@ -155,6 +155,44 @@ TEST_F(Render, ReplacesAnExistingOutputAndMayOverwriteItsInput) {
   EXPECT_EQ(files(), (std::set<std::string>{"in.wav", "out.wav"}));
 }
 
+// A plug-in with four inputs and four outputs: output k is input k plus k.
+namespace quad {
+bool extraInputsSilent = true;
+
+HostWord dispatch(PluginDescriptor*, std::int32_t, std::int32_t, HostWord, void*, float) { return 0; }
+
+void process(PluginDescriptor*, float** inputs, float** outputs, std::int32_t frames) {
+  for (int k = 0; k < 4; ++k)
+    for (std::int32_t i = 0; i < frames; ++i) {
+      outputs[k][i] = inputs[k][i] + static_cast<float>(k);
+      if (k >= 2 && inputs[k][i] != 0.0f) extraInputsSilent = false;
+    }
+}
+
+PluginDescriptor descriptor(std::int32_t channels) {
+  PluginDescriptor d{};
+  d.magic = descriptorMagic;
+  d.dispatchEntry = dispatch;
+  d.processAccumulateEntry = d.processReplaceEntry = process;
+  d.programCount = 1;
+  d.inputCount = d.outputCount = channels;
+  return d;
+}
+}  // namespace quad
+
+TEST_F(Render, GivesEveryDeclaredChannelABufferAndWritesTheFirstTwo) {
+  writeBytes("in.wav", riff(chunk("fmt ", fmtPayload(1, 2, 44100, 16)) + chunk("data", le32(0x40004000u) + le32(0))));
+  PluginDescriptor d = quad::descriptor(4);
+  ASSERT_EQ(renderFile(&d, options(), nullptr), "");
+  const StereoSignal output = readOutput("out.wav");
+  EXPECT_EQ(output.left, (std::vector<float>{0.5f, 0.0f}));
+  EXPECT_EQ(output.right, (std::vector<float>{1.5f, 1.0f}));
+  EXPECT_TRUE(quad::extraInputsSilent);
+
+  PluginDescriptor garbage = quad::descriptor(1000);
+  EXPECT_EQ(renderFile(&garbage, options(), nullptr), "the plug-in declares 1000 inputs and 1000 outputs");
+}
+
 TEST_F(Render, FailuresLeaveTheFolderAsItWas) {
   const std::string good = riff(chunk("fmt ", fmtPayload(1, 2, 44100, 16)) + chunk("data", std::string(4000, '\1')));
   struct Failure {
