@@ -11,7 +11,7 @@
 
 #include "BlockRun.h"
 #include "Checks.h"
-#include "GuardedText.h"
+#include "PluginCalls.h"
 
 namespace {
 constexpr std::int32_t blockFrames = 512;
@@ -56,18 +56,12 @@ std::vector<double> timedBlocks(Check& check, const Instance& instance, StereoBu
   return times;
 }
 
-std::int32_t parameterNamed(const Instance& instance, std::int32_t count, const std::string& name) {
-  for (std::int32_t i = 0; i < count; ++i)
-    if (readText(instance, opGetParameterName, i).text == name) return i;
-  return -1;
-}
-
 // One block of noise, then 10 s of silence at 44.1 kHz: no subnormal output,
 // and silent blocks no slower than twice the noise blocks.
 void silenceAfterNoise(Check& check, ValidationContext& context, bool hard) {
   Instance instance(context.library);
   if (!instance) return check.fail(context.library.error());
-  const std::int32_t window = parameterNamed(instance, context.parameterCount, "Soft/Hard");
+  const std::int32_t window = plugin::findParameter(instance.descriptor(), "Soft/Hard");
   if (window < 0) return check.skip("the plug-in has no \"Soft/Hard\" parameter");
   instance.set(window, hard ? 1.0f : 0.0f);
   instance.setSampleRate(44100.0f);
