@@ -54,6 +54,16 @@ const ExpectedControl& expectedControl(ParameterIndex parameter) {
                        [&](const ExpectedControl& control) { return control.parameter == parameter; });
 }
 
+int middleX(ParameterIndex parameter) {
+  const Rect& rect = expectedControl(parameter).painted;
+  return (rect.left + rect.right) / 2;
+}
+
+int middleY(ParameterIndex parameter) {
+  const Rect& rect = expectedControl(parameter).painted;
+  return (rect.top + rect.bottom) / 2;
+}
+
 int frameFor(const ExpectedControl& control, float value) {
   const BitmapInfo& strip = control.picture;
   switch (control.look) {

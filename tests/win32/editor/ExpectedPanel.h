@@ -27,6 +27,9 @@ struct ExpectedControl {
 // In the order the panel paints them.
 extern const ExpectedControl expectedControls[numParameters];
 const ExpectedControl& expectedControl(ParameterIndex parameter);
+// Where a press hits the middle of a control's picture, in panel coordinates.
+int middleX(ParameterIndex parameter);
+int middleY(ParameterIndex parameter);
 
 // The frame a value selects; for a slider, the row of the handle's top edge.
 int frameFor(const ExpectedControl& control, float value);

@@ -46,7 +46,7 @@ class OpenPanel {
   HostWindow host;
 };
 
-// The panel's size as the editor reports it before anything is opened.
+// The panel's size: its background picture's.
 extern const int panelWidth;
 extern const int panelHeight;
 

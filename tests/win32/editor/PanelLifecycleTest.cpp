@@ -103,12 +103,12 @@ TEST(PanelLifecycle, ClosingThenOpeningInANewHostWindowBuildsACompleteSecondPane
     EXPECT_EQ(first.panel(), nullptr) << "closing left the panel's window in the host's";
     first.destroy();
 
-    instance.selectProgram(4);
+    instance.selectProgram(stereoProgram);
     HostWindow second(panelWidth, panelWidth, panelHeight);
     EXPECT_EQ(instance.openEditor(second.handle()), 1);
     UpdateWindow(second.panel());
     EXPECT_EQ(panelDifference(*capture(second.panel()), instance.values()), "");
-    const bool arrived = playMouse(second.panel(), clickAt(57, 233));
+    const bool arrived = playMouse(second.panel(), clickAt(middleX(paramMode), middleY(paramMode)));
     if (arrived) {
       EXPECT_EQ(instance.takeReports(), (std::vector<Report>{{paramMode, 0.0f}}));
     }
@@ -136,13 +136,15 @@ TEST(PanelLifecycle, OpeningAgainWithoutClosingReplacesThePanel) {
 TEST(PanelLifecycle, TwoInstancesShowTwoWorkingPanelsAtOnce) {
   EXPECT_TRUE(untilPressesArrive([] {
     PluginInstance left, right;
-    right.selectProgram(4);
+    right.selectProgram(stereoProgram);
     const OpenPanel leftPanel(left, 0), rightPanel(right, panelWidth);
     EXPECT_EQ(panelDifference(*leftPanel.shown(), left.values()), "");
     EXPECT_EQ(panelDifference(*rightPanel.shown(), right.values()), "");
 
-    if (!playMouse(rightPanel.window(), clickAt(57, 233)) || !playMouse(leftPanel.window(), clickAt(79 + 40, 145 + 8)))
-      return false;
+    const auto modeButton = clickAt(middleX(paramMode), middleY(paramMode));
+    // The range switch's right third: its highest position.
+    const auto highRange = clickAt(expectedControl(paramCutFreq).painted.left + 40, middleY(paramCutFreq));
+    if (!playMouse(rightPanel.window(), modeButton) || !playMouse(leftPanel.window(), highRange)) return false;
     EXPECT_EQ(right.takeReports(), (std::vector<Report>{{paramMode, 0.0f}}));
     EXPECT_EQ(left.takeReports(), (std::vector<Report>{{paramCutFreq, 1.0f}}));
     leftPanel.idleAndTick();

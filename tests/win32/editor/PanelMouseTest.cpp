@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "ExpectedPanel.h"
 #include "Gestures.h"
 #include "HostWindow.h"
 #include "MouseRobot.h"
@@ -92,7 +93,7 @@ const std::vector<MouseCase>& mouseCases() {
 }
 
 bool sameReport(const Report& shown, const Report& wanted) {
-  const bool knob = shown.index >= paramResonance && shown.index <= paramLfoFreq;
+  const bool knob = expectedControl(static_cast<ParameterIndex>(shown.index)).look == Look::knob;
   return shown.index == wanted.index &&
          (knob ? std::abs(shown.value - wanted.value) <= knobTolerance : shown.value == wanted.value);
 }

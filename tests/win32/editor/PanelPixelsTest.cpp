@@ -8,11 +8,9 @@
 
 namespace {
 
-constexpr std::int32_t programCount = 5;
-constexpr std::int32_t stereoProgram = 4;
 
 TEST(PanelPixels, EachProgramOpenedOnThePanelShowsItsValuesWithTheLampLitOnlyForProgramFour) {
-  for (std::int32_t program = 0; program < programCount; ++program) {
+  for (std::int32_t program = 0; program < numPrograms; ++program) {
     PluginInstance instance;
     ASSERT_NE(instance.descriptor(), nullptr);
     instance.selectProgram(program);
@@ -75,19 +73,6 @@ TEST(PanelPixels, EveryControlShowsTheFrameTheHostsValueSelectsOnlyAfterTheIdleC
   }
   EXPECT_EQ(panelDifference(*panel.shown(), instance.values()), "") << "the whole panel at the end";
   EXPECT_TRUE(instance.takeReports().empty()) << "values the host set came back to it";
-}
-
-TEST(PanelPixels, ARepaintDrawsTheWholePanelAgain) {
-  PluginInstance instance;
-  instance.selectProgram(stereoProgram);
-  const OpenPanel panel(instance);
-  // The host paints over the panel's place (as an overlapping window would
-  // leave it), then asks for the panel again.
-  HDC surface = GetDC(panel.window());
-  PatBlt(surface, 0, 0, panelWidth, panelHeight, BLACKNESS);
-  ReleaseDC(panel.window(), surface);
-  RedrawWindow(panel.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  EXPECT_EQ(panelDifference(*panel.shown(), instance.values()), "");
 }
 
 }  // namespace

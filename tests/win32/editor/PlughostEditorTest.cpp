@@ -67,12 +67,15 @@ std::string contents(const std::string& path) {
 TEST(PlughostEditor, TheScreenshotIsThePanelOfTheProgramWithTheValuesSet) {
   const std::string picture = "editor_test_screenshot.bmp";
   DeleteFileA(picture.c_str());
-  const Plughost run("--program 4 --set \"CUT freq.=0.9\" --screenshot " + picture, "editor_test_screenshot.txt");
+  std::string arguments = "--screenshot " + picture;
+  arguments += " --set \"CUT freq.=0.9\" --program ";
+  arguments += std::to_string(stereoProgram);
+  const Plughost run(arguments, "editor_test_screenshot.txt");
   ASSERT_TRUE(run.ok());
   ASSERT_EQ(run.exitCode(), 0u) << contents("editor_test_screenshot.txt");
 
   PluginInstance instance;
-  instance.selectProgram(4);
+  instance.selectProgram(stereoProgram);
   instance.set(paramCutFreq, 0.9f);
   auto* loaded = static_cast<HBITMAP>(
       LoadImageA(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
@@ -115,8 +118,9 @@ TEST(PlughostEditor, PrintsEachChangeThePanelReportsWithItsText) {
     // Above this program's window, where the presses go.
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     pumpMessages(500);
-    playMouse(window, clickAt(57, 233));
-    playMouse(window, {moveTo(79 + 5, 145 + 8), press(), moveTo(79 + 40, 145 + 8), release()});
+    playMouse(window, clickAt(middleX(paramMode), middleY(paramMode)));
+    const int left = expectedControl(paramCutFreq).painted.left, y = middleY(paramCutFreq);
+    playMouse(window, {moveTo(left + 5, y), press(), moveTo(left + 40, y), release()});
     // As a user closing the window: plughost closes the editor and quits.
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_EQ(run.exitCode(), 0u) << contents(printed);

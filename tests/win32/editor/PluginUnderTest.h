@@ -10,6 +10,9 @@
 #include "Parameters.h"
 #include "PluginHost.h"
 
+// The factory program whose mode is stereo: the panel's lamp is lit.
+inline constexpr std::int32_t stereoProgram = 4;
+
 // A parameter change an instance reported to the host (callback opcode 0).
 struct Report {
   std::int32_t index;
