@@ -2,6 +2,11 @@
 
 #include <cstdint>
 
+namespace {
+// Eleven days and a half: far beyond any session, and exact in milliseconds.
+constexpr int maxSeconds = 1000000;
+}  // namespace
+
 std::optional<EditorOptions> parseEditorOptions(const std::vector<std::string>& args, std::string& error) {
   EditorOptions options;
   std::vector<std::string> files;
@@ -29,8 +34,8 @@ std::optional<EditorOptions> parseEditorOptions(const std::vector<std::string>& 
       }
     } else if (arg == "--seconds") {
       options.seconds = parseNumber(value);
-      if (!options.seconds || *options.seconds <= 0) {
-        error = "--seconds: '" + value + "' is not a positive number";
+      if (!options.seconds || *options.seconds <= 0 || *options.seconds > maxSeconds) {
+        error = "--seconds: '" + value + "' is not a number of seconds above 0 and up to " + std::to_string(maxSeconds);
         return std::nullopt;
       }
     } else if (arg == "--screenshot") {

@@ -60,8 +60,10 @@ void expectNothingLeft(const ResourceUse& before, const ResourceUse& after, cons
             << " KB -> " << after.privateBytes / 1024 << " KB\n";
 }
 
-TEST(PanelLifecycle, TheSizeIsThePanelsBeforeTheFirstOpenAndAfter) {
+TEST(PanelLifecycle, TheEditorsSizeIsThePanelsBeforeTheFirstOpenAndAfter) {
   PluginInstance instance;
+  // Has an editor (1), and the effect's own two flags (8, 16).
+  EXPECT_EQ(instance.descriptor()->flags, 25);
   EditorRect* rect = nullptr;
   ASSERT_EQ(instance.editorRect(&rect), 1);
   ASSERT_NE(rect, nullptr);
