@@ -1,6 +1,7 @@
 #include "ProgramSettings.h"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 
 #include "PluginCalls.h"
@@ -43,6 +44,18 @@ std::optional<ParameterSetting> parseSetting(const std::string& text, std::strin
     return std::nullopt;
   }
   return ParameterSetting{name, *value};
+}
+
+bool takeProgramOption(const std::string& name, const std::string& value, std::optional<std::int32_t>& program,
+                       std::vector<ParameterSetting>& settings, std::string& error) {
+  if (name == "--program") {
+    program = parseInteger(value, 0, INT32_MAX);
+    if (!program) error = "--program: '" + value + "' is not a program number";
+    return program.has_value();
+  }
+  const auto setting = parseSetting(value, error);
+  if (setting) settings.push_back(*setting);
+  return setting.has_value();
 }
 
 std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> program,

@@ -31,6 +31,11 @@ std::optional<float> parseNumber(const std::string& text);
 // with a one-line reason in `error`.
 std::optional<ParameterSetting> parseSetting(const std::string& text, std::string& error);
 
+// Takes a --program or --set option into `program` or `settings`; false, with
+// a one-line reason in `error`, when its value is not valid.
+bool takeProgramOption(const std::string& name, const std::string& value, std::optional<std::int32_t>& program,
+                       std::vector<ParameterSetting>& settings, std::string& error);
+
 // Looks every name up and checks the program number: "" or the reason.
 std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> program,
                             const std::vector<ParameterSetting>& settings, std::vector<ResolvedSetting>& out);
