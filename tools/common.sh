@@ -12,7 +12,10 @@ build_preset() {
 }
 
 # Windows programs that open windows need a display: a 24-bit virtual one, so
-# pixels read back exactly.
+# pixels read back exactly. Wine's server keeps the display it first met, so
+# each display gets a server of its own: wait for the last one to go before,
+# and for this one to go while its display still exists.
 with_display() {
-  xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+  wineserver -w 2>/dev/null || true
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '"$@"; status=$?; wineserver -w 2>/dev/null; exit $status' with_display "$@"
 }
