@@ -168,51 +168,37 @@ def slider_scale(cr, track, side):
         draw.line(cr, xa, yc, xb, yc, 1, C.INK if major else C.INK_DIM)
 
 
-def square_wave(cr, cx, cy, colour):
-    w, h = 12, 7
-    x, y = cx - w / 2.0, cy - h / 2.0
+WAVE_W, WAVE_H = 12, 7
+
+
+def wave_symbol(cr, points, colour):
+    """Strokes one of the wave selector's little wave pictures."""
     cr.save()
     cr.set_source_rgb(*colour)
     cr.set_line_width(1.2)
     cr.set_line_join(cairo.LINE_JOIN_MITER)
-    cr.move_to(x, y + h)
-    cr.line_to(x, y)
-    cr.line_to(x + w / 2.0, y)
-    cr.line_to(x + w / 2.0, y + h)
-    cr.line_to(x + w, y + h)
-    cr.line_to(x + w, y)
+    cr.move_to(*points[0])
+    for point in points[1:]:
+        cr.line_to(*point)
     cr.stroke()
     cr.restore()
+
+
+def square_wave(cr, cx, cy, colour):
+    x, y, w, h = cx - WAVE_W / 2.0, cy - WAVE_H / 2.0, WAVE_W, WAVE_H
+    wave_symbol(cr, [(x, y + h), (x, y), (x + w / 2.0, y), (x + w / 2.0, y + h), (x + w, y + h), (x + w, y)],
+                colour)
 
 
 def saw_wave(cr, cx, cy, colour):
-    w, h = 12, 7
-    x, y = cx - w / 2.0, cy - h / 2.0
-    cr.save()
-    cr.set_source_rgb(*colour)
-    cr.set_line_width(1.2)
-    cr.set_line_join(cairo.LINE_JOIN_MITER)
-    cr.move_to(x, y + h)
-    cr.line_to(x + w / 2.0, y)
-    cr.line_to(x + w / 2.0, y + h)
-    cr.line_to(x + w, y)
-    cr.line_to(x + w, y + h)
-    cr.stroke()
-    cr.restore()
+    x, y, w, h = cx - WAVE_W / 2.0, cy - WAVE_H / 2.0, WAVE_W, WAVE_H
+    wave_symbol(cr, [(x, y + h), (x + w / 2.0, y), (x + w / 2.0, y + h), (x + w, y), (x + w, y + h)], colour)
 
 
 def sine_wave(cr, cx, cy, colour):
-    w, h = 12, 7
-    x = cx - w / 2.0
-    cr.save()
-    cr.set_source_rgb(*colour)
-    cr.set_line_width(1.2)
-    for i in range(25):
-        t = i / 24.0
-        px, py = x + w * t, cy - (h / 2.0) * math.sin(2 * math.pi * t)
-        cr.move_to(px, py) if i == 0 else cr.line_to(px, py)
-    cr.stroke()
-    cr.restore()
+    x = cx - WAVE_W / 2.0
+    wave_symbol(cr, [(x + WAVE_W * i / 24.0, cy - (WAVE_H / 2.0) * math.sin(2 * math.pi * i / 24.0))
+                     for i in range(25)], colour)
 
 
 def selector_scale(cr, cx, cy, labels):
@@ -304,9 +290,7 @@ def render():
     section(cr, LFO, "LFO")
     wx, wy = selector_centre("lfoWaveSelector")
     selector_scale(cr, wx, wy, (
-        lambda c, x, y, col: square_wave(c, x, y, col),
-        lambda c, x, y, col: saw_wave(c, x, y, col),
-        lambda c, x, y, col: sine_wave(c, x, y, col)))
+        square_wave, saw_wave, sine_wave))
     tx, ty = selector_centre("lfoTriggerSelector")
     selector_scale(cr, tx, ty, ("OFF", "CUT", "RES"))
     fx, fy = knob_centre("lfoFrequencyKnob")
