@@ -73,9 +73,9 @@ inline constexpr SliderPlacement outputSlider = sliderAt(paramOutput, 363);
 
 // The pictures the controls use, in the order of loading (after the background).
 inline constexpr const BitmapInfo* controlPictures[] = {
-    &panel_bitmaps::cutoffKnob,      &panel_bitmaps::resonanceKnob,   &panel_bitmaps::levelTrackingKnob,
-    &panel_bitmaps::lfoFrequencyKnob, &panel_bitmaps::slideSwitch3,   &panel_bitmaps::slideSwitch2,
-    &panel_bitmaps::lfoWaveSelector, &panel_bitmaps::lfoTriggerSelector, &panel_bitmaps::modeButton,
+    &panel_bitmaps::cutoffKnob,       &panel_bitmaps::resonanceKnob,      &panel_bitmaps::levelTrackingKnob,
+    &panel_bitmaps::lfoFrequencyKnob, &panel_bitmaps::slideSwitch3,       &panel_bitmaps::slideSwitch2,
+    &panel_bitmaps::lfoWaveSelector,  &panel_bitmaps::lfoTriggerSelector, &panel_bitmaps::modeButton,
     &panel_bitmaps::sliderHandle,
 };
 

@@ -44,9 +44,9 @@ void SweepFilterEditor::closePanel() { releasePanel(); }
 
 void SweepFilterEditor::refreshControls() {
   if (!frame) return;
-  Control* const inParameterOrder[] = {resonanceKnob,  cutoffKnob,      trackKnob,      lfoFreqKnob,
+  Control* const inParameterOrder[] = {resonanceKnob,  cutoffKnob,       trackKnob,      lfoFreqKnob,
                                        lfoWaveSwitch,  lfoTriggerSwitch, cutRangeSwitch, trackDestSwitch,
-                                       softHardSwitch, modeButton,      inputSlider,    outputSlider};
+                                       softHardSwitch, modeButton,       inputSlider,    outputSlider};
   for (Control* control : inParameterOrder) control->setValue(effect->getParameterValue(control->getTag()));
 }
 
@@ -114,9 +114,9 @@ OnOffButton* SweepFilterEditor::placeButton(const panel_layout::StripPlacement& 
 }
 
 VerticalSlider* SweepFilterEditor::placeSlider(const panel_layout::SliderPlacement& slider) {
-  return place<VerticalSlider>(slider.rect, this, slider.tag, slider.travelTop, slider.travelBottom,
-                               pictures[slider.handle], slider.track, Rect(0, 0, slider.handle.width, slider.handle.height),
-                               pictures[panel_bitmaps::background]);
+  return place<VerticalSlider>(
+      slider.rect, this, slider.tag, slider.travelTop, slider.travelBottom, pictures[slider.handle], slider.track,
+      Rect(0, 0, slider.handle.width, slider.handle.height), pictures[panel_bitmaps::background]);
 }
 
 void SweepFilterEditor::releasePanel() {

@@ -8,8 +8,8 @@
 
 namespace {
 constexpr const char* names[numParameters] = {
-    "Input",     "Resonance",   "Cutoff",    "Leveltrack",  "LFO freq.", "LFO wave",
-    "LFO trigger", "CUT freq.", "Track dest.", "Soft/Hard", "Mode",      "Output",
+    "Input",       "Resonance", "Cutoff",      "Leveltrack", "LFO freq.", "LFO wave",
+    "LFO trigger", "CUT freq.", "Track dest.", "Soft/Hard",  "Mode",      "Output",
 };
 
 constexpr const char* percentLabel = "     %   ";

@@ -43,10 +43,10 @@ struct ResonantFilter {
 
 // What a control update reads that stays the same for a whole block.
 struct ControlSettings {
-  float cutoff;        // "Cutoff"
-  float resonance;     // "Resonance"
-  float rangeFreq;     // Hz, from "CUT freq."
-  float sampleRate;    // Hz
+  float cutoff;         // "Cutoff"
+  float resonance;      // "Resonance"
+  float rangeFreq;      // Hz, from "CUT freq."
+  float sampleRate;     // Hz
   float cutoffCeiling;  // Hz, the highest cutoff the stages stay stable at
   ModulationTarget trackDest;
   ModulationTarget lfoTrigger;

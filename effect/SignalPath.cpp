@@ -38,9 +38,9 @@ struct PairState {
   ChannelPair band1, low1, band2, low2, freqCoef, damping, trackSum, lfoPhase;
 
   static PairState of(const ChannelState& left, const ChannelState& right) {
-    return {pairOf(left.filter.band1, right.filter.band1),       pairOf(left.filter.low1, right.filter.low1),
-            pairOf(left.filter.band2, right.filter.band2),       pairOf(left.filter.low2, right.filter.low2),
-            pairOf(left.filter.freqCoef, right.filter.freqCoef), pairOf(left.filter.damping, right.filter.damping),
+    return {pairOf(left.filter.band1, right.filter.band1),         pairOf(left.filter.low1, right.filter.low1),
+            pairOf(left.filter.band2, right.filter.band2),         pairOf(left.filter.low2, right.filter.low2),
+            pairOf(left.filter.freqCoef, right.filter.freqCoef),   pairOf(left.filter.damping, right.filter.damping),
             pairOf(left.tracker.trackSum, right.tracker.trackSum), pairOf(left.lfo.lfoPhase, right.lfo.lfoPhase)};
   }
 
@@ -225,15 +225,15 @@ void SignalPath::processBlock(const ParameterValues& values, float sampleRate, f
 
   const auto trigger = static_cast<ModulationTarget>(threeWaySetting(values[paramLfoTrigger]));
   const auto wave = static_cast<LfoWave>(threeWaySetting(values[paramLfoWave]));
-  const BlockSettings block{inputGain,
-                            trackGain,
-                            values[paramOutput],
-                            state.dryGain,
-                            state.phaseIncrement,
-                            state.windowLength,
-                            {values[paramCutoff], values[paramResonance], state.rangeFreq, sampleRate,
-                             cutoffCeiling(sampleRate),
-                             static_cast<ModulationTarget>(threeWaySetting(values[paramTrackDest])), trigger}};
+  const BlockSettings block{
+      inputGain,
+      trackGain,
+      values[paramOutput],
+      state.dryGain,
+      state.phaseIncrement,
+      state.windowLength,
+      {values[paramCutoff], values[paramResonance], state.rangeFreq, sampleRate, cutoffCeiling(sampleRate),
+       static_cast<ModulationTarget>(threeWaySetting(values[paramTrackDest])), trigger}};
 
   if (sampleFrames > 0 && buffersPresent(inputs, outputs)) {
     const Buffers io{inputs[0], inputs[1], outputs[0], outputs[1]};

@@ -1,7 +1,7 @@
 #include "ArmedIndicator.h"
 
-ArmedIndicator::ArmedIndicator(const Rect& rect, ControlListener* listener, int32_t tag, int32_t stepCount,
-                               int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
+ArmedIndicator::ArmedIndicator(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t stepCount,
+                               std::int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
     : Control(rect, listener, tag),
       bitmap(bitmap),
       backgroundOffset(backgroundOffset),
@@ -9,7 +9,8 @@ ArmedIndicator::ArmedIndicator(const Rect& rect, ControlListener* listener, int3
       frameHeight(frameHeight) {}
 
 void ArmedIndicator::draw(DrawContext& context) {
-  if (armed == 1.0f) bitmap->draw(context, rect, Point(0, static_cast<int32_t>(value * static_cast<float>(frameHeight))));
+  if (armed == 1.0f)
+    bitmap->draw(context, rect, Point(0, static_cast<std::int32_t>(value * static_cast<float>(frameHeight))));
   oldValue = value;
 }
 
@@ -24,6 +25,6 @@ void ArmedIndicator::mouse(DrawContext&, const Point&) {
 }
 
 void ArmedIndicator::advance() {
-  const float next = static_cast<float>(static_cast<int32_t>(value) + 1);
+  const float next = static_cast<float>(static_cast<std::int32_t>(value) + 1);
   value = next >= static_cast<float>(stepCount - 1) ? 0.0f : next;
 }

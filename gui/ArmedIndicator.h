@@ -8,9 +8,9 @@
 // Shows one frame of a strip, but only while armed; a press while armed
 // acknowledges it: disarms, adds 0.1 to the value, tells the listener and beeps.
 class ArmedIndicator : public Control {
-public:
-  ArmedIndicator(const Rect& rect, ControlListener* listener, int32_t tag, int32_t stepCount, int32_t frameHeight,
-                 PanelBitmap* bitmap, const Point& backgroundOffset);
+ public:
+  ArmedIndicator(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t stepCount,
+                 std::int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset);
 
   // Paints nothing while disarmed, so the last frame stays until the panel repaints.
   void draw(DrawContext& context) override;
@@ -20,10 +20,10 @@ public:
   // The next whole step, cycling through 0 to stepCount − 2.
   void advance();
 
-private:
+ private:
   float armed = 0.0f;
   PanelBitmap* bitmap;
   Point backgroundOffset;
-  int32_t stepCount;
-  int32_t frameHeight;
+  std::int32_t stepCount;
+  std::int32_t frameHeight;
 };

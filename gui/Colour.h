@@ -4,8 +4,8 @@
 
 // Passed by value; the fourth byte is carried along but never used.
 struct Colour {
-  uint8_t red = 0;
-  uint8_t green = 0;
-  uint8_t blue = 0;
-  uint8_t unused = 0;
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  std::uint8_t unused = 0;
 };

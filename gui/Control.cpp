@@ -2,7 +2,7 @@
 
 #include <limits>
 
-Control::Control(const Rect& rect, ControlListener* listener, int32_t tag)
+Control::Control(const Rect& rect, ControlListener* listener, std::int32_t tag)
     : View(rect), listener(listener), tag(tag), oldValue(std::numeric_limits<float>::quiet_NaN()) {}
 
 void Control::update(DrawContext& context) {

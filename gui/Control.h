@@ -9,15 +9,15 @@
 // Base of every control: a normalised value with its range, the owner's tag,
 // a listener, and the drag protocol that all mouse handling follows.
 class Control : public View {
-public:
-  Control(const Rect& rect, ControlListener* listener, int32_t tag);
+ public:
+  Control(const Rect& rect, ControlListener* listener, std::int32_t tag);
 
   void draw(DrawContext& context) override = 0;
   // Redraws only when the value differs from the one last drawn.
   void update(DrawContext& context) override;
   virtual ~Control() = default;
 
-  int32_t getTag() const { return tag; }
+  std::int32_t getTag() const { return tag; }
   // Only stores: no clamping, no redraw, no listener call. Shown at the next update.
   void setValue(float newValue) { value = newValue; }
   float getValue() const { return value; }
@@ -26,7 +26,7 @@ public:
   void setMax(float newMax) { max = newMax; }
   float getMax() const { return max; }
 
-protected:
+ protected:
   // The drag loop: from the press point on, store the value the pointer gives
   // and report it if it differs from what is on screen, until no mouse button
   // is held. The button query redraws changed controls, so each change is
@@ -43,14 +43,14 @@ protected:
   void report();
 
   ControlListener* listener;
-  int32_t tag;
+  std::int32_t tag;
   // Not a number until the first drawing, so a control's first update always draws.
   float oldValue;
   float value = 0.0f;
   float min = 0.0f;
   float max = 1.0f;
 
-private:
+ private:
   // Gives up the processor briefly, then reads the pointer and the buttons;
   // true while any button is held.
   static bool pollMouse(DrawContext& context, Point& point);

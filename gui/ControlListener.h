@@ -6,9 +6,9 @@ class Control;
 // user changed a control's value. It may set values into any control; they
 // show at the next update. It must not delete the control or its frame.
 class ControlListener {
-public:
+ public:
   virtual void valueChanged(Control& control) = 0;
 
-protected:
+ protected:
   ~ControlListener() = default;
 };

@@ -4,17 +4,17 @@
 
 namespace {
 
-constexpr int32_t lowest = 50000;
-constexpr int32_t highest = 250000;
+constexpr std::int32_t lowest = 50000;
+constexpr std::int32_t highest = 250000;
 // The leading place: a seventh digit would have none (and divide by zero).
-constexpr int32_t firstPlace = 100000;
-constexpr int32_t maxDigits = 6;
+constexpr std::int32_t firstPlace = 100000;
+constexpr std::int32_t maxDigits = 6;
 
 }  // namespace
 
-DigitDisplay::DigitDisplay(const Rect& rect, ControlListener* listener, int32_t tag, int32_t number,
-                           int32_t digitCount, const int32_t* xPositions, const int32_t* yPositions,
-                           int32_t digitWidth, int32_t digitHeight, PanelBitmap* digitsBitmap)
+DigitDisplay::DigitDisplay(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t number,
+                           std::int32_t digitCount, const std::int32_t* xPositions, const std::int32_t* yPositions,
+                           std::int32_t digitWidth, std::int32_t digitHeight, PanelBitmap* digitsBitmap)
     : Control(rect, listener, tag),
       digitsBitmap(digitsBitmap),
       number(number),
@@ -27,10 +27,10 @@ DigitDisplay::DigitDisplay(const Rect& rect, ControlListener* listener, int32_t 
 
 void DigitDisplay::draw(DrawContext& context) {
   number = std::clamp(number, lowest, highest);
-  int32_t place = firstPlace;
-  int32_t rest = number;
-  for (int32_t i = 0; i < digitCount; ++i) {
-    const int32_t digit = rest / place;
+  std::int32_t place = firstPlace;
+  std::int32_t rest = number;
+  for (std::int32_t i = 0; i < digitCount; ++i) {
+    const std::int32_t digit = rest / place;
     rest -= digit * place;
     place /= 10;
     digitsBitmap->draw(context, Rect(digitX[i], digitY[i], digitX[i] + digitWidth, digitY[i] + digitHeight),

@@ -107,15 +107,15 @@ void DrawContext::drawString(const char* text, const Rect& rect, bool opaque) {
   const int length = static_cast<int>(std::strlen(text));
   SIZE extent{};
   GetTextExtentPoint32A(hdc, text, length, &extent);
-  const int32_t x = rect.left + (rect.width() - extent.cx) / 2;
-  const int32_t y = rect.bottom + (rect.height() - extent.cy) / 2;
+  const std::int32_t x = rect.left + (rect.width() - extent.cx) / 2;
+  const std::int32_t y = rect.bottom + (rect.height() - extent.cy) / 2;
   SetBkMode(hdc, opaque ? OPAQUE : TRANSPARENT);
   SetTextAlign(hdc, TA_LEFT | TA_BASELINE);
   TextOutA(hdc, x, y, text, length);
 }
 
-int32_t DrawContext::getMouseButtons() {
-  int32_t buttons = 0;
+std::int32_t DrawContext::getMouseButtons() {
+  std::int32_t buttons = 0;
   if (isDown(VK_LBUTTON)) buttons |= leftButton;
   if (isDown(VK_MBUTTON)) buttons |= middleButton;
   if (isDown(VK_RBUTTON)) buttons |= rightButton;

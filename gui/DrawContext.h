@@ -16,8 +16,8 @@ class View;
 // surface's own pen and font back before deleting its own. It is also the
 // toolkit's only access to the mouse.
 class DrawContext {
-public:
-  enum MouseButton : int32_t { leftButton = 1, middleButton = 2, rightButton = 4 };
+ public:
+  enum MouseButton : std::int32_t { leftButton = 1, middleButton = 2, rightButton = 4 };
 
   DrawContext(View& owner, HDC hdc, HWND window);
   virtual ~DrawContext();
@@ -41,13 +41,13 @@ public:
 
   // Redraws the owner's changed controls first: this is what repaints the
   // panel while a drag loop holds the message thread.
-  int32_t getMouseButtons();
+  std::int32_t getMouseButtons();
   // In the window's client coordinates, unclamped.
   void getMousePosition(Point& point) const;
 
   HDC getSurface() const { return hdc; }
 
-private:
+ private:
   // Selects an object made here and deletes the one of ours it replaces;
   // remembers what the surface held before our first selection.
   void selectInstead(HGDIOBJ made, HGDIOBJ ours, HGDIOBJ& surfaceOwn);

@@ -5,4 +5,4 @@
 // The first row of the frame a film strip shows for a value: frame
 // trunc(value × frameHeight × (frameCount − 1)) / frameHeight. Zero, negative
 // and not-a-number values show the first frame, values past the end the last.
-int32_t filmStripRow(float value, int32_t frameCount, int32_t frameHeight);
+std::int32_t filmStripRow(float value, std::int32_t frameCount, std::int32_t frameHeight);

@@ -3,8 +3,8 @@
 #include "AngleToValue.h"
 #include "FilmStrip.h"
 
-FilmStripKnob::FilmStripKnob(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount,
-                             int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
+FilmStripKnob::FilmStripKnob(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t frameCount,
+                             std::int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
     : Control(rect, listener, tag),
       bitmap(bitmap),
       backgroundOffset(backgroundOffset),

@@ -8,17 +8,17 @@
 // A knob whose picture is one frame of a vertical film strip, frame 0 at the
 // minimum. The rectangle is one frame in size; the pointer's angle sets the value.
 class FilmStripKnob : public Control {
-public:
-  FilmStripKnob(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount, int32_t frameHeight,
-                PanelBitmap* bitmap, const Point& backgroundOffset);
+ public:
+  FilmStripKnob(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t frameCount,
+                std::int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset);
 
   void draw(DrawContext& context) override;
   void mouse(DrawContext& context, const Point& point) override;
 
-private:
+ private:
   PanelBitmap* bitmap;
   // Where the control lies in the panel background; kept for the owner.
   Point backgroundOffset;
-  int32_t frameCount;
-  int32_t frameHeight;
+  std::int32_t frameCount;
+  std::int32_t frameHeight;
 };

@@ -1,11 +1,11 @@
 #include "FlipToggle.h"
 
-FlipToggle::FlipToggle(const Rect& rect, ControlListener* listener, int32_t tag, PanelBitmap* bitmap)
+FlipToggle::FlipToggle(const Rect& rect, ControlListener* listener, std::int32_t tag, PanelBitmap* bitmap)
     : Control(rect, listener, tag), bitmap(bitmap) {}
 
 void FlipToggle::draw(DrawContext& context) {
   // Not-a-number shows the upper half.
-  const int32_t row = value < 0.0f || value > 0.0f ? bitmap->getHeight() / 2 : 0;
+  const std::int32_t row = value < 0.0f || value > 0.0f ? bitmap->getHeight() / 2 : 0;
   bitmap->draw(context, rect, Point(0, row));
 }
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // Unscoped on purpose: any other number asks the system for its default font.
-enum FontKind : int32_t {
+enum FontKind : std::int32_t {
   boldFont = 0,
   normalFont = 1,
   smallFont = 2,

@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr int32_t marginWithoutHandle = 5;
+constexpr std::int32_t marginWithoutHandle = 5;
 
 }  // namespace
 
-HandleKnob::HandleKnob(const Rect& rect, ControlListener* listener, int32_t tag, PanelBitmap* backgroundBitmap,
+HandleKnob::HandleKnob(const Rect& rect, ControlListener* listener, std::int32_t tag, PanelBitmap* backgroundBitmap,
                        PanelBitmap* handleBitmap, const Point& backgroundOffset)
     : Control(rect, listener, tag),
       handleMargin(handleBitmap ? handleBitmap->getWidth() / 2 : marginWithoutHandle),
@@ -27,10 +27,10 @@ void HandleKnob::draw(DrawContext& context) {
   const float r = radius();
   // Clockwise from 12 o'clock: 1.25π at min, 2π in the middle, 2.75π at max.
   const float angle = (pi * 1.5f / (max - min)) * (value - min) + (pi / 4 + pi);
-  const auto x = static_cast<int32_t>(r + r * std::sin(static_cast<double>(angle)));
-  const auto y = static_cast<int32_t>(r - r * std::cos(static_cast<double>(angle)));
-  const int32_t left = rect.left + x;
-  const int32_t top = rect.top + y;
+  const auto x = static_cast<std::int32_t>(r + r * std::sin(static_cast<double>(angle)));
+  const auto y = static_cast<std::int32_t>(r - r * std::cos(static_cast<double>(angle)));
+  const std::int32_t left = rect.left + x;
+  const std::int32_t top = rect.top + y;
   handleBitmap->drawTransparent(
       context, Rect(left, top, left + handleBitmap->getWidth(), top + handleBitmap->getHeight()), Point(0, 0));
   oldValue = value;

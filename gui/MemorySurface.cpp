@@ -1,7 +1,10 @@
 #include "MemorySurface.h"
 
 MemorySurface::MemorySurface(HDC compatibleWith, HBITMAP bitmap, Ownership ownership)
-    : dc(CreateCompatibleDC(compatibleWith)), bitmap(bitmap), previous(SelectObject(dc, bitmap)), ownership(ownership) {}
+    : dc(CreateCompatibleDC(compatibleWith)),
+      bitmap(bitmap),
+      previous(SelectObject(dc, bitmap)),
+      ownership(ownership) {}
 
 MemorySurface::~MemorySurface() {
   SelectObject(dc, previous);

@@ -6,7 +6,7 @@
 // bitmap for its lifetime. Puts the context's own bitmap back before the
 // context goes, and deletes the held bitmap too when it was given ownership.
 class MemorySurface {
-public:
+ public:
   enum class Ownership { borrowed, owned };
 
   MemorySurface(HDC compatibleWith, HBITMAP bitmap, Ownership ownership = Ownership::borrowed);
@@ -17,7 +17,7 @@ public:
 
   operator HDC() const { return dc; }
 
-private:
+ private:
   HDC dc;
   HBITMAP bitmap;
   HGDIOBJ previous;

@@ -20,7 +20,7 @@ constexpr float fourValues[] = {0.25f, 0.5f, 0.75f, 1.0f};
 constexpr float fiveBounds[] = {0.2f, 0.4f, 0.6f, 0.8f};
 constexpr float fiveValues[] = {0.2f, 0.4f, 0.6f, 0.8f, 1.0f};
 
-const Positions* positionsFor(int32_t count) {
+const Positions* positionsFor(std::int32_t count) {
   static const Positions table[] = {
       {twoBounds, twoValues}, {threeBounds, threeValues}, {fourBounds, fourValues}, {fiveBounds, fiveValues}};
   return count >= 2 && count <= 5 ? &table[count - 2] : nullptr;
@@ -28,9 +28,9 @@ const Positions* positionsFor(int32_t count) {
 
 }  // namespace
 
-MultiPositionSwitch::MultiPositionSwitch(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount,
-                                         int32_t frameHeight, int32_t positionCount, PanelBitmap* bitmap,
-                                         const Point& backgroundOffset)
+MultiPositionSwitch::MultiPositionSwitch(const Rect& rect, ControlListener* listener, std::int32_t tag,
+                                         std::int32_t frameCount, std::int32_t frameHeight, std::int32_t positionCount,
+                                         PanelBitmap* bitmap, const Point& backgroundOffset)
     : Control(rect, listener, tag),
       bitmap(bitmap),
       backgroundOffset(backgroundOffset),
@@ -39,7 +39,7 @@ MultiPositionSwitch::MultiPositionSwitch(const Rect& rect, ControlListener* list
       positionCount(positionCount) {}
 
 void MultiPositionSwitch::draw(DrawContext& context) {
-  int32_t frame = 0;
+  std::int32_t frame = 0;
   if (const Positions* positions = positionsFor(positionCount)) {
     // Counting the bounds the value lies above: not-a-number lies above none.
     for (float bound : positions->bounds) frame += value > bound ? 1 : 0;
@@ -55,9 +55,9 @@ void MultiPositionSwitch::mouse(DrawContext& context, const Point& point) {
   // rectangle and then counts as the first or last position.
   const auto width = static_cast<float>(bitmap->getWidth());
   dragWhileHeld(context, point, [&](const Point& at) {
-    const int32_t dx = at.x - rect.left;
+    const std::int32_t dx = at.x - rect.left;
     size_t position = 0;
-    while (position < positions->bounds.size() && dx > static_cast<int32_t>(width * positions->bounds[position]))
+    while (position < positions->bounds.size() && dx > static_cast<std::int32_t>(width * positions->bounds[position]))
       ++position;
     return positions->values[position];
   });

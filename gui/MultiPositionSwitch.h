@@ -9,18 +9,19 @@
 // pointer's distance from the left edge picks the position. Any other
 // position count shows frame 0 and ignores the mouse.
 class MultiPositionSwitch : public Control {
-public:
-  MultiPositionSwitch(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount,
-                      int32_t frameHeight, int32_t positionCount, PanelBitmap* bitmap, const Point& backgroundOffset);
+ public:
+  MultiPositionSwitch(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t frameCount,
+                      std::int32_t frameHeight, std::int32_t positionCount, PanelBitmap* bitmap,
+                      const Point& backgroundOffset);
 
   void draw(DrawContext& context) override;
   void mouse(DrawContext& context, const Point& point) override;
 
-private:
+ private:
   PanelBitmap* bitmap;
   Point backgroundOffset;
   // Kept for the owner: the frame follows from the position count.
-  int32_t frameCount;
-  int32_t frameHeight;
-  int32_t positionCount;
+  std::int32_t frameCount;
+  std::int32_t frameHeight;
+  std::int32_t positionCount;
 };

@@ -1,6 +1,6 @@
 #include "OnOffButton.h"
 
-OnOffButton::OnOffButton(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameHeight,
+OnOffButton::OnOffButton(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t frameHeight,
                          PanelBitmap* bitmap, const Point& backgroundOffset)
     : Control(rect, listener, tag), bitmap(bitmap), backgroundOffset(backgroundOffset), frameHeight(frameHeight) {}
 
@@ -8,7 +8,7 @@ void OnOffButton::draw(DrawContext& context) {
   if (value > 1.0f) value = 1.0f;
   if (value < 0.0f) value = 0.0f;
   // Not-a-number shows the first frame.
-  const int32_t frame = value > 0.0f ? 1 : 0;
+  const std::int32_t frame = value > 0.0f ? 1 : 0;
   bitmap->draw(context, rect, Point(0, frame * frameHeight));
   oldValue = value;
 }

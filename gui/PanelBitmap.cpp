@@ -12,7 +12,7 @@ constexpr DWORD clearWhereSourceSet = 0x00220326;
 
 }  // namespace
 
-PanelBitmap::PanelBitmap(uint16_t resourceId) : handle(LoadBitmapA(moduleInstance, MAKEINTRESOURCEA(resourceId))) {
+PanelBitmap::PanelBitmap(std::uint16_t resourceId) : handle(LoadBitmapA(moduleInstance, MAKEINTRESOURCEA(resourceId))) {
   BITMAP description{};
   if (handle && GetObjectA(handle, sizeof description, &description) == sizeof description) {
     width = description.bmWidth;

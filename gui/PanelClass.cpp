@@ -12,7 +12,7 @@ const char panelClassName[] = "PluginWindowClass";
 namespace {
 
 // Several open panels (of several effect instances in one host) share one registration.
-int32_t panelClassUsers = 0;
+std::int32_t panelClassUsers = 0;
 
 }  // namespace
 

@@ -10,7 +10,7 @@ namespace {
 
 constexpr UINT_PTR timerId = 0;
 constexpr UINT timerPeriodMs = 50;
-constexpr int32_t listGrowth = 10;
+constexpr std::int32_t listGrowth = 10;
 
 }  // namespace
 
@@ -30,31 +30,31 @@ PanelFrame::~PanelFrame() {
     DestroyWindow(window);
   }
   unregisterPanelClass();
-  for (int32_t i = 0; i < controlCount; ++i) delete controls[i];
+  for (std::int32_t i = 0; i < controlCount; ++i) delete controls[i];
   delete[] controls;
 }
 
 void PanelFrame::paint(DrawContext& context, const Rect&) {
   if (background) background->draw(context, Rect(0, 0, background->getWidth(), background->getHeight()), Point(0, 0));
-  for (int32_t i = 0; i < controlCount; ++i) controls[i]->draw(context);
+  for (std::int32_t i = 0; i < controlCount; ++i) controls[i]->draw(context);
 }
 
 void PanelFrame::mouse(DrawContext& context, const Point& point) {
   // Each call returns only after the buttons are released; the next control
   // under the point gets the same press point then.
-  for (int32_t i = 0; i < controlCount; ++i) {
+  for (std::int32_t i = 0; i < controlCount; ++i) {
     if (controls[i]->getRect().contains(point)) controls[i]->mouse(context, point);
   }
 }
 
 void PanelFrame::update(DrawContext& context) {
-  for (int32_t i = 0; i < controlCount; ++i) controls[i]->update(context);
+  for (std::int32_t i = 0; i < controlCount; ++i) controls[i]->update(context);
 }
 
 bool PanelFrame::addControl(Control* control) {
   if (!control) return false;
   if (controlCount == controlCapacity) {
-    const int32_t grown = controlCapacity + listGrowth;
+    const std::int32_t grown = controlCapacity + listGrowth;
     Control** larger = new (std::nothrow) Control*[grown];
     if (!larger) return false;
     std::copy_n(controls, controlCount, larger);

@@ -13,7 +13,7 @@
 // background and every control, redraws changed controls on a 50 ms timer and
 // hands button presses to every control under the pointer.
 class PanelFrame : public View {
-public:
+ public:
   // Creates the visible child window at the rectangle's place in the parent.
   PanelFrame(const Rect& rect, HWND parent);
 
@@ -36,13 +36,13 @@ public:
   void paint(DrawContext& context, const Rect& updateRect);
 
   HWND getWindow() const { return window; }
-  int32_t getControlCount() const { return controlCount; }
-  int32_t getControlCapacity() const { return controlCapacity; }
+  std::int32_t getControlCount() const { return controlCount; }
+  std::int32_t getControlCapacity() const { return controlCapacity; }
 
-private:
+ private:
   PanelBitmap* background = nullptr;
-  int32_t controlCount = 0;
-  int32_t controlCapacity = 0;
+  std::int32_t controlCount = 0;
+  std::int32_t controlCapacity = 0;
   Control** controls = nullptr;
   HWND window = nullptr;
 };

@@ -7,17 +7,17 @@
 // A rectangle in panel-window pixels. For bitmap copies right and bottom lie
 // just past the last column and row.
 struct Rect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t right = 0;
+  std::int32_t bottom = 0;
 
   constexpr Rect() = default;
-  constexpr Rect(int32_t left, int32_t top, int32_t right, int32_t bottom)
+  constexpr Rect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom)
       : left(left), top(top), right(right), bottom(bottom) {}
 
-  constexpr int32_t width() const { return right - left; }
-  constexpr int32_t height() const { return bottom - top; }
+  constexpr std::int32_t width() const { return right - left; }
+  constexpr std::int32_t height() const { return bottom - top; }
 
   // The panel's hit test counts all four edges as inside (unlike PtInRect).
   constexpr bool contains(const Point& point) const {

@@ -2,8 +2,8 @@
 
 #include "FilmStrip.h"
 
-StripDisplay::StripDisplay(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount,
-                           int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
+StripDisplay::StripDisplay(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t frameCount,
+                           std::int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
     : Control(rect, listener, tag),
       bitmap(bitmap),
       backgroundOffset(backgroundOffset),
@@ -13,7 +13,8 @@ StripDisplay::StripDisplay(const Rect& rect, ControlListener* listener, int32_t 
 void StripDisplay::draw(DrawContext& context) {
   if (value > 1.0f) value = 1.0f;
   // Two frames split at one half; longer strips step evenly.
-  const int32_t row = frameCount == 2 ? (value >= 0.5f ? frameHeight : 0) : filmStripRow(value, frameCount, frameHeight);
+  const std::int32_t row =
+      frameCount == 2 ? (value >= 0.5f ? frameHeight : 0) : filmStripRow(value, frameCount, frameHeight);
   bitmap->draw(context, rect, Point(0, row));
   oldValue = value;
 }

@@ -8,15 +8,15 @@
 // Shows one frame of a vertical film strip chosen from the value; values
 // above 1 are stored back as 1. Not set by the mouse.
 class StripDisplay : public Control {
-public:
-  StripDisplay(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount, int32_t frameHeight,
-               PanelBitmap* bitmap, const Point& backgroundOffset);
+ public:
+  StripDisplay(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t frameCount,
+               std::int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset);
 
   void draw(DrawContext& context) override;
 
-private:
+ private:
   PanelBitmap* bitmap;
   Point backgroundOffset;
-  int32_t frameCount;
-  int32_t frameHeight;
+  std::int32_t frameCount;
+  std::int32_t frameHeight;
 };

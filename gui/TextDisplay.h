@@ -11,7 +11,7 @@ using ValueToTextFunction = void (*)(float value, char* text);
 // Shows the value as text, centred on a filled rectangle. It never reports a
 // change, so it needs no listener.
 class TextDisplay : public Control {
-public:
+ public:
   static constexpr int textSize = 100;
 
   explicit TextDisplay(const Rect& rect);
@@ -25,7 +25,7 @@ public:
   // Without one the value is written with two decimals.
   void setValueToText(ValueToTextFunction function) { valueToText = function; }
 
-private:
+ private:
   ValueToTextFunction valueToText = nullptr;
   // Black on white in the normal font until the owner says otherwise.
   FontKind font = normalFont;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-VerticalSlider::VerticalSlider(const Rect& rect, ControlListener* listener, int32_t tag, int32_t travelTop,
-                               int32_t travelBottom, PanelBitmap* handleBitmap, const Rect& backgroundRect,
+VerticalSlider::VerticalSlider(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t travelTop,
+                               std::int32_t travelBottom, PanelBitmap* handleBitmap, const Rect& backgroundRect,
                                const Rect& handleRect, PanelBitmap* backgroundBitmap)
     : Control(rect, listener, tag),
       handleBitmap(handleBitmap),
@@ -18,9 +18,9 @@ void VerticalSlider::draw(DrawContext& context) {
   backgroundBitmap->draw(context, backgroundRect, Point(backgroundRect.left, backgroundRect.top));
 
   // Measured from the rectangle's top (the mouse measures from travelTop; the panel makes them equal).
-  const int32_t top = std::max(rect.top + static_cast<int32_t>((1 - value) * travel()), travelTop);
+  const std::int32_t top = std::max(rect.top + static_cast<std::int32_t>((1 - value) * travel()), travelTop);
   // Below 0 the handle's painted area is cut off at the travel's end.
-  const int32_t bottom = std::min(top + handleRect.bottom, travelBottom + handleRect.bottom);
+  const std::int32_t bottom = std::min(top + handleRect.bottom, travelBottom + handleRect.bottom);
   handleBitmap->drawTransparent(context, Rect(rect.left, top, rect.left + handleRect.right, bottom), Point(0, 0));
   handleTop = top;
   oldValue = value;
@@ -31,7 +31,7 @@ void VerticalSlider::mouse(DrawContext& context, const Point& point) {
   const RECT handle{rect.left, handleTop, rect.left + handleRect.right, handleTop + handleRect.bottom};
   if (!PtInRect(&handle, POINT{point.x, point.y})) return;
 
-  const int32_t grab = point.y - handleTop;
+  const std::int32_t grab = point.y - handleTop;
   dragWhileHeld(context, point, [&](const Point& at) {
     const float fromTop = static_cast<float>(at.y - travelTop - grab) / travel();
     return 1 - std::clamp(fromTop, 0.0f, 1.0f);

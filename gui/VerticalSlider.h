@@ -9,15 +9,15 @@
 // at the top of its travel and 0 at the bottom. Only a press on the handle
 // drags it, keeping the offset at which it was grabbed.
 class VerticalSlider : public Control {
-public:
-  VerticalSlider(const Rect& rect, ControlListener* listener, int32_t tag, int32_t travelTop, int32_t travelBottom,
-                 PanelBitmap* handleBitmap, const Rect& backgroundRect, const Rect& handleRect,
-                 PanelBitmap* backgroundBitmap);
+ public:
+  VerticalSlider(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t travelTop,
+                 std::int32_t travelBottom, PanelBitmap* handleBitmap, const Rect& backgroundRect,
+                 const Rect& handleRect, PanelBitmap* backgroundBitmap);
 
   void draw(DrawContext& context) override;
   void mouse(DrawContext& context, const Point& point) override;
 
-private:
+ private:
   float travel() const { return static_cast<float>(travelBottom - travelTop); }
 
   PanelBitmap* handleBitmap;
@@ -28,8 +28,8 @@ private:
   // The handle's size: right is its width, bottom its height.
   Rect handleRect;
   // The handle's top edge at value 1 and at value 0.
-  int32_t travelTop;
-  int32_t travelBottom;
+  std::int32_t travelTop;
+  std::int32_t travelBottom;
   // The handle's top edge as last drawn; before the first drawing, where value 0 puts it.
-  int32_t handleTop;
+  std::int32_t handleTop;
 };

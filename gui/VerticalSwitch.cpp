@@ -1,7 +1,7 @@
 #include "VerticalSwitch.h"
 
-VerticalSwitch::VerticalSwitch(const Rect& rect, ControlListener* listener, int32_t tag, int32_t frameCount,
-                               int32_t frameHeight, int32_t positionCount, PanelBitmap* bitmap,
+VerticalSwitch::VerticalSwitch(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t frameCount,
+                               std::int32_t frameHeight, std::int32_t positionCount, PanelBitmap* bitmap,
                                const Point& backgroundOffset)
     : Control(rect, listener, tag),
       bitmap(bitmap),
@@ -11,7 +11,7 @@ VerticalSwitch::VerticalSwitch(const Rect& rect, ControlListener* listener, int3
       positionCount(positionCount) {}
 
 // Written so that not-a-number falls through to frame 0.
-int32_t VerticalSwitch::frameFor(float shown) const {
+std::int32_t VerticalSwitch::frameFor(float shown) const {
   switch (positionCount) {
     case 3:
       if (shown >= 0.66f) return 2;
@@ -23,10 +23,10 @@ int32_t VerticalSwitch::frameFor(float shown) const {
   }
 }
 
-float VerticalSwitch::valueAt(int32_t dy) const {
+float VerticalSwitch::valueAt(std::int32_t dy) const {
   if (positionCount == 2) return dy < frameHeight / 2 ? 0.0f : 1.0f;
-  if (dy < static_cast<int32_t>(static_cast<float>(frameHeight) * 0.33f)) return 0.3f;
-  if (dy < static_cast<int32_t>(static_cast<float>(frameHeight) * 0.66f)) return 0.6f;
+  if (dy < static_cast<std::int32_t>(static_cast<float>(frameHeight) * 0.33f)) return 0.3f;
+  if (dy < static_cast<std::int32_t>(static_cast<float>(frameHeight) * 0.66f)) return 0.6f;
   return 1.0f;
 }
 

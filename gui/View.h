@@ -7,7 +7,7 @@ class DrawContext;
 
 // Base of everything on the panel: a place and three operations that do nothing here.
 class View {
-public:
+ public:
   explicit View(const Rect& rect) : rect(rect) {}
 
   virtual void draw(DrawContext& context);
@@ -16,7 +16,7 @@ public:
 
   const Rect& getRect() const { return rect; }
 
-protected:
+ protected:
   // Views are never deleted through this base; Control and PanelFrame declare
   // their virtual destructors after the operations above.
   ~View() = default;

@@ -51,8 +51,7 @@ void runFor(PluginDescriptor* d, const EditorHostWindow& window, std::optional<U
 
 std::string showEditor(PluginDescriptor* d, const EditorOptions& options) {
   std::vector<ResolvedSetting> settings;
-  if (std::string error = resolveSettings(d, options.program, options.settings, settings); !error.empty())
-    return error;
+  if (std::string error = resolveSettings(d, options.program, options.settings, settings); !error.empty()) return error;
   EditorRect* rect = nullptr;
   if (plugin::dispatch(d, opEditorGetRect, 0, 0, &rect) != 1 || !rect) return "the plug-in has no editor";
   const int width = rect->right - rect->left, height = rect->bottom - rect->top;
@@ -66,8 +65,10 @@ std::string showEditor(PluginDescriptor* d, const EditorOptions& options) {
   if (plugin::dispatch(d, opEditorOpen, 0, 0, window.handle()) != 1) return "the plug-in could not open its editor";
 
   std::optional<ULONGLONG> milliseconds;
-  if (options.seconds) milliseconds = static_cast<ULONGLONG>(*options.seconds * 1000.0f);
-  else if (options.screenshot) milliseconds = settleMs;
+  if (options.seconds)
+    milliseconds = static_cast<ULONGLONG>(*options.seconds * 1000.0f);
+  else if (options.screenshot)
+    milliseconds = settleMs;
   runFor(d, window, milliseconds);
 
   std::string failure;

@@ -35,7 +35,8 @@ LRESULT CALLBACK EditorHostWindow::procedure(HWND window, UINT message, WPARAM w
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   if (message == WM_CLOSE) {
-    if (auto* self = reinterpret_cast<EditorHostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA))) self->closing = true;
+    if (auto* self = reinterpret_cast<EditorHostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA)))
+      self->closing = true;
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

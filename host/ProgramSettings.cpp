@@ -71,7 +71,8 @@ std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> pro
   return {};
 }
 
-void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program, const std::vector<ResolvedSetting>& settings) {
+void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program,
+                   const std::vector<ResolvedSetting>& settings) {
   if (program) plugin::selectProgram(d, *program);
   for (const ResolvedSetting& setting : settings) d->setParameterEntry(d, setting.index, setting.value);
 }

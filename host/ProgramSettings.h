@@ -40,4 +40,5 @@ bool takeProgramOption(const std::string& name, const std::string& value, std::o
 std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> program,
                             const std::vector<ParameterSetting>& settings, std::vector<ResolvedSetting>& out);
 // Selects the program (if any), then sets the values in their order.
-void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program, const std::vector<ResolvedSetting>& settings);
+void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program,
+                   const std::vector<ResolvedSetting>& settings);

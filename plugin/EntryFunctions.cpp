@@ -7,8 +7,7 @@ namespace {
 EffectBase* effectOf(PluginDescriptor* d) { return static_cast<EffectBase*>(d->effectObject); }
 }  // namespace
 
-HostWord dispatch(PluginDescriptor* d, std::int32_t opcode, std::int32_t index, HostWord value, void* ptr,
-                  float opt) {
+HostWord dispatch(PluginDescriptor* d, std::int32_t opcode, std::int32_t index, HostWord value, void* ptr, float opt) {
   EffectBase* effect = effectOf(d);
   HostWord answer = effect->dispatch(opcode, index, value, ptr, opt);
   if (opcode == opClose) {

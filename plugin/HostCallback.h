@@ -10,8 +10,8 @@ using HostWord = std::intptr_t;
 
 // The host's function: (descriptor, opcode, index, value, ptr, opt) -> answer.
 // Plain C calling convention: arguments pushed last to first, caller cleans up.
-using HostCallback = HostWord (*)(PluginDescriptor* descriptor, std::int32_t opcode,
-                                  std::int32_t index, HostWord value, void* ptr, float opt);
+using HostCallback = HostWord (*)(PluginDescriptor* descriptor, std::int32_t opcode, std::int32_t index, HostWord value,
+                                  void* ptr, float opt);
 
 // Requests this plug-in sends to the host.
 enum HostOpcode : std::int32_t {
@@ -19,5 +19,5 @@ enum HostOpcode : std::int32_t {
   hostVersion = 1,           // answer 0 means "no host": nothing is created
   hostWord = 2,
   hostPing = 3,
-  hostPinConnected = 4,      // index = pin, value 0 input / 1 output; answer 0 = connected
+  hostPinConnected = 4,  // index = pin, value 0 input / 1 output; answer 0 = connected
 };

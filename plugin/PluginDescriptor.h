@@ -10,10 +10,9 @@
 // every host: 144 bytes in the 32-bit build. Pointers and pointer-sized words
 // widen to 8 bytes in a 64-bit build, at natural alignment, keeping the order.
 struct PluginDescriptor {
-  using DispatchFunction = HostWord (*)(PluginDescriptor*, std::int32_t opcode, std::int32_t index,
-                                        HostWord value, void* ptr, float opt);
-  using ProcessFunction = void (*)(PluginDescriptor*, float** inputs, float** outputs,
-                                   std::int32_t sampleFrames);
+  using DispatchFunction = HostWord (*)(PluginDescriptor*, std::int32_t opcode, std::int32_t index, HostWord value,
+                                        void* ptr, float opt);
+  using ProcessFunction = void (*)(PluginDescriptor*, float** inputs, float** outputs, std::int32_t sampleFrames);
   using SetParameterFunction = void (*)(PluginDescriptor*, std::int32_t index, float value);
   using GetParameterFunction = float (*)(PluginDescriptor*, std::int32_t index);
 

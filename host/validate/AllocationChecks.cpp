@@ -74,9 +74,10 @@ void noAllocation(Check& check, ValidationContext& context) {
   audio.process(ProcessEntry::replace, buffers, 4096);
   const long long during = allocationHook::takeCount();
   if (during) check.fail(formatText("%lld heap allocations on the audio thread", during));
-  check.figure(formatText("%d allocator imports watched, %lld made while creating an instance, %lld in %lld "
-                          "audio-thread calls",
-                          redirected, inMain, during, audio.calls));
+  check.figure(
+      formatText("%d allocator imports watched, %lld made while creating an instance, %lld in %lld "
+                 "audio-thread calls",
+                 redirected, inMain, during, audio.calls));
 }
 }  // namespace
 

@@ -14,9 +14,8 @@ namespace {
 const float thresholds[] = {0.05f, 0.33f, 0.5f, 0.66f};
 
 std::vector<float> extremeValues() {
-  std::vector<float> values = {0.0f,  -0.0f,  1.0f,     -1.0f,   -0.25f,      1.5f,     2.0f,
-                               1e6f,  -1e6f,  FLT_MAX,  FLT_MIN / 4, -FLT_MIN / 4, std::nanf(""), INFINITY,
-                               -INFINITY};
+  std::vector<float> values = {0.0f,  -0.0f,   1.0f,        -1.0f,        -0.25f,        1.5f,     2.0f,     1e6f,
+                               -1e6f, FLT_MAX, FLT_MIN / 4, -FLT_MIN / 4, std::nanf(""), INFINITY, -INFINITY};
   for (float t : thresholds) {
     values.push_back(std::nextafter(t, 0.0f));
     values.push_back(t);
@@ -49,7 +48,8 @@ void shortCallsWithSets(Check& check, ValidationContext& context) {
       instance.set(static_cast<std::int32_t>(context.rng() % context.parameterCount), automationValue(context.rng));
     testSignal::noise(buffers.inputs()[0], frames, context.rng);
     testSignal::noise(buffers.inputs()[1], frames, context.rng);
-    const BlockRun run = runBlock(instance, call % 2 ? ProcessEntry::accumulate : ProcessEntry::replace, buffers, frames);
+    const BlockRun run =
+        runBlock(instance, call % 2 ? ProcessEntry::accumulate : ProcessEntry::replace, buffers, frames);
     peak = std::max(peak, run.facts.peak);
     if (std::string p = run.problems(fullScaleOutputBound); !p.empty())
       check.fail(formatText("call %d: %s", call, p.c_str()));
@@ -102,9 +102,10 @@ void extremeValuesWhileProcessing(Check& check, ValidationContext& context) {
       check.fail(label + ", then program " + std::to_string(other) + ": " + p);
     blocks += 2;
   }
-  check.figure(formatText("%zu values (ends, both sides of %zu thresholds, negative, above 1, 1e6, NaN, infinities, "
-                          "subnormals) on %d parameters, %lld blocks; finite within one block each time",
-                          values.size(), std::size(thresholds), context.parameterCount, blocks));
+  check.figure(
+      formatText("%zu values (ends, both sides of %zu thresholds, negative, above 1, 1e6, NaN, infinities, "
+                 "subnormals) on %d parameters, %lld blocks; finite within one block each time",
+                 values.size(), std::size(thresholds), context.parameterCount, blocks));
 }
 
 // Read all values, randomise, write the read values back, read again: the
@@ -131,14 +132,17 @@ void hostStateRoundTrip(Check& check, ValidationContext& context) {
           check.fail(formatText("%s, program %d, parameter %d: wrote back %.9g, reads %.9g", state, program, i,
                                 static_cast<double>(read[i]), static_cast<double>(instance.get(i))));
     }
-  check.figure(formatText("%d programs x %d values, as they came and after random changes: read, randomised, "
-                          "written back and read bit-identical",
-                          context.programCount, context.parameterCount));
+  check.figure(
+      formatText("%d programs x %d values, as they came and after random changes: read, randomised, "
+                 "written back and read bit-identical",
+                 context.programCount, context.parameterCount));
 }
 }  // namespace
 
 void automationChecks(CheckRunner& runner, ValidationContext& context) {
-  runner.run("automation: 32-frame calls with up to 10 sets before each", [&](Check& c) { shortCallsWithSets(c, context); });
-  runner.run("automation: extreme values while processing", [&](Check& c) { extremeValuesWhileProcessing(c, context); });
+  runner.run("automation: 32-frame calls with up to 10 sets before each",
+             [&](Check& c) { shortCallsWithSets(c, context); });
+  runner.run("automation: extreme values while processing",
+             [&](Check& c) { extremeValuesWhileProcessing(c, context); });
   runner.run("automation: host-side state round trip", [&](Check& c) { hostStateRoundTrip(c, context); });
 }

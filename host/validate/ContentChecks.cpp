@@ -74,8 +74,7 @@ void silenceAfterNoise(Check& check, ValidationContext& context, bool hard) {
   const int silentBlocks = (10 * 44100 + blockFrames - 1) / blockFrames;
   const std::vector<double> silent = timedBlocks(check, instance, buffers, silentBlocks, silence, "silence");
   const double ratio = median(silent) / median(noisy);
-  if (ratio > slowdownLimit)
-    check.fail(formatText("silent blocks take %.1f times as long as noise blocks", ratio));
+  if (ratio > slowdownLimit) check.fail(formatText("silent blocks take %.1f times as long as noise blocks", ratio));
   check.figure(formatText("%d silent blocks of %d: median %.1f us against %.1f us for noise, ratio %.2f", silentBlocks,
                           blockFrames, median(silent), median(noisy), ratio));
 }
@@ -130,11 +129,13 @@ void nonFiniteBursts(Check& check, ValidationContext& context) {
       {"NaN", [=](float* s, std::int32_t n) { testSignal::constant(s, n, nan); }},
       {"+Inf", [](float* s, std::int32_t n) { testSignal::constant(s, n, INFINITY); }},
       {"-Inf", [](float* s, std::int32_t n) { testSignal::constant(s, n, -INFINITY); }},
-      {"one NaN sample", [=](float* s, std::int32_t n) {
+      {"one NaN sample",
+       [=](float* s, std::int32_t n) {
          testSignal::constant(s, n, 0.5f);
          s[n / 3] = nan;
        }},
-      {"infinities of both signs", [](float* s, std::int32_t n) {
+      {"infinities of both signs",
+       [](float* s, std::int32_t n) {
          for (std::int32_t i = 0; i < n; ++i) s[i] = i % 2 ? INFINITY : -INFINITY;
        }},
   };

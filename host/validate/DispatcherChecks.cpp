@@ -64,13 +64,14 @@ void opcodeSweep(Check& check, ValidationContext& context) {
   const std::int32_t program = instance.program();
   if (program < 0 || program >= context.programCount)
     check.fail(formatText("the current program is %d after the sweep", program));
-  check.figure(formatText("opcodes %d to %d, %lld calls with extreme indices, values and rates, null pointers and "
-                          "guarded buffers",
-                          firstOpcode, lastOpcode, calls));
+  check.figure(
+      formatText("opcodes %d to %d, %lld calls with extreme indices, values and rates, null pointers and "
+                 "guarded buffers",
+                 firstOpcode, lastOpcode, calls));
 }
 
-const float valueTextProbes[] = {0.0f,     0.5f,     1.0f,      -1.0f,      1.5f,        1e6f,          -1e6f,
-                                 FLT_MAX,  -FLT_MAX, 1e-40f,    -1e-40f,    std::nanf(""), INFINITY, -INFINITY};
+const float valueTextProbes[] = {0.0f,    0.5f,     1.0f,   -1.0f,   1.5f,          1e6f,     -1e6f,
+                                 FLT_MAX, -FLT_MAX, 1e-40f, -1e-40f, std::nanf(""), INFINITY, -INFINITY};
 
 void textOpcodes(Check& check, ValidationContext& context) {
   Instance instance(context.library);
@@ -109,15 +110,17 @@ void textOpcodes(Check& check, ValidationContext& context) {
     instance.dispatch(opRenameProgram, 0, 0, copy.data());
     const TextRead r = readText(instance, opGetProgramName);
     const std::string expected = name.substr(0, longestProgramName);
-    if (!r.problem.empty()) check.fail(formatText("renamed to %zu characters: %s", name.size(), r.problem.c_str()));
+    if (!r.problem.empty())
+      check.fail(formatText("renamed to %zu characters: %s", name.size(), r.problem.c_str()));
     else if (r.text != expected)
       check.fail(formatText("renamed to %zu characters, reads back %zu", name.size(), r.text.size()));
     longest[opGetProgramName] = std::max(longest[opGetProgramName], r.text.size());
   }
-  check.figure(formatText("longest texts: names %zu, labels %zu, value texts %zu (of %zu allowed), program names %zu "
-                          "(of %zu)",
-                          longest[opGetParameterName], longest[opGetParameterLabel], longest[opGetParameterText],
-                          longestParameterString, longest[opGetProgramName], longestProgramName));
+  check.figure(
+      formatText("longest texts: names %zu, labels %zu, value texts %zu (of %zu allowed), program names %zu "
+                 "(of %zu)",
+                 longest[opGetParameterName], longest[opGetParameterLabel], longest[opGetParameterText],
+                 longestParameterString, longest[opGetProgramName], longestProgramName));
 }
 
 void programsOutOfRange(Check& check, ValidationContext& context) {
@@ -128,15 +131,19 @@ void programsOutOfRange(Check& check, ValidationContext& context) {
   std::vector<float> values;
   for (std::int32_t i = 0; i < context.parameterCount; ++i) values.push_back(instance.get(i));
   const std::string name = readText(instance, opGetProgramName).text;
-  const HostWord outside[] = {-1, context.programCount, context.programCount + 1, INT_MIN, INT_MAX,
-                              std::numeric_limits<HostWord>::min(), std::numeric_limits<HostWord>::max()};
+  const HostWord outside[] = {-1,
+                              context.programCount,
+                              context.programCount + 1,
+                              INT_MIN,
+                              INT_MAX,
+                              std::numeric_limits<HostWord>::min(),
+                              std::numeric_limits<HostWord>::max()};
   for (HostWord program : outside) {
     instance.dispatch(opSelectProgram, 0, program);
     const std::string label = formatText("program %lld", static_cast<long long>(program));
     if (instance.program() != kept) check.fail(label + " changed the current program");
     for (std::int32_t i = 0; i < context.parameterCount; ++i)
-      if (!sameBits(values[i], instance.get(i)))
-        check.fail(formatText("%s changed parameter %d", label.c_str(), i));
+      if (!sameBits(values[i], instance.get(i))) check.fail(formatText("%s changed parameter %d", label.c_str(), i));
     if (readText(instance, opGetProgramName).text != name) check.fail(label + " changed the program name");
     if (std::string p = processAfterSweep(instance, context.rng); !p.empty()) check.fail(label + ": " + p);
   }

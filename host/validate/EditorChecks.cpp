@@ -102,7 +102,8 @@ void openedAtRateZero(Check& check, ValidationContext& context) {
   StereoBuffers buffers(512, false);
   testSignal::noise(buffers.inputs()[0], 512, context.rng);
   testSignal::noise(buffers.inputs()[1], 512, context.rng);
-  if (std::string p = runBlock(instance, ProcessEntry::replace, buffers, 512).problems(fullScaleOutputBound); !p.empty())
+  if (std::string p = runBlock(instance, ProcessEntry::replace, buffers, 512).problems(fullScaleOutputBound);
+      !p.empty())
     check.fail("processing at rate 0 with the panel open: " + p);
   instance.dispatch(opEditorClose);
   DestroyWindow(container);
@@ -175,8 +176,8 @@ void twoPanelsWithAudio(Check& check, ValidationContext& context) {
   for (HWND container : containers) DestroyWindow(container);
   pumpMessages();
   if (!audioProblem.empty()) check.fail(audioProblem);
-  check.figure(formatText("two panels open, %d blocks processed on another thread during %d idle calls", blocks,
-                          2 * rounds));
+  check.figure(
+      formatText("two panels open, %d blocks processed on another thread during %d idle calls", blocks, 2 * rounds));
 }
 
 void automationWhileOpen(Check& check, ValidationContext& context) {

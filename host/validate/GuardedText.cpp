@@ -31,8 +31,7 @@ std::string GuardedText::problem(std::size_t limit) const {
   const std::size_t length = static_cast<const char*>(terminator) - start;
   if (length > limit) return formatText("a text of %zu characters, longer than %zu", length, limit);
   for (std::size_t i = length + 1; i < area; ++i)
-    if (start[i] != pattern)
-      return formatText("wrote %zu bytes past the terminator of \"%s\"", i - length, start);
+    if (start[i] != pattern) return formatText("wrote %zu bytes past the terminator of \"%s\"", i - length, start);
   return "";
 }
 

@@ -60,8 +60,8 @@ GdiCounter gdiCounter() {
 HostWindow::HostWindow() {
   registerClass(frameClass);
   registerClass(containerClass);
-  frame = CreateWindowExA(0, frameClass, "plughost validate", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600,
-                          nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  frame = CreateWindowExA(0, frameClass, "plughost validate", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, nullptr,
+                          nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!frame) abortCheck(formatText("the validator could not make its host window (error %lu)", GetLastError()));
   pumpMessages();
 }
@@ -72,8 +72,8 @@ HostWindow::~HostWindow() {
 }
 
 HWND HostWindow::createContainer(int width, int height) const {
-  HWND container = CreateWindowExA(0, containerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width,
-                                   height, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND container = CreateWindowExA(0, containerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
+                                   frame, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!container) abortCheck(formatText("the validator could not make a container window (error %lu)", GetLastError()));
   return container;
 }
@@ -102,5 +102,6 @@ ResourceUse ResourceUse::now() {
 std::string ResourceUse::change(const ResourceUse& before, const ResourceUse& after) {
   return formatText("GDI objects %lld -> %lld, private memory %lld KB -> %lld KB",
                     static_cast<long long>(before.gdiObjects), static_cast<long long>(after.gdiObjects),
-                    static_cast<long long>(before.privateBytes / 1024), static_cast<long long>(after.privateBytes / 1024));
+                    static_cast<long long>(before.privateBytes / 1024),
+                    static_cast<long long>(after.privateBytes / 1024));
 }

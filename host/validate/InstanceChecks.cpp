@@ -66,8 +66,7 @@ void eightAtOnce(Check& check, ValidationContext& context) {
   for (int i = 0; i < count; ++i) {
     if (!problems[i].empty()) check.fail(problems[i]);
     const float expected = 0.1f * static_cast<float>(i + 1) / count;
-    if (instances[i].program() != i % context.programCount ||
-        instances[i].get(context.parameterCount - 1) != expected)
+    if (instances[i].program() != i % context.programCount || instances[i].get(context.parameterCount - 1) != expected)
       check.fail(formatText("instance %d no longer holds its own program and value", i + 1));
   }
   check.figure(formatText("%d instances, %d blocks of 512 each on its own thread", count, blocks));
@@ -106,9 +105,10 @@ void independence(Check& check, ValidationContext& context) {
     runBlock(twinB, ProcessEntry::replace, quiet, 1024);
     if (std::memcmp(first.data(), quiet.outputs()[0], 1024 * sizeof(float)) != 0 ||
         std::memcmp(first.data() + 1024, quiet.outputs()[1], 1024 * sizeof(float)) != 0)
-      check.fail(formatText("block %d: two instances with the same history gave different output while a third "
-                            "processed in between",
-                            blocks));
+      check.fail(
+          formatText("block %d: two instances with the same history gave different output while a third "
+                     "processed in between",
+                     blocks));
   }
   check.figure(formatText("%d blocks of two twins, bit-identical, with a third instance between them", blocks));
 }

@@ -8,7 +8,7 @@
 #include "Checks.h"
 
 namespace {
-const float sampleRates[] = {8000.0f,   11025.0f,  16000.0f,  22050.0f,   44100.0f,   48000.0f,  88200.0f, 96000.0f,
+const float sampleRates[] = {8000.0f,   11025.0f,  16000.0f,  22050.0f,   44100.0f,   48000.0f,   88200.0f,  96000.0f,
                              192000.0f, 384000.0f, 768000.0f, 1234.5678f, 12345.678f, 45678.901f, 123456.78f};
 const std::int32_t fixedBlockSizes[] = {0, 1, 2, 10, 17, 63, 64, 511, 512, 1000, 2027, 4096, 16384, -1, -512};
 constexpr int randomBlockSizes = 20;
@@ -74,11 +74,11 @@ void ratesTimesBlocks(Check& check, ValidationContext& context, const Way& way) 
         }
     }
   }
-  check.figure(formatText("%lld combinations (%zu rates x %zu block sizes), %lld calls, %lld larger than the "
-                          "announced %d, peak %.3g of %.3g allowed",
-                          combinations, std::size(sampleRates), sizes.size(), calls, overAnnounced,
-                          way.announcedBlockSize, static_cast<double>(peak),
-                          static_cast<double>(fullScaleOutputBound)));
+  check.figure(
+      formatText("%lld combinations (%zu rates x %zu block sizes), %lld calls, %lld larger than the "
+                 "announced %d, peak %.3g of %.3g allowed",
+                 combinations, std::size(sampleRates), sizes.size(), calls, overAnnounced, way.announcedBlockSize,
+                 static_cast<double>(peak), static_cast<double>(fullScaleOutputBound)));
 }
 }  // namespace
 

@@ -44,10 +44,12 @@ void SampleFacts::scan(const float* samples, std::int32_t frames) {
 }
 
 std::string SampleFacts::problems(float bound) const {
-  if (nonFinite) return formatText("%lld of %lld samples not finite", static_cast<long long>(nonFinite),
-                                   static_cast<long long>(samples));
-  if (subnormal) return formatText("%lld of %lld samples subnormal", static_cast<long long>(subnormal),
-                                   static_cast<long long>(samples));
+  if (nonFinite)
+    return formatText("%lld of %lld samples not finite", static_cast<long long>(nonFinite),
+                      static_cast<long long>(samples));
+  if (subnormal)
+    return formatText("%lld of %lld samples subnormal", static_cast<long long>(subnormal),
+                      static_cast<long long>(samples));
   if (peak > bound) return formatText("peak %.4g above %.4g", static_cast<double>(peak), static_cast<double>(bound));
   return "";
 }

@@ -119,9 +119,10 @@ void editorStorm(Check& check, ValidationContext& context) {
   pumpMessages();
   if (!audioProblem.empty()) check.fail(audioProblem);
   if (reported == 0) check.fail(formatText("%lld clicks on the panel reported no change to the host", clicks));
-  check.figure(formatText("%lld clicks on the panel, %zu changes reported to the host, against %d blocks on another "
-                          "thread",
-                          clicks, reported, audio.blocksProcessed()));
+  check.figure(
+      formatText("%lld clicks on the panel, %zu changes reported to the host, against %d blocks on another "
+                 "thread",
+                 clicks, reported, audio.blocksProcessed()));
 }
 }  // namespace
 

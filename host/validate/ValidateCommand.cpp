@@ -84,9 +84,14 @@ int runValidate(const Arguments& args) {
     return 1;
   }
   const PluginDescriptor* d = first->descriptor();
-  ValidationContext context{library,          moduleOf(d),         options->seed,
-                            options->quick,   (d->flags & 1) != 0, d->parameterCount,
-                            d->programCount, std::mt19937(options->seed)};
+  ValidationContext context{library,
+                            moduleOf(d),
+                            options->seed,
+                            options->quick,
+                            (d->flags & 1) != 0,
+                            d->parameterCount,
+                            d->programCount,
+                            std::mt19937(options->seed)};
   first.reset();
   if (context.parameterCount <= 0 || context.programCount <= 0) {
     std::fprintf(stderr, "plughost: the plug-in declares %d parameters and %d programs; nothing to validate\n",
@@ -94,8 +99,8 @@ int runValidate(const Arguments& args) {
     return 1;
   }
 
-  std::printf("validate %s: seed %u, %s run, %d parameters, %d programs, %s\n", options->plugin.c_str(),
-              options->seed, options->quick ? "quick" : "full", context.parameterCount, context.programCount,
+  std::printf("validate %s: seed %u, %s run, %d parameters, %d programs, %s\n", options->plugin.c_str(), options->seed,
+              options->quick ? "quick" : "full", context.parameterCount, context.programCount,
               context.hasEditor ? "with editor" : "no editor");
   reportCrashesAsFailures();
   CheckRunner runner(options->quick ? 120 : 600);

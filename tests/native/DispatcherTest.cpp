@@ -90,7 +90,8 @@ TEST_F(Dispatcher, CloseAnswersOneAndDestroysTheEffect) {
 }
 
 TEST_F(Dispatcher, ProgramSelectionIgnoresOutOfRange) {
-  for (HostWord program : {HostWord{3}, HostWord{5}, HostWord{-1}, HostWord{1000}}) dispatch(opSelectProgram, 0, program);
+  for (HostWord program : {HostWord{3}, HostWord{5}, HostWord{-1}, HostWord{1000}})
+    dispatch(opSelectProgram, 0, program);
   EXPECT_EQ(dispatch(opGetProgram), 3);
   dispatch(opSelectProgram, 0, 4);
   EXPECT_EQ(dispatch(opGetProgram), 4);

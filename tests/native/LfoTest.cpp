@@ -16,9 +16,9 @@ TEST(WaveTables, TellingRowsTailAndFiveDecimals) {
     std::int32_t k;
     float ramp, sine;
   };
-  const Row rows[] = {{0, 2.0f, 1.0f},           {1, 1.99944f, 1.00175f},    {4, 1.99778f, 1.00698f},
-                      {900, 1.5f, 2.0f},         {1800, 1.0f, 1.0f},         {1801, 0.99944f, 0.99825f},
-                      {2700, 0.5f, 0.0f},        {3599, 0.00056f, 0.99825f}, {3600, 0.0f, 1.0f},
+  const Row rows[] = {{0, 2.0f, 1.0f},    {1, 1.99944f, 1.00175f},    {4, 1.99778f, 1.00698f},
+                      {900, 1.5f, 2.0f},  {1800, 1.0f, 1.0f},         {1801, 0.99944f, 0.99825f},
+                      {2700, 0.5f, 0.0f}, {3599, 0.00056f, 0.99825f}, {3600, 0.0f, 1.0f},
                       {3607, 0.0f, 1.0f}};
   for (const Row& row : rows) {
     EXPECT_EQ(tables.rampTable[row.k], row.ramp) << row.k;
@@ -55,7 +55,8 @@ TEST(Lfo, ShapesOverOneCycle) {
     ASSERT_EQ((steppedFrom<targetRes, waveSine>(phase, 0.0f).lfoResValue), tables.sineTable[k] - 1.0f);
     // The resonance saw is read one increment later in phase.
     if (k + 10 < waveCycleEntries) {
-      ASSERT_EQ((steppedFrom<targetRes, waveSaw>(phase, 1.0f).lfoResValue), tables.rampTable[k + 10] / 2.0f + 1.0f - 1.0f);
+      ASSERT_EQ((steppedFrom<targetRes, waveSaw>(phase, 1.0f).lfoResValue),
+                tables.rampTable[k + 10] / 2.0f + 1.0f - 1.0f);
     }
   }
   EXPECT_EQ(squareHigh, 1801);
@@ -87,9 +88,8 @@ TEST(Lfo, TableReadsStayInside) {
 // Phases stepping can never leave are brought back; reachable ones are kept.
 TEST(Lfo, RepairBringsBackPhasesStuckOutsideTheCycle) {
   const float inf = std::numeric_limits<float>::infinity();
-  const std::pair<float, float> cases[] = {{std::nanf(""), 0.0f}, {inf, 0.0f},       {-inf, 0.0f},
-                                           {-50.0f, 310.0f},     {750.0f, 30.0f},   {0.0f, 0.0f},
-                                           {359.5f, 359.5f},     {719.5f, 719.5f}};
+  const std::pair<float, float> cases[] = {{std::nanf(""), 0.0f}, {inf, 0.0f},  {-inf, 0.0f},     {-50.0f, 310.0f},
+                                           {750.0f, 30.0f},       {0.0f, 0.0f}, {359.5f, 359.5f}, {719.5f, 719.5f}};
   for (const auto& [phase, repaired] : cases) {
     Lfo lfo;
     lfo.lfoPhase = phase;
@@ -139,8 +139,11 @@ TEST(Lfo, ModeChangeRestartsPhases) {
     bool restarts;
     float rightPhase;
   };
-  const Case cases[] = {{0.7f, 0.8f, true, 90.0f}, {0.8f, 0.8f, false, 0.0f}, {0.2f, 0.7f, true, 90.0f},
-                        {0.7f, 0.2f, true, 0.0f},  {0.5f, 0.5f, false, 0.0f}};
+  const Case cases[] = {{0.7f, 0.8f, true, 90.0f},
+                        {0.8f, 0.8f, false, 0.0f},
+                        {0.2f, 0.7f, true, 90.0f},
+                        {0.7f, 0.2f, true, 0.0f},
+                        {0.5f, 0.5f, false, 0.0f}};
   for (const Case& c : cases) {
     LfoRun lfo;
     lfo.values[paramLfoFreq] = 1.0f;

@@ -51,15 +51,15 @@ TEST(ParameterTexts, ValueRules) {
     const char* text;
   };
   const Case cases[] = {
-      {paramOutput, 0.7f, "   69"},      {paramOutput, 0.74f, "   74"},     {paramOutput, 1.0f, "   100"},
-      {paramOutput, 0.0f, "   0"},       {paramCutoff, 0.52f, "   51"},     {paramInput, 1.5f, "   150"},
-      {paramInput, -0.25f, "   -25"},    {paramLfoFreq, 0.0f, "   0.1"},    {paramLfoFreq, 1.0f, "   10.0"},
-      {paramLfoFreq, 0.2f, "   2.1"},    {paramLfoFreq, 0.23f, "   2.4"},   {paramLfoTrigger, 0.66f, "CUT"},
-      {paramLfoTrigger, 0.661f, "RES"},  {paramLfoTrigger, 0.33f, "OFF"},  {paramLfoTrigger, 0.331f, "CUT"},
-      {paramTrackDest, 0.66f, "CUT"},    {paramTrackDest, 0.661f, "RES"},  {paramLfoWave, 0.33f, "SQUARE"},
-      {paramLfoWave, 0.5f, "SAW"},       {paramLfoWave, 1.5f, "SINE"},     {paramCutFreq, 0.0f, "LOW"},
-      {paramCutFreq, 0.66f, "MID"},      {paramCutFreq, 0.67f, "HIGH"},    {paramSoftHard, 0.5f, "SOFT"},
-      {paramSoftHard, 0.5001f, "HARD"},  {paramMode, 0.5f, "MONO"},        {paramMode, 1.0f, "STEREO"},
+      {paramOutput, 0.7f, "   69"},     {paramOutput, 0.74f, "   74"},   {paramOutput, 1.0f, "   100"},
+      {paramOutput, 0.0f, "   0"},      {paramCutoff, 0.52f, "   51"},   {paramInput, 1.5f, "   150"},
+      {paramInput, -0.25f, "   -25"},   {paramLfoFreq, 0.0f, "   0.1"},  {paramLfoFreq, 1.0f, "   10.0"},
+      {paramLfoFreq, 0.2f, "   2.1"},   {paramLfoFreq, 0.23f, "   2.4"}, {paramLfoTrigger, 0.66f, "CUT"},
+      {paramLfoTrigger, 0.661f, "RES"}, {paramLfoTrigger, 0.33f, "OFF"}, {paramLfoTrigger, 0.331f, "CUT"},
+      {paramTrackDest, 0.66f, "CUT"},   {paramTrackDest, 0.661f, "RES"}, {paramLfoWave, 0.33f, "SQUARE"},
+      {paramLfoWave, 0.5f, "SAW"},      {paramLfoWave, 1.5f, "SINE"},    {paramCutFreq, 0.0f, "LOW"},
+      {paramCutFreq, 0.66f, "MID"},     {paramCutFreq, 0.67f, "HIGH"},   {paramSoftHard, 0.5f, "SOFT"},
+      {paramSoftHard, 0.5001f, "HARD"}, {paramMode, 0.5f, "MONO"},       {paramMode, 1.0f, "STEREO"},
   };
   for (const Case& c : cases) EXPECT_EQ(valueText(c.index, c.value), c.text) << c.index << " at " << c.value;
 }

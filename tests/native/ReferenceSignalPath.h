@@ -48,8 +48,7 @@ struct ReferenceSignalPath {
           if (trigger == 2) lfoPhase[c] += phaseIncrement;
           if (wave == 0) value = value >= 1.0f ? 2.0f : 1.0f;
           if (wave == 1)
-            value = trigger == 1 ? t.rampTable[k]
-                                 : t.rampTable[static_cast<std::int32_t>(lfoPhase[c] * 10)] / 2 + 1;
+            value = trigger == 1 ? t.rampTable[k] : t.rampTable[static_cast<std::int32_t>(lfoPhase[c] * 10)] / 2 + 1;
           if (trigger == 1) {
             lfoCutValue[c] = value;
             lfoPhase[c] += phaseIncrement;

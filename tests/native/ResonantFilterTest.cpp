@@ -10,9 +10,11 @@
 namespace {
 
 TEST(ResonantFilter, FrequencyCoefficientExamples) {
-  const std::pair<float, float> examples[] = {
-      {250.0f, 0.035617083f}, {1500.0f, 0.21330731f}, {3000.0f, 0.42418131f}, {4000.0f, 0.56222224f},
-      {6000.0f, 0.8290624f}};
+  const std::pair<float, float> examples[] = {{250.0f, 0.035617083f},
+                                              {1500.0f, 0.21330731f},
+                                              {3000.0f, 0.42418131f},
+                                              {4000.0f, 0.56222224f},
+                                              {6000.0f, 0.8290624f}};
   for (const auto& [hz, coefficient] : examples) EXPECT_EQ(frequencyCoefficient(hz, 44100.0f), coefficient) << hz;
 }
 
@@ -33,12 +35,11 @@ TEST(ResonantFilter, ControlUpdateRules) {
       {"level alone on the cutoff", 0.5f, 0.5f, 3000, targetCut, targetRes, 0.25f, 9, 0, 0.75f, 0.5f, 2250},
       {"resonance 0 is raised", 0.5f, 0.0f, 3000, targetOff, targetOff, 0, 0, 0, 0.5f, 0.05f, 1500},
       {"sine at -1 on the resonance", 0.5f, 0.5f, 3000, targetOff, targetRes, 9, 9, -1, 0.5f, 0.05f, 1500},
-      {"both on the resonance are halved", 0.5f, 0.2f, 3000, targetRes, targetRes, 0.4f, 9, 0.6f, 0.5f, 0.6f,
-       1500},
+      {"both on the resonance are halved", 0.5f, 0.2f, 3000, targetRes, targetRes, 0.4f, 9, 0.6f, 0.5f, 0.6f, 1500},
       {"a large level on the resonance", 0.5f, 0.5f, 3000, targetRes, targetCut, 3.8f, 0, 9, 0.5f, 1.0f, 1500},
   };
   for (const Case& c : cases) {
-    const ControlSettings settings{c.cutoff, c.resonance, c.rangeFreq, 44100.0f, cutoffCeiling(44100.0f),
+    const ControlSettings settings{c.cutoff,    c.resonance, c.rangeFreq, 44100.0f, cutoffCeiling(44100.0f),
                                    c.trackDest, c.lfoTrigger};
     const ControlUpdate update = controlUpdate(settings, c.trackLevel, c.lfoCut, c.lfoRes);
     EXPECT_FLOAT_EQ(update.cutFactor, c.cutFactor) << c.name;
@@ -77,7 +78,7 @@ TEST(ResonantFilter, CeilingKeepsTheStagesStableAtAnyRate) {
   for (float sampleRate = 1000.0f; sampleRate < 800000.0f; sampleRate *= 1.01f)
     for (float resonance : {0.0f, 0.5f, 1.0f})
       for (float cutoff = 0.0f; cutoff <= 2.0f; cutoff += 0.01f) {
-        const ControlSettings settings{cutoff,     resonance, 4000.0f,  sampleRate, cutoffCeiling(sampleRate),
+        const ControlSettings settings{cutoff,    resonance, 4000.0f, sampleRate, cutoffCeiling(sampleRate),
                                        targetOff, targetOff};
         ASSERT_TRUE(stagesStable(controlUpdate(settings, 0, 0, 0))) << sampleRate << " " << cutoff;
       }
@@ -87,7 +88,7 @@ TEST(ResonantFilter, CeilingKeepsTheStagesStableAtAnyRate) {
 TEST(ResonantFilter, CeilingNeverBindsFrom22050) {
   for (float sampleRate : {22050.0f, 32000.0f, 44100.0f, 48000.0f, 96000.0f, 192000.0f})
     for (float cutoff = 0.0f; cutoff <= 2.0f; cutoff += 0.0005f) {
-      const ControlSettings settings{cutoff,    0.5f,      4000.0f, sampleRate, cutoffCeiling(sampleRate),
+      const ControlSettings settings{cutoff,    0.5f,     4000.0f, sampleRate, cutoffCeiling(sampleRate),
                                      targetOff, targetOff};
       const float hz = std::min(std::max(4000.0f * cutoff, 250.0f), 6000.0f);
       const float plain = 2.0f * static_cast<float>(std::sin(static_cast<double>(3.1415927f) * hz / sampleRate));
@@ -107,8 +108,8 @@ TEST(ResonantFilter, NoiseStaysBoundedAtEveryExtremeSetting) {
         return value;
       };
       ParameterValues values = programValues(0);
-      for (ParameterIndex index : {paramCutoff, paramResonance, paramCutFreq, paramLevelTrack, paramSoftHard,
-                                   paramLfoFreq})
+      for (ParameterIndex index :
+           {paramCutoff, paramResonance, paramCutFreq, paramLevelTrack, paramSoftHard, paramLfoFreq})
         values[index] = pick(2);
       for (ParameterIndex index : {paramLfoTrigger, paramLfoWave, paramTrackDest}) values[index] = pick(3);
       values[paramOutput] = 1.0f;

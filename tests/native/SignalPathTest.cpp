@@ -20,8 +20,8 @@ TEST(SignalPath, ControlUpdatesAtWindowEndsOfTheBlock) {
     std::int32_t lastUpdate;  // sample index, -1 for none
     std::int32_t firstUpdate;
   };
-  const Case cases[] = {{0, 256, -1, -1},  {0, 511, -1, -1},  {0, 1000, 511, 511},
-                        {0, 1024, 1023, 511}, {1, 1024, 1023, 63}, {1, 1000, 959, 63}, {1, 100, 63, 63}};
+  const Case cases[] = {{0, 256, -1, -1},    {0, 511, -1, -1},   {0, 1000, 511, 511}, {0, 1024, 1023, 511},
+                        {1, 1024, 1023, 63}, {1, 1000, 959, 63}, {1, 100, 63, 63}};
   for (const Case& c : cases) {
     SignalPath path;
     ParameterValues values = programValues(0);
@@ -116,8 +116,11 @@ TEST(SignalPath, NullBuffersRunOnlyTheBlockStart) {
   float* noChannels[2] = {nullptr, nullptr};
   float* halfInputs[2] = {input.channels[0], nullptr};
   float* halfOutputs[2] = {nullptr, output.channels[1]};
-  float** const cases[][2] = {{nullptr, output.channels}, {input.channels, nullptr}, {noChannels, output.channels},
-                              {halfInputs, output.channels}, {input.channels, halfOutputs}};
+  float** const cases[][2] = {{nullptr, output.channels},
+                              {input.channels, nullptr},
+                              {noChannels, output.channels},
+                              {halfInputs, output.channels},
+                              {input.channels, halfOutputs}};
   for (const auto& buffers : cases) {
     SignalPath path;
     ParameterValues values = programValues(4);  // STEREO: the block start sets the right phase to 90
@@ -133,9 +136,9 @@ TEST(SignalPath, NullBuffersRunOnlyTheBlockStart) {
 
 bool allFinite(const SignalState& state) {
   for (const ChannelState& c : state.channels)
-    for (float value : {c.filter.freqCoef, c.filter.damping, c.filter.band1, c.filter.low1, c.filter.band2,
-                        c.filter.low2, c.tracker.trackSum, c.tracker.trackLevel, c.lfo.lfoPhase, c.lfo.lfoCutValue,
-                        c.lfo.lfoResValue, c.cutFactor})
+    for (float value :
+         {c.filter.freqCoef, c.filter.damping, c.filter.band1, c.filter.low1, c.filter.band2, c.filter.low2,
+          c.tracker.trackSum, c.tracker.trackLevel, c.lfo.lfoPhase, c.lfo.lfoCutValue, c.lfo.lfoResValue, c.cutFactor})
       if (!std::isfinite(value)) return false;
   return true;
 }

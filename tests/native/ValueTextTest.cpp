@@ -23,13 +23,27 @@ TEST(FloatToText, DigitRules) {
     const char* text;
   };
   const Case cases[] = {
-      {0.5, "0.500000"},       {44100.0, "44100.00"},   {-2.25, "-2.25000"},     {0.0, "0.000000"},
-      {1.0, "1.000000"},       {9.99, "9.990000"},      {1234567.0, "1234567."}, {-123456.5, "-123456."},
-      {0.1, "0.100000"},       {12.0625, "12.06250"},   {99.5, "99.50000"},      {-0.5, "-0.50000"},
+      {0.5, "0.500000"},
+      {44100.0, "44100.00"},
+      {-2.25, "-2.25000"},
+      {0.0, "0.000000"},
+      {1.0, "1.000000"},
+      {9.99, "9.990000"},
+      {1234567.0, "1234567."},
+      {-123456.5, "-123456."},
+      {0.1, "0.100000"},
+      {12.0625, "12.06250"},
+      {99.5, "99.50000"},
+      {-0.5, "-0.50000"},
       // Whole parts that cannot keep all their digits are too large to show.
-      {12345678.0, " Huge!  "}, {99999999.5, " Huge!  "}, {100000000.0, " Huge!  "}, {-1234567.0, " Huge!  "},
-      {-10000000.0, " Huge!  "}, {std::numeric_limits<double>::infinity(), " Huge!  "},
-      {-std::numeric_limits<double>::infinity(), " Huge!  "}, {std::numeric_limits<double>::quiet_NaN(), "0.000000"},
+      {12345678.0, " Huge!  "},
+      {99999999.5, " Huge!  "},
+      {100000000.0, " Huge!  "},
+      {-1234567.0, " Huge!  "},
+      {-10000000.0, " Huge!  "},
+      {std::numeric_limits<double>::infinity(), " Huge!  "},
+      {-std::numeric_limits<double>::infinity(), " Huge!  "},
+      {std::numeric_limits<double>::quiet_NaN(), "0.000000"},
   };
   for (const Case& c : cases) EXPECT_EQ(floatText(c.value), c.text) << c.value;
   for (double v : {0.123456789, 7654321.9, -0.001, 3.14159}) EXPECT_LE(floatText(v).size(), 8u) << v;
@@ -38,8 +52,13 @@ TEST(FloatToText, DigitRules) {
 TEST(IntegerToText, WidthAndLimits) {
   char buffer[32];
   const std::pair<std::int32_t, const char*> cases[] = {
-      {42, "     42"}, {-42, "    -42"}, {99999999, "99999999"}, {100000000, " Huge!  "},
-      {-9999999, "-9999999"}, {-10000000, " Huge!  "}, {std::numeric_limits<std::int32_t>::min(), " Huge!  "},
+      {42, "     42"},
+      {-42, "    -42"},
+      {99999999, "99999999"},
+      {100000000, " Huge!  "},
+      {-9999999, "-9999999"},
+      {-10000000, " Huge!  "},
+      {std::numeric_limits<std::int32_t>::min(), " Huge!  "},
   };
   for (const auto& [value, text] : cases) {
     formatInteger8(value, buffer);

@@ -31,13 +31,21 @@ class Session {
 
   void step() {
     switch (in.ConsumeIntegralInRange(0, 6)) {
-      case 0: return dispatchAnything();
-      case 1: return setParameter();
-      case 2: return static_cast<void>(d->getParameterEntry(d, parameterIndex()));
-      case 3: return static_cast<void>(d->dispatchEntry(d, opSelectProgram, 0, in.ConsumeIntegral<HostWord>(), nullptr, 0.0f));
-      case 4: return setSampleRate();
-      case 5: return readTexts();
-      default: return process();
+      case 0:
+        return dispatchAnything();
+      case 1:
+        return setParameter();
+      case 2:
+        return static_cast<void>(d->getParameterEntry(d, parameterIndex()));
+      case 3:
+        return static_cast<void>(
+            d->dispatchEntry(d, opSelectProgram, 0, in.ConsumeIntegral<HostWord>(), nullptr, 0.0f));
+      case 4:
+        return setSampleRate();
+      case 5:
+        return readTexts();
+      default:
+        return process();
     }
   }
 

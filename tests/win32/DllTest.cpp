@@ -97,9 +97,8 @@ T at(const PluginDescriptor* d, std::size_t offset) {
 // Where a host of this build's width finds each field: 32-bit offsets, or the
 // 64-bit layout with every pointer-sized word widened at natural alignment.
 struct Layout {
-  std::size_t dispatch, programCount, parameterCount, inputCount, outputCount, flags, reserved1, reserved2,
-      hostWordA, hostWordB, hostWordC, hostFloat, effectObject, userWord, effectId, effectVersion, processReplace,
-      tail, size;
+  std::size_t dispatch, programCount, parameterCount, inputCount, outputCount, flags, reserved1, reserved2, hostWordA,
+      hostWordB, hostWordC, hostFloat, effectObject, userWord, effectId, effectVersion, processReplace, tail, size;
 };
 constexpr Layout layout32{4, 20, 24, 28, 32, 36, 40, 44, 48, 52, 56, 60, 64, 68, 72, 76, 80, 84, 144};
 constexpr Layout layout64{8, 40, 44, 48, 52, 56, 64, 72, 80, 84, 88, 92, 96, 104, 112, 116, 120, 128, 192};
@@ -118,7 +117,8 @@ TEST_F(LoadedPlugin, DescriptorBytesAsTheHostReadsThem) {
   EXPECT_TRUE(flags == 24 || flags == 25) << flags;  // 25 once the editor is built in
   for (std::size_t offset : {l.reserved1, l.reserved2, l.userWord})
     EXPECT_EQ(at<std::intptr_t>(d, offset), 0) << offset;
-  for (std::size_t offset : {l.hostWordA, l.hostWordB, l.hostWordC}) EXPECT_EQ(at<std::int32_t>(d, offset), 0) << offset;
+  for (std::size_t offset : {l.hostWordA, l.hostWordB, l.hostWordC})
+    EXPECT_EQ(at<std::int32_t>(d, offset), 0) << offset;
   EXPECT_EQ(at<float>(d, l.hostFloat), 1.0f);
   EXPECT_NE(at<void*>(d, l.effectObject), nullptr);
   EXPECT_EQ(at<std::int32_t>(d, l.effectId), 0x51784B76);

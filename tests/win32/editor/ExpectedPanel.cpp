@@ -11,7 +11,9 @@ constexpr COLORREF transparentWhite = RGB(255, 255, 255);
 constexpr int sliderTravelTop = 36;
 constexpr float sliderTravel = 173.0f;
 
-bool inside(const Rect& rect, int x, int y) { return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom; }
+bool inside(const Rect& rect, int x, int y) {
+  return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+}
 
 COLORREF backgroundAt(int x, int y) { return picture(background.id).pixel(x, y); }
 
@@ -69,7 +71,8 @@ int frameFor(const ExpectedControl& control, float value) {
   switch (control.look) {
     case Look::knob: {
       // The strip's row offset, truncated, then the frame that starts at or above it.
-      const auto row = static_cast<std::int64_t>(static_cast<double>(value) * strip.frameHeight * (strip.frameCount - 1));
+      const auto row =
+          static_cast<std::int64_t>(static_cast<double>(value) * strip.frameHeight * (strip.frameCount - 1));
       return value > 0 ? static_cast<int>(std::min<std::int64_t>(row / strip.frameHeight, strip.frameCount - 1)) : 0;
     }
     case Look::threeWay:

@@ -48,7 +48,8 @@ void HostWindow::destroy() {
   pumpMessages(0);
 }
 
-OpenPanel::OpenPanel(const PluginInstance& instance, int left) : instance(instance), host(left, panelWidth, panelHeight) {
+OpenPanel::OpenPanel(const PluginInstance& instance, int left)
+    : instance(instance), host(left, panelWidth, panelHeight) {
   instance.openEditor(host.handle());
   UpdateWindow(window());
 }

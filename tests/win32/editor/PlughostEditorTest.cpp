@@ -105,7 +105,8 @@ TEST(PlughostEditor, PrintsEachChangeThePanelReportsWithItsText) {
   };
   std::string text;
   const auto printedAll = [&] {
-    return std::all_of(wanted.begin(), wanted.end(), [&](const std::string& line) { return text.find(line) != std::string::npos; });
+    return std::all_of(wanted.begin(), wanted.end(),
+                       [&](const std::string& line) { return text.find(line) != std::string::npos; });
   };
   // The presses go to another program's window, where this one cannot see
   // whether they arrived: a run that lost one runs again.

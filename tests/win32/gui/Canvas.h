@@ -9,7 +9,7 @@
 
 // An off-screen 24-bit surface whose pixels can be read back exactly.
 class Canvas {
-public:
+ public:
   Canvas(int width, int height);
   // A copy of a bitmap resource of this program, to read expected colours from.
   explicit Canvas(unsigned short resourceId);
@@ -24,7 +24,7 @@ public:
   COLORREF pixel(int x, int y) const;
   void fill(COLORREF colour);
 
-private:
+ private:
   void create(int width, int height);
 
   HDC surface = nullptr;
@@ -40,4 +40,5 @@ const Canvas& picture(unsigned short resourceId);
 
 // Compares every pixel of an area with what it should show; describes the
 // first difference, or is empty when there is none.
-std::string firstDifference(const Canvas& canvas, const Rect& area, const std::function<COLORREF(int x, int y)>& expected);
+std::string firstDifference(const Canvas& canvas, const Rect& area,
+                            const std::function<COLORREF(int x, int y)>& expected);

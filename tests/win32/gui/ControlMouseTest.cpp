@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int32_t tag = 5;
+constexpr std::int32_t tag = 5;
 
 struct Gesture {
   std::string name;
@@ -51,8 +51,8 @@ std::vector<MouseStep> pressAt(int x, int y, std::vector<MouseStep> then) {
 // A film-strip knob 40 × 67 at (20, 20), turning about (40, 40), showing 0.3.
 std::function<void(TestPanel&)> knob(float min = 0, float max = 1) {
   return [=](TestPanel& panel) {
-    auto& knob = panel.add<FilmStripKnob>(Rect(20, 20, 60, 87), &panel.listener, tag, 30, 67,
-                                          &pictures().knobStrip, Point(20, 20));
+    auto& knob = panel.add<FilmStripKnob>(Rect(20, 20, 60, 87), &panel.listener, tag, 30, 67, &pictures().knobStrip,
+                                          Point(20, 20));
     knob.setMin(min);
     knob.setMax(max);
     knob.setValue(0.3f);
@@ -70,15 +70,18 @@ TEST(ControlMouse, KnobsFollowThePointersAngleOnTheDial) {
       {"right button", knob(), clickAt(40, 25, MK_RBUTTON), {0.5f}},
       {"middle button", knob(), clickAt(40, 25, MK_MBUTTON), {}},
       // Across the bottom the value jumps from one end to the other, once.
-      {"drag across the bottom", knob(),
-       pressAt(25, 75, {moveTo(32, 75), moveTo(40, 75), moveTo(48, 75), moveTo(55, 75)}), {0.0f, 1.0f}},
+      {"drag across the bottom",
+       knob(),
+       pressAt(25, 75, {moveTo(32, 75), moveTo(40, 75), moveTo(48, 75), moveTo(55, 75)}),
+       {0.0f, 1.0f}},
       {"handle knob at 12 o'clock",
        [](TestPanel& panel) {
          auto& knob = panel.add<HandleKnob>(Rect(100, 20, 160, 80), &panel.listener, tag, &pictures().background,
                                             &pictures().handle, Point(100, 20));
          knob.setValue(0.3f);
        },
-       clickAt(118, 25), {0.5f}},
+       clickAt(118, 25),
+       {0.5f}},
   };
   for (const Gesture& gesture : gestures) expectReports(gesture);
 }
@@ -86,8 +89,9 @@ TEST(ControlMouse, KnobsFollowThePointersAngleOnTheDial) {
 // A three-position switch on the 45-pixel strip at (20, 100), showing the start value.
 std::function<void(TestPanel&)> slideSwitch(int positions, float start) {
   return [=](TestPanel& panel) {
-    panel.add<MultiPositionSwitch>(Rect(20, 100, 65, 116), &panel.listener, tag, 5, 16, positions,
-                                   &pictures().switchStrip, Point(20, 100))
+    panel
+        .add<MultiPositionSwitch>(Rect(20, 100, 65, 116), &panel.listener, tag, 5, 16, positions,
+                                  &pictures().switchStrip, Point(20, 100))
         .setValue(start);
   };
 }
@@ -121,7 +125,8 @@ TEST(ControlMouse, SwitchesPickThePositionAtTheirPixelLimits) {
       {"two positions, dx 22", slideSwitch(2, 1), clickAt(42, 108), {0.0f}},
       {"two positions, dx 23", slideSwitch(2, 0), clickAt(43, 108), {1.0f}},
       // Each position once, in crossing order; beyond the edges the ends hold.
-      {"dragged across and back", slideSwitch(3, 0),
+      {"dragged across and back",
+       slideSwitch(3, 0),
        pressAt(22, 108, {moveTo(40, 108), moveTo(42, 112), moveTo(60, 108), moveTo(120, 140), moveTo(10, 108)}),
        {0.33f, 0.66f, 1.0f, 0.33f}},
       {"vertical, dy 4", verticalSwitch(), clickAt(30, 104), {0.3f}},
@@ -144,12 +149,15 @@ TEST(ControlMouse, ButtonsFlipWhileThePointerIsOnThem) {
   const Gesture gestures[] = {
       {"on/off at 0, clicked", button<OnOffButton>(0), clickAt(30, 108), {1.0f}},
       {"on/off at 1, clicked", button<OnOffButton>(1), clickAt(30, 108), {0.0f}},
-      {"on/off dragged off before release", button<OnOffButton>(0), pressAt(30, 108, {moveTo(100, 140)}),
-       {1.0f, 0.0f}},
-      {"on/off dragged off and back", button<OnOffButton>(0), pressAt(30, 108, {moveTo(100, 140), moveTo(64, 116)}),
+      {"on/off dragged off before release", button<OnOffButton>(0), pressAt(30, 108, {moveTo(100, 140)}), {1.0f, 0.0f}},
+      {"on/off dragged off and back",
+       button<OnOffButton>(0),
+       pressAt(30, 108, {moveTo(100, 140), moveTo(64, 116)}),
        {1.0f, 0.0f, 1.0f}},
       {"kick clicked", button<KickButton>(0), clickAt(30, 108), {1.0f, 0.0f}},
-      {"kick dragged off before release", button<KickButton>(0), pressAt(30, 108, {moveTo(100, 140)}),
+      {"kick dragged off before release",
+       button<KickButton>(0),
+       pressAt(30, 108, {moveTo(100, 140)}),
        {1.0f, 0.0f, 0.0f}},
   };
   for (const Gesture& gesture : gestures) expectReports(gesture);
@@ -158,8 +166,9 @@ TEST(ControlMouse, ButtonsFlipWhileThePointerIsOnThem) {
 // A slider at (150, 10) travelling from 10 to 91 (81 pixels) with its 38-pixel handle.
 std::function<void(TestPanel&)> slider(float start) {
   return [=](TestPanel& panel) {
-    panel.add<VerticalSlider>(Rect(150, 10, 174, 140), &panel.listener, tag, 10, 91, &pictures().handle,
-                              Rect(150, 5, 174, 135), Rect(0, 0, 24, 38), &pictures().background)
+    panel
+        .add<VerticalSlider>(Rect(150, 10, 174, 140), &panel.listener, tag, 10, 91, &pictures().handle,
+                             Rect(150, 5, 174, 135), Rect(0, 0, 24, 38), &pictures().background)
         .setValue(start);
   };
 }
@@ -168,8 +177,11 @@ TEST(ControlMouse, SlidersMoveOnlyWhenTheHandleIsGrabbed) {
   const Gesture gestures[] = {
       // The handle sits at 91 for 0; grabbed 10 below its top, it follows the pointer up.
       {"grabbed and moved 17 pixels", slider(0), pressAt(155, 101, {moveTo(155, 84)}), {17.0f / 81}, 1e-6f},
-      {"moved above the travel, released outside the window", slider(0),
-       pressAt(155, 101, {moveTo(155, 84), moveTo(160, 3), moveTo(300, 3)}), {17.0f / 81, 1.0f}, 1e-6f},
+      {"moved above the travel, released outside the window",
+       slider(0),
+       pressAt(155, 101, {moveTo(155, 84), moveTo(160, 3), moveTo(300, 3)}),
+       {17.0f / 81, 1.0f},
+       1e-6f},
       // Beside the handle nothing moves, however the pointer goes on.
       {"pressed above the handle", slider(0), pressAt(155, 60, {moveTo(155, 40)}), {}},
       {"pressed on the row below the handle", slider(0), pressAt(155, 129, {moveTo(155, 100)}), {}},
@@ -182,7 +194,7 @@ TEST(ControlMouse, SlidersMoveOnlyWhenTheHandleIsGrabbed) {
 
 // Notes how often the main thread has slept at each pass of its drag loop.
 class PassRecorder : public Control {
-public:
+ public:
   using Control::Control;
 
   void draw(DrawContext&) override { oldValue = value; }
@@ -193,7 +205,7 @@ public:
     });
   }
 
-  std::vector<int64_t> sleepsAtPass;
+  std::vector<std::int64_t> sleepsAtPass;
 };
 
 TEST(ControlMouse, AHeldDragGivesUpTheProcessorBetweenPolls) {
@@ -202,7 +214,7 @@ TEST(ControlMouse, AHeldDragGivesUpTheProcessorBetweenPolls) {
       [&](TestPanel& fresh) { recorder = &fresh.add<PassRecorder>(Rect(20, 20, 60, 60), &fresh.listener, tag); },
       pressAt(40, 40, {moveTo(41, 41), moveTo(40, 40)}));
   ASSERT_TRUE(panel);
-  const std::vector<int64_t>& sleepsAtPass = recorder->sleepsAtPass;
+  const std::vector<std::int64_t>& sleepsAtPass = recorder->sleepsAtPass;
   ASSERT_GT(sleepsAtPass.size(), 10u) << "a drag held that long polls many times";
   size_t withoutSleep = 0;
   for (size_t i = 1; i < sleepsAtPass.size(); ++i) withoutSleep += sleepsAtPass[i] > sleepsAtPass[i - 1] ? 0 : 1;

@@ -29,7 +29,8 @@ TEST(TextDisplay, WritesTheValueWithTwoDecimalsOrThroughItsConversion) {
   const Rect rect(10, 10, 110, 30);
   const Colour ink{0, 0, 120};
   const Colour paper{240, 230, 200};
-  for (const Shown& c : {Shown{0.5f, nullptr, "0.50"}, Shown{1.0f, nullptr, "1.00"}, Shown{0.25f, writeQuarter, "a quarter"}}) {
+  for (const Shown& c :
+       {Shown{0.5f, nullptr, "0.50"}, Shown{1.0f, nullptr, "1.00"}, Shown{0.25f, writeQuarter, "a quarter"}}) {
     Canvas drawn(120, 40);
     Canvas expected(120, 40);
     CountingOwner owner;
@@ -58,18 +59,18 @@ TEST(TextDisplay, WritesTheValueWithTwoDecimalsOrThroughItsConversion) {
 
 TEST(DigitDisplay, ShowsTheLeadingPlacesOfItsClampedNumber) {
   struct Shown {
-    int32_t number;
-    int32_t digitCount;
+    std::int32_t number;
+    std::int32_t digitCount;
     const char* digits;
     float asValue;
   };
   const Shown cases[] = {
-      {123456, 6, "123456", 0.36728f}, {40000, 6, "050000", 0.0f}, {300000, 6, "250000", 1.0f},
+      {123456, 6, "123456", 0.36728f}, {40000, 6, "050000", 0.0f},  {300000, 6, "250000", 1.0f},
       {123456, 3, "123", 0.36728f},    {150000, 6, "150000", 0.5f},
   };
   PanelBitmap glyphs(TEST_DIGITS);
-  const int32_t xs[] = {10, 20, 30, 40, 50, 60};
-  const int32_t ys[] = {5, 6, 5, 6, 5, 6};
+  const std::int32_t xs[] = {10, 20, 30, 40, 50, 60};
+  const std::int32_t ys[] = {5, 6, 5, 6, 5, 6};
   for (const Shown& c : cases) {
     DigitDisplay display(Rect(0, 0, 80, 20), nullptr, 0, c.number, c.digitCount, xs, ys, 8, 12, &glyphs);
     Canvas canvas(80, 20);
@@ -103,7 +104,7 @@ TEST(ArmedIndicator, ShowsOnlyWhileArmedAndTakesOnePressAsAcknowledgement) {
   Canvas canvas(45, 16);
   CountingOwner owner;
   DrawContext context(owner, canvas.dc(), nullptr);
-  const auto shows = [&](int32_t row) {
+  const auto shows = [&](std::int32_t row) {
     return firstDifference(canvas, Rect(0, 0, 45, 16), [&](int x, int y) {
       return row < 0 ? black : picture(TEST_SWITCH_STRIP).pixel(x, y + row);
     });

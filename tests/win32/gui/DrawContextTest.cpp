@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "Canvas.h"
 #include "DrawContext.h"
 #include "GdiObjects.h"
@@ -37,16 +36,16 @@ TEST(DrawContext, OutlinesAndFillsLandOnTheirPixels) {
 }
 
 struct Placement {
-  int extraWidth;   // the rectangle's size beyond the text's
+  int extraWidth;  // the rectangle's size beyond the text's
   int extraHeight;
-  int expectedX;    // from the rectangle's left edge
+  int expectedX;         // from the rectangle's left edge
   int expectedBaseline;  // from the rectangle's bottom edge
   bool opaque;
 };
 
 TEST(DrawContext, DrawStringCentresTheTextWithItsBaselineMeasuredFromTheBottom) {
   const Placement cases[] = {
-      {0, 0, 0, 0, false},    // as high as the text: baseline on the bottom edge
+      {0, 0, 0, 0, false},     // as high as the text: baseline on the bottom edge
       {10, -3, 5, -1, false},  // lower than the text: half the difference above, −3/2 truncated
       {-10, 4, -5, 2, false},  // narrower runs over both edges; higher puts the baseline below
       {7, 3, 3, 1, true},      // opaque: the text cell takes the fill colour
@@ -84,13 +83,13 @@ TEST(DrawContext, PutsTheSurfacesOwnPenAndFontBackAndDeletesEverythingItMade) {
   Canvas canvas(40, 40);
   const HGDIOBJ surfacePen = GetCurrentObject(canvas.dc(), OBJ_PEN);
   const HGDIOBJ surfaceFont = GetCurrentObject(canvas.dc(), OBJ_FONT);
-  const int64_t liveBefore = gdiObjects::live();
-  const int64_t wrongBefore = gdiObjects::deletedWhileSelected();
+  const std::int64_t liveBefore = gdiObjects::live();
+  const std::int64_t wrongBefore = gdiObjects::deletedWhileSelected();
   CountingOwner owner;
   {
     DrawContext context(owner, canvas.dc(), nullptr);
     for (int i = 0; i < 50; ++i) {
-      const auto shade = static_cast<uint8_t>(i * 5);
+      const auto shade = static_cast<std::uint8_t>(i * 5);
       context.setLineColour({shade, 0, 0});
       context.setFillColour({0, shade, 0});
       context.setFont(static_cast<FontKind>(i % 4));
@@ -137,7 +136,7 @@ TEST(DrawContext, ReportsTheHeldButtonsAfterUpdatingItsOwner) {
   struct Held {
     std::vector<DWORD> down;
     std::vector<DWORD> up;
-    int32_t expected;
+    std::int32_t expected;
   };
   const Held cases[] = {
       {{}, {}, 0},

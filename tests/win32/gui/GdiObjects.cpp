@@ -11,7 +11,7 @@ namespace {
 std::set<HGDIOBJ> made;
 // Surfaces objects can be selected into: memory surfaces and window surfaces in use.
 std::set<HDC> surfaces;
-int64_t selectedAtDeletion = 0;
+std::int64_t selectedAtDeletion = 0;
 
 template <typename Handle>
 Handle remember(Handle handle) {
@@ -42,9 +42,7 @@ REAL(ReleaseDC);
 REAL(BeginPaint);
 REAL(EndPaint);
 
-HDC WINAPI countCreateCompatibleDC(HDC dc) {
-  return rememberSurface(remember(realCreateCompatibleDC(dc)));
-}
+HDC WINAPI countCreateCompatibleDC(HDC dc) { return rememberSurface(remember(realCreateCompatibleDC(dc))); }
 
 BOOL WINAPI countDeleteDC(HDC dc) {
   surfaces.erase(dc);
@@ -139,9 +137,9 @@ const bool installed = install(GetModuleHandleA(nullptr));
 
 namespace gdiObjects {
 
-int64_t live() { return installed ? static_cast<int64_t>(made.size()) : 0; }
+std::int64_t live() { return installed ? static_cast<std::int64_t>(made.size()) : 0; }
 
-int64_t deletedWhileSelected() { return selectedAtDeletion; }
+std::int64_t deletedWhileSelected() { return selectedAtDeletion; }
 
 void watch(HMODULE module) { install(module); }
 

@@ -10,10 +10,10 @@
 namespace gdiObjects {
 
 // Objects made and not yet deleted.
-int64_t live();
+std::int64_t live();
 // Deletions of an object that was still selected into a live surface: the
 // system refuses (or defers) those.
-int64_t deletedWhileSelected();
+std::int64_t deletedWhileSelected();
 // Counts a loaded library's objects too, through that library's own imports.
 void watch(HMODULE module);
 

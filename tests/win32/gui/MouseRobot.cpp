@@ -71,7 +71,8 @@ bool playMouse(HWND window, const std::vector<MouseStep>& steps) {
   std::vector<Point> reached;
   for (const MSG& message : takePresses()) {
     if (message.hwnd == window)
-      reached.emplace_back(static_cast<int16_t>(LOWORD(message.lParam)), static_cast<int16_t>(HIWORD(message.lParam)));
+      reached.emplace_back(static_cast<std::int16_t>(LOWORD(message.lParam)),
+                           static_cast<std::int16_t>(HIWORD(message.lParam)));
   }
   return reached.size() == aimed.size() &&
          std::equal(reached.begin(), reached.end(), aimed.begin(),

@@ -12,9 +12,9 @@ constexpr COLORREF white = RGB(255, 255, 255);
 
 TEST(PanelBitmap, TakesItsSizeFromTheResourceOrNothingWhenThereIsNone) {
   struct Size {
-    uint16_t id;
-    int32_t width;
-    int32_t height;
+    std::uint16_t id;
+    std::int32_t width;
+    std::int32_t height;
   };
   for (const Size& c : {Size{TEST_KNOB_STRIP, 40, 2010}, Size{TEST_HANDLE, 24, 38}, Size{999, 0, 0}}) {
     const PanelBitmap bitmap(c.id);
@@ -61,8 +61,8 @@ TEST(PanelBitmap, MakesItsMaskOnceAndLeavesThePicturesOwnPixelsAlone) {
   canvas.fill(RGB(0, 0, 0));
   CountingOwner owner;
   DrawContext context(owner, canvas.dc(), nullptr);
-  const int64_t liveBefore = gdiObjects::live();
-  const int64_t wrongBefore = gdiObjects::deletedWhileSelected();
+  const std::int64_t liveBefore = gdiObjects::live();
+  const std::int64_t wrongBefore = gdiObjects::deletedWhileSelected();
 
   handle.drawTransparent(context, Rect(0, 0, 24, 38), Point(0, 0));
   EXPECT_EQ(gdiObjects::live(), liveBefore + 1) << "the first transparent copy keeps exactly its mask";

@@ -21,16 +21,17 @@ namespace {
 
 // Logs its tag at every drawing, like a real control setting oldValue as it draws.
 class LoggingControl : public Control {
-public:
-  LoggingControl(const Rect& rect, int32_t tag, std::vector<int32_t>& log) : Control(rect, nullptr, tag), log(log) {}
+ public:
+  LoggingControl(const Rect& rect, std::int32_t tag, std::vector<std::int32_t>& log)
+      : Control(rect, nullptr, tag), log(log) {}
 
   void draw(DrawContext&) override {
     log.push_back(tag);
     oldValue = value;
   }
 
-private:
-  std::vector<int32_t>& log;
+ private:
+  std::vector<std::int32_t>& log;
 };
 
 bool classRegistered() {
@@ -70,13 +71,13 @@ TEST(PanelFrame, CreatesAVisibleChildWindowOfTheSharedClassUntilTheLastFrameGoes
 
 TEST(PanelFrame, PaintsTheBackgroundAndEveryControlOverItWhateverTheUpdateRegion) {
   TestPanel panel;
-  std::vector<int32_t> log;
-  for (int32_t i = 0; i < 3; ++i) panel.add<LoggingControl>(Rect(i * 10, 0, i * 10 + 5, 5), i, log);
+  std::vector<std::int32_t> log;
+  for (std::int32_t i = 0; i < 3; ++i) panel.add<LoggingControl>(Rect(i * 10, 0, i * 10 + 5, 5), i, log);
   panel.add<FilmStripKnob>(Rect(20, 20, 60, 87), nullptr, 3, 30, 67, &pictures().knobStrip, Point(20, 20))
       .setValue(0.5f);
   const HWND window = panel.frame.getWindow();
   panel.show();
-  EXPECT_EQ(log, (std::vector<int32_t>{0, 1, 2}));
+  EXPECT_EQ(log, (std::vector<std::int32_t>{0, 1, 2}));
 
   // Read back what the window shows.
   Canvas shown(200, 150);
@@ -99,34 +100,34 @@ TEST(PanelFrame, PaintsTheBackgroundAndEveryControlOverItWhateverTheUpdateRegion
   const RECT corner{190, 140, 200, 150};
   InvalidateRect(window, &corner, FALSE);
   SendMessageA(window, WM_PAINT, 0, 0);
-  EXPECT_EQ(log, (std::vector<int32_t>{0, 1, 2})) << "any update region repaints everything";
+  EXPECT_EQ(log, (std::vector<std::int32_t>{0, 1, 2})) << "any update region repaints everything";
 }
 
 TEST(PanelFrame, TimerTicksRedrawOnlyTheControlsWhoseValueChanged) {
   TestPanel panel;
-  std::vector<int32_t> log;
+  std::vector<std::int32_t> log;
   std::vector<LoggingControl*> controls;
-  for (int32_t i = 0; i < 3; ++i) controls.push_back(&panel.add<LoggingControl>(Rect(0, 0, 5, 5), i, log));
+  for (std::int32_t i = 0; i < 3; ++i) controls.push_back(&panel.add<LoggingControl>(Rect(0, 0, 5, 5), i, log));
   panel.show();
   log.clear();
 
   controls[1]->setValue(0.7f);
   EXPECT_TRUE(pumpUntil([&] { return !log.empty(); }, 5000)) << "the 50 ms timer never ticked";
   pumpMessages(300);
-  EXPECT_EQ(log, (std::vector<int32_t>{1})) << "later ticks draw nothing";
+  EXPECT_EQ(log, (std::vector<std::int32_t>{1})) << "later ticks draw nothing";
 }
 
 TEST(PanelFrame, GrowsItsListByTenKeepingTheOrder) {
   TestPanel panel;
-  std::vector<int32_t> log;
+  std::vector<std::int32_t> log;
   std::vector<LoggingControl*> controls;
-  for (int32_t i = 0; i < 10; ++i) controls.push_back(&panel.add<LoggingControl>(Rect(0, 0, 5, 5), i, log));
+  for (std::int32_t i = 0; i < 10; ++i) controls.push_back(&panel.add<LoggingControl>(Rect(0, 0, 5, 5), i, log));
   EXPECT_EQ(panel.frame.getControlCapacity(), 10);
   panel.add<LoggingControl>(Rect(0, 0, 5, 5), 10, log);
   EXPECT_EQ(panel.frame.getControlCapacity(), 20);
   EXPECT_EQ(panel.frame.getControlCount(), 11);
   panel.show();
-  EXPECT_EQ(log, (std::vector<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+  EXPECT_EQ(log, (std::vector<std::int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 
   // Taking one out closes the gap and leaves the control to its taker.
   const std::unique_ptr<LoggingControl> taken(controls[4]);
@@ -134,15 +135,15 @@ TEST(PanelFrame, GrowsItsListByTenKeepingTheOrder) {
   EXPECT_EQ(panel.frame.getControlCount(), 10);
   log.clear();
   panel.show();
-  EXPECT_EQ(log, (std::vector<int32_t>{0, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
+  EXPECT_EQ(log, (std::vector<std::int32_t>{0, 1, 2, 3, 5, 6, 7, 8, 9, 10}));
 }
 
 TEST(PanelFrame, APressWhereRectanglesTouchReachesBothControlsInListOrder) {
   const auto panel = playOnFreshPanel(
       [](TestPanel& fresh) {
         // The switch is listed first although it lies right of the button; both own the column x = 65.
-        fresh.add<MultiPositionSwitch>(Rect(65, 100, 110, 116), &fresh.listener, 2, 5, 16, 3,
-                                       &pictures().switchStrip, Point());
+        fresh.add<MultiPositionSwitch>(Rect(65, 100, 110, 116), &fresh.listener, 2, 5, 16, 3, &pictures().switchStrip,
+                                       Point());
         fresh.add<OnOffButton>(Rect(20, 100, 65, 116), &fresh.listener, 1, 16, &pictures().switchStrip, Point());
       },
       clickAt(65, 108));
@@ -153,8 +154,8 @@ TEST(PanelFrame, APressWhereRectanglesTouchReachesBothControlsInListOrder) {
 
 TEST(PanelFrame, RepeatedDrawingAndTeardownLeaveNoGdiObject) {
   pictures();
-  const int64_t liveBefore = gdiObjects::live();
-  const int64_t wrongBefore = gdiObjects::deletedWhileSelected();
+  const std::int64_t liveBefore = gdiObjects::live();
+  const std::int64_t wrongBefore = gdiObjects::deletedWhileSelected();
   {
     PanelBitmap background(TEST_BACKGROUND);
     PanelBitmap strip(TEST_KNOB_STRIP);
@@ -165,8 +166,8 @@ TEST(PanelFrame, RepeatedDrawingAndTeardownLeaveNoGdiObject) {
     std::vector<Control*> controls = {
         &panel.add<FilmStripKnob>(Rect(20, 20, 60, 87), &panel.listener, 0, 30, 67, &strip, Point()),
         &panel.add<HandleKnob>(Rect(100, 20, 160, 80), &panel.listener, 0, &background, &handle, Point(100, 20)),
-        &panel.add<VerticalSlider>(Rect(170, 10, 194, 140), &panel.listener, 0, 10, 91, &handle,
-                                   Rect(170, 5, 194, 135), Rect(0, 0, 24, 38), &background),
+        &panel.add<VerticalSlider>(Rect(170, 10, 194, 140), &panel.listener, 0, 10, 91, &handle, Rect(170, 5, 194, 135),
+                                   Rect(0, 0, 24, 38), &background),
         &panel.add<MultiPositionSwitch>(Rect(20, 100, 65, 116), &panel.listener, 0, 5, 16, 5, &switches, Point()),
         &panel.add<KickButton>(Rect(70, 100, 115, 116), &panel.listener, 0, 16, &switches, Point()),
         &panel.add<StripDisplay>(Rect(20, 120, 60, 136), &panel.listener, 0, 5, 16, &switches, Point()),

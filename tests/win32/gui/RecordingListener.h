@@ -9,7 +9,7 @@
 #include "ControlListener.h"
 
 struct Report {
-  int32_t tag;
+  std::int32_t tag;
   float value;
   bool operator==(const Report&) const = default;
 };
@@ -20,7 +20,7 @@ inline std::ostream& operator<<(std::ostream& out, const Report& report) {
 
 // Keeps every change a control reports, in order.
 class RecordingListener : public ControlListener {
-public:
+ public:
   void valueChanged(Control& control) override { reports.push_back({control.getTag(), control.getValue()}); }
 
   std::vector<Report> reports;

@@ -23,13 +23,13 @@ bool inside(const Rect& r, int x, int y) { return x >= r.left && x < r.right && 
 TEST(SliderDrawing, RepaintsItsTrackAndPutsTheHandleWhereTheValueSays) {
   struct Place {
     float value;
-    int32_t handleTop;
-    int32_t visibleRows;
+    std::int32_t handleTop;
+    std::int32_t visibleRows;
   };
   // Travel from 10 to 91: 81 rows, so one half truncates 40.5 to 40.
   const Place cases[] = {
-      {1.0f, 10, 38}, {0.0f, 91, 38}, {0.5f, 50, 38}, {1.5f, 10, 38},
-      {-0.1f, 99, 30},  // cut off at the travel's end plus the handle's height
+      {1.0f, 10, 38},  {0.0f, 91, 38},  {0.5f, 50, 38},
+      {1.5f, 10, 38},  {-0.1f, 99, 30},  // cut off at the travel's end plus the handle's height
       {-1.0f, 172, 0},
   };
   PanelBitmap background(TEST_BACKGROUND);

@@ -21,7 +21,7 @@ namespace {
 
 constexpr float notANumber = std::numeric_limits<float>::quiet_NaN();
 
-PanelBitmap& loaded(uint16_t id) {
+PanelBitmap& loaded(std::uint16_t id) {
   static PanelBitmap knobStrip(TEST_KNOB_STRIP);
   static PanelBitmap switchStrip(TEST_SWITCH_STRIP);
   static PanelBitmap selectorStrip(TEST_SELECTOR_STRIP);
@@ -32,10 +32,10 @@ PanelBitmap& loaded(uint16_t id) {
 struct FrameCase {
   std::string control;
   std::function<std::unique_ptr<Control>(const Rect&)> make;
-  uint16_t picture;
-  int32_t frameHeight;
+  std::uint16_t picture;
+  std::int32_t frameHeight;
   float value;
-  int32_t row;  // the picture row the drawing should start from
+  std::int32_t row;  // the picture row the drawing should start from
   std::optional<float> stored;
 };
 
@@ -50,9 +50,8 @@ void expectShown(const FrameCase& c) {
     DrawContext context(owner, canvas.dc(), nullptr);
     control->draw(context);
   }
-  EXPECT_EQ(firstDifference(canvas, rect,
-                            [&](int x, int y) { return strip.pixel(x - rect.left, y - rect.top + c.row); }),
-            "")
+  EXPECT_EQ(
+      firstDifference(canvas, rect, [&](int x, int y) { return strip.pixel(x - rect.left, y - rect.top + c.row); }), "")
       << c.control << " at value " << c.value << " should show row " << c.row;
   if (c.stored) {
     EXPECT_EQ(control->getValue(), *c.stored) << c.control << " at value " << c.value;
@@ -96,7 +95,8 @@ float below(float bound) { return std::nextafter(bound, -1.0f); }
 
 TEST(StripDrawing, SwitchesAndButtonsChangeFrameExactlyAtTheirThresholds) {
   std::vector<FrameCase> cases;
-  const std::vector<std::vector<float>> bounds = {{0.5f}, {0.33f, 0.66f}, {0.25f, 0.5f, 0.75f}, {0.2f, 0.4f, 0.6f, 0.8f}};
+  const std::vector<std::vector<float>> bounds = {
+      {0.5f}, {0.33f, 0.66f}, {0.25f, 0.5f, 0.75f}, {0.2f, 0.4f, 0.6f, 0.8f}};
   for (int positions = 2; positions <= 5; ++positions) {
     const auto make = [positions](const Rect& r) {
       return std::make_unique<MultiPositionSwitch>(r, nullptr, 0, 5, 16, positions, &loaded(TEST_SWITCH_STRIP),
@@ -105,7 +105,7 @@ TEST(StripDrawing, SwitchesAndButtonsChangeFrameExactlyAtTheirThresholds) {
     const std::string name = std::to_string(positions) + "-position switch";
     const std::vector<float>& limits = bounds[positions - 2];
     for (size_t i = 0; i < limits.size(); ++i) {
-      const auto frame = static_cast<int32_t>(i);
+      const auto frame = static_cast<std::int32_t>(i);
       cases.push_back({name, make, TEST_SWITCH_STRIP, 16, limits[i], frame * 16, {}});
       cases.push_back({name, make, TEST_SWITCH_STRIP, 16, above(limits[i]), (frame + 1) * 16, {}});
     }
@@ -122,7 +122,7 @@ TEST(StripDrawing, SwitchesAndButtonsChangeFrameExactlyAtTheirThresholds) {
       return std::make_unique<VerticalSwitch>(r, nullptr, 0, 5, 16, positions, &loaded(TEST_SWITCH_STRIP), Point());
     };
   };
-  for (const auto& [value, frame] : std::vector<std::pair<float, int32_t>>{
+  for (const auto& [value, frame] : std::vector<std::pair<float, std::int32_t>>{
            {0.33f, 0}, {above(0.33f), 1}, {below(0.66f), 1}, {0.66f, 2}, {notANumber, 0}})
     cases.push_back({"3-position vertical switch", vertical(3), TEST_SWITCH_STRIP, 16, value, frame * 16, {}});
   cases.push_back({"2-position vertical switch", vertical(2), TEST_SWITCH_STRIP, 16, 0.5f, 0, {}});
@@ -132,7 +132,7 @@ TEST(StripDrawing, SwitchesAndButtonsChangeFrameExactlyAtTheirThresholds) {
   const auto button = [](const Rect& r) {
     return std::make_unique<OnOffButton>(r, nullptr, 0, 16, &loaded(TEST_SWITCH_STRIP), Point());
   };
-  for (const auto& [value, frame, stored] : std::vector<std::tuple<float, int32_t, float>>{
+  for (const auto& [value, frame, stored] : std::vector<std::tuple<float, std::int32_t, float>>{
            {0.0f, 0, 0.0f}, {0.001f, 1, 0.001f}, {1.0f, 1, 1.0f}, {2.0f, 1, 1.0f}, {-1.0f, 0, 0.0f}})
     cases.push_back({"on/off button", button, TEST_SWITCH_STRIP, 16, value, frame * 16, stored});
 

@@ -8,7 +8,7 @@ namespace {
 
 // Static initialisation runs on the main thread.
 const DWORD mainThread = GetCurrentThreadId();
-int64_t sleeps = 0;
+std::int64_t sleeps = 0;
 decltype(&::Sleep) realSleep = nullptr;
 
 void WINAPI countSleep(DWORD milliseconds) {
@@ -24,4 +24,4 @@ const bool installed = [] {
 
 }  // namespace
 
-int64_t mainThreadSleeps() { return installed ? sleeps : -1; }
+std::int64_t mainThreadSleeps() { return installed ? sleeps : -1; }

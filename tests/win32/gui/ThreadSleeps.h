@@ -3,4 +3,4 @@
 #include <cstdint>
 
 // How often the program's main thread has called Sleep (counted from before main runs).
-int64_t mainThreadSleeps();
+std::int64_t mainThreadSleeps();

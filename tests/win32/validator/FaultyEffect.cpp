@@ -15,35 +15,43 @@
 namespace {
 enum class Fault {
   none,
-  writePastEnd,      // replace writes one sample past the end of the left output
-  writeBeforeStart,  // replace writes one sample before the right output
-  writeInput,        // replace clears the left input
-  unwrittenSample,   // replace leaves the last left sample alone
-  allocate,          // every process call allocates
-  longText,          // value texts of 20 characters
-  stickyNan,         // a NaN input stays in the state for good
-  subnormalOutput,   // silence comes out as subnormal numbers
-  loud,              // 1000 times too loud
-  sharedValues,      // all instances share one set of values
-  swappedValues,     // the first and third parameters stored in each other's place
-  echo,              // the host's own sets reported back to the host
-  anyProgram,        // program numbers taken unchecked
-  slowSilence,       // silent blocks burn time
-  editorLeaksBitmap, // the panel makes a bitmap at every opening and never deletes it
-  editorKeepsClass,  // the panel's window class stays registered when all are gone
-  editorLeaksMemory, // the panel allocates 64 KB at every opening and never frees it
+  writePastEnd,       // replace writes one sample past the end of the left output
+  writeBeforeStart,   // replace writes one sample before the right output
+  writeInput,         // replace clears the left input
+  unwrittenSample,    // replace leaves the last left sample alone
+  allocate,           // every process call allocates
+  longText,           // value texts of 20 characters
+  stickyNan,          // a NaN input stays in the state for good
+  subnormalOutput,    // silence comes out as subnormal numbers
+  loud,               // 1000 times too loud
+  sharedValues,       // all instances share one set of values
+  swappedValues,      // the first and third parameters stored in each other's place
+  echo,               // the host's own sets reported back to the host
+  anyProgram,         // program numbers taken unchecked
+  slowSilence,        // silent blocks burn time
+  editorLeaksBitmap,  // the panel makes a bitmap at every opening and never deletes it
+  editorKeepsClass,   // the panel's window class stays registered when all are gone
+  editorLeaksMemory,  // the panel allocates 64 KB at every opening and never frees it
 };
 
 Fault faultFromEnvironment() {
   static constexpr std::pair<const char*, Fault> names[] = {
-      {"write-past-end", Fault::writePastEnd},   {"write-before-start", Fault::writeBeforeStart},
-      {"write-input", Fault::writeInput},        {"unwritten-sample", Fault::unwrittenSample},
-      {"allocate", Fault::allocate},             {"long-text", Fault::longText},
-      {"sticky-nan", Fault::stickyNan},          {"subnormal-output", Fault::subnormalOutput},
-      {"loud", Fault::loud},                     {"shared-values", Fault::sharedValues},
-      {"swapped-values", Fault::swappedValues}, {"echo", Fault::echo},
-      {"any-program", Fault::anyProgram},        {"slow-silence", Fault::slowSilence},
-      {"editor-leaks-bitmap", Fault::editorLeaksBitmap}, {"editor-keeps-class", Fault::editorKeepsClass},
+      {"write-past-end", Fault::writePastEnd},
+      {"write-before-start", Fault::writeBeforeStart},
+      {"write-input", Fault::writeInput},
+      {"unwritten-sample", Fault::unwrittenSample},
+      {"allocate", Fault::allocate},
+      {"long-text", Fault::longText},
+      {"sticky-nan", Fault::stickyNan},
+      {"subnormal-output", Fault::subnormalOutput},
+      {"loud", Fault::loud},
+      {"shared-values", Fault::sharedValues},
+      {"swapped-values", Fault::swappedValues},
+      {"echo", Fault::echo},
+      {"any-program", Fault::anyProgram},
+      {"slow-silence", Fault::slowSilence},
+      {"editor-leaks-bitmap", Fault::editorLeaksBitmap},
+      {"editor-keeps-class", Fault::editorKeepsClass},
       {"editor-leaks-memory", Fault::editorLeaksMemory},
   };
   const char* name = std::getenv("VALIDATOR_FAULT");
@@ -106,7 +114,9 @@ class FaultyEffect final : public EffectBase {
   }
   void copyProgramName(char* text) override { std::strcpy(text, names[currentProgram]); }
 
-  void processReplace(float** inputs, float** outputs, std::int32_t frames) override { run(inputs, outputs, frames, true); }
+  void processReplace(float** inputs, float** outputs, std::int32_t frames) override {
+    run(inputs, outputs, frames, true);
+  }
   void processAccumulate(float** inputs, float** outputs, std::int32_t frames) override {
     run(inputs, outputs, frames, false);
   }
