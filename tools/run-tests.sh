@@ -5,6 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$root"
 bash "$root/tools/install-deps.sh"
+bash "$root/tools/check-format.sh"
 
 build_preset native
 ctest --preset native
