@@ -14,7 +14,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# The 64-bit loader itself: the wine wrapper would start the 32-bit one first.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
 
 # Release builds ship stripped.
 set(CMAKE_SHARED_LINKER_FLAGS_RELEASE_INIT "-s")

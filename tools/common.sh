@@ -2,6 +2,9 @@
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Only read where 32-bit programs run under qemu: the emulator's start-up time
+# grows with the address space it reserves, and 32-bit wine fits in this one.
+export QEMU_RESERVED_VA="${QEMU_RESERVED_VA:-0x82000000}"
 jobs="${JOBS:-$(nproc)}"
 
 build_preset() {

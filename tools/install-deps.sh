@@ -2,6 +2,7 @@
 # Installs, from Debian's packages only, everything the build and the tests need,
 # and prepares a quiet wine prefix. Idempotent: does nothing that is already done.
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
@@ -34,8 +35,9 @@ elif [ "${need_update:-0}" = 1 ]; then
   "${sudo_cmd[@]}" apt-get update -qq
 fi
 
+bash "$root/tools/i386-emulation.sh"
+
 # One prefix runs 32- and 64-bit programs: wine64 is installed above before it is made.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "${WINEPREFIX:-$HOME/.wine}/system.reg" ]; then
   echo "initialising the wine prefix" >&2
   wineboot --init >/dev/null 2>&1 || true
