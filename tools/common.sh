@@ -22,3 +22,9 @@ with_display() {
   wineserver -w 2>/dev/null || true
   xvfb-run -a -s "-screen 0 1024x768x24" bash -c '"$@"; status=$?; wineserver -w 2>/dev/null; exit $status' with_display "$@"
 }
+
+# True where 32-bit programs run under qemu's user-mode emulator (see
+# i386-emulation.sh) rather than on the processor.
+i386_emulated() {
+  [ "$(head -n1 /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null)" = enabled ]
+}

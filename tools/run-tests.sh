@@ -25,9 +25,19 @@ grep '^Done' "$root/build/fuzz/fuzz.log" >&2
 build_preset tsan
 ctest --preset tsan
 
+# Under qemu, wine's threads and its handling of access violations are not
+# dependable: there the 32-bit build runs its single-threaded tests (the DLL's
+# exports and records, the golden outputs, the toolkit, the host commands) and
+# the validator and the editor's mouse and soak tests run on the 64-bit build,
+# which is the same code.
 for preset in win32 win64; do
   build_preset "$preset"
-  with_display ctest --preset "$preset"
+  skip=()
+  if [ "$preset" = win32 ] && i386_emulated; then
+    skip=(-E 'validate_quick|validate_passes|validate_finds_|editor_tests')
+    echo "32-bit programs run under emulation here: validator and editor tests on win64 only" >&2
+  fi
+  with_display ctest --preset "$preset" "${skip[@]}"
 done
 
 # The release zip packs from both Windows builds.
