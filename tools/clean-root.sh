@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# Runs a command in a fresh clone of the current commit inside a clean Debian 12
+# root (minbase plus what any C++ build machine has), so that a step missing from
+# tools/install-deps.sh fails here instead of passing on a machine that happens
+# to have the package. Usage, as root:
+#   bash tools/clean-root.sh 'bash tools/run-tests.sh'
+# The command's exit code is passed through; its log is kept and its path printed.
+set -euo pipefail
+
+usage="usage: bash tools/clean-root.sh 'COMMAND'   (as root; needs debootstrap)"
+[ $# -eq 1 ] && [ -n "$1" ] || { echo "$usage" >&2; exit 2; }
+command_line="$1"
+[ "$(id -u)" -eq 0 ] || { echo "clean-root: chroot and mounts need root. $usage" >&2; exit 2; }
+command -v debootstrap >/dev/null || { echo "clean-root: debootstrap is missing: apt-get install debootstrap" >&2; exit 2; }
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+commit="$(git -C "$repo" rev-parse HEAD)"
+cache="${CLEAN_ROOT_CACHE:-/var/cache/sweepfilter-clean-root}"
+base="$cache/bookworm-minbase.tar.gz"
+base_packages=build-essential,cmake,git,python3,ca-certificates
+logs="$cache/logs"
+mkdir -p "$logs"
+log="$logs/$(date -u +%Y%m%dT%H%M%SZ)-${commit:0:10}.log"
+# tee outlives an interrupt, so that the clean-up below is still logged.
+exec > >(trap '' INT TERM HUP; exec tee -a "$log") 2>&1
+echo "clean-root: log $log"
+[ -z "$(git -C "$repo" status --porcelain --untracked-files=no)" ] ||
+  echo "clean-root: uncommitted changes are not tested, only commit ${commit:0:10}"
+
+# The machine's Debian archive entries, and nothing of third parties: a bookworm
+# suite whose components are all Debian's and whose key, if named, is Debian's.
+debian_sources() {
+  python3 - /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources <<'EOF'
+import re, sys
+suites = re.compile(r"bookworm(-updates|-security|-backports)?$")
+areas = {"main", "contrib", "non-free", "non-free-firmware"}
+def debian(suite_list, components, signed_by):
+    return (all(suites.match(s) for s in suite_list) and set(components) <= areas
+            and signed_by in ("", "/usr/share/keyrings/debian-archive-keyring.gpg"))
+kept = []
+for path in sys.argv[1:]:
+    try:
+        text = open(path).read()
+    except OSError:
+        continue
+    if path.endswith(".sources"):
+        for stanza in re.split(r"\n\s*\n", text):
+            fields = dict(re.findall(r"^([A-Za-z-]+):\s*(.*)$", stanza, re.M))
+            if (fields.get("Enabled", "yes") != "no" and "deb" in fields.get("Types", "").split()
+                    and debian(fields.get("Suites", "").split(), fields.get("Components", "").split(),
+                               fields.get("Signed-By", "").strip())):
+                for uri in fields.get("URIs", "").split():
+                    for suite in fields["Suites"].split():
+                        kept.append((uri, suite, fields.get("Components", "")))
+    else:
+        for line in text.splitlines():
+            m = re.match(r"\s*deb\s+(\[[^]]*\]\s+)?(\S+)\s+(\S+)\s*(.*)", line)
+            if m:
+                signed = re.search(r"signed-by=(\S+)", m.group(1) or "")
+                if debian([m.group(3)], m.group(4).split(), signed.group(1).rstrip("]") if signed else ""):
+                    kept.append((m.group(2), m.group(3), m.group(4)))
+for uri, suite, components in kept:
+    print("deb", uri, suite, components)
+EOF
+}
+sources="$(debian_sources)"
+mirror="$(awk '$3 == "bookworm" { print $2; exit }' <<<"$sources")"
+[ -n "$mirror" ] || { echo "clean-root: no Debian bookworm entry in /etc/apt/sources.list(.d)" >&2; exit 2; }
+
+# The base is built once a week: each run unpacks a fresh copy of it in seconds.
+mkdir -p "$cache"
+exec 9>"$cache/lock"
+flock 9
+if [ -z "$(find "$base" -mtime -7 2>/dev/null)" ]; then
+  echo "clean-root: building the base from $mirror (minbase + $base_packages)"
+  staging="$(mktemp -d "$cache/staging.XXXXXX")"
+  debootstrap --variant=minbase --include="$base_packages" bookworm "$staging/root" "$mirror" >"$staging/debootstrap.log" 2>&1 ||
+    { tail -n 30 "$staging/debootstrap.log"; rm -rf --one-file-system "$staging"; exit 1; }
+  chroot "$staging/root" apt-get clean
+  tar --numeric-owner -C "$staging/root" -czf "$staging/base.tar.gz" .
+  mv "$staging/base.tar.gz" "$base"
+  rm -rf --one-file-system "$staging"
+fi
+flock -u 9
+
+work="$(mktemp -d /var/tmp/clean-root.XXXXXX)"
+root="$work/root"
+mounts_below_root() { findmnt -rn -o TARGET | awk -v r="$root" 'index($0, r "/") == 1 || $0 == r' | sort -r; }
+
+# Stops whatever still runs in the root, unmounts deepest first and removes the
+# root only when nothing is mounted below it any more.
+cleanup() {
+  local status=$? pid signal target
+  set +e
+  trap '' INT TERM HUP PIPE
+  for signal in TERM KILL; do
+    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+      [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$root" ] && kill -s "$signal" "$pid" 2>/dev/null
+    done
+    [ "$signal" = TERM ] && sleep 2
+  done
+  for target in $(mounts_below_root); do umount "$target" 2>/dev/null || umount -l "$target"; done
+  if [ -n "$(mounts_below_root)" ]; then
+    echo "clean-root: still mounted, left in place: $(mounts_below_root | tr '\n' ' ')"
+  else
+    rm -rf --one-file-system "$work"
+  fi
+  echo "clean-root: exit $status after $((SECONDS - started)) s; log $log"
+  exit "$status"
+}
+started=$SECONDS
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
+mkdir "$root"
+tar --numeric-owner -C "$root" -xzpf "$base"
+rm -f "$root/etc/apt/sources.list"
+echo "$sources" >"$root/etc/apt/sources.list.d/debian.list"
+cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+# Package scripts must not start services in a root that has no init.
+printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+chmod +x "$root/usr/sbin/policy-rc.d"
+
+git init -q "$root/root/src"
+git -C "$root/root/src" fetch -q "$repo" "$commit"
+git -C "$root/root/src" checkout -q --detach FETCH_HEAD
+
+mount --bind /proc "$root/proc"
+# Registered foreign binaries (32-bit ELF through an emulator) stay visible.
+if mountpoint -q /proc/sys/fs/binfmt_misc; then
+  mount --bind /proc/sys/fs/binfmt_misc "$root/proc/sys/fs/binfmt_misc"
+fi
+mount --bind /sys "$root/sys"
+mount --bind /dev "$root/dev"
+mount --bind /dev/pts "$root/dev/pts"
+mount --bind /dev/shm "$root/dev/shm"
+mount -t tmpfs tmpfs "$root/tmp"
+
+echo "clean-root: running '$command_line' in ${commit:0:10}"
+# In the background so that a signal reaches the trap at once.
+env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin TERM="${TERM:-dumb}" \
+  chroot "$root" /bin/bash -c "cd /root/src && $command_line" </dev/null &
+set +e
+wait $!
+exit $?
