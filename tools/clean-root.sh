@@ -15,6 +15,7 @@ command -v debootstrap >/dev/null || { echo "clean-root: debootstrap is missing:
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 commit="$(git -C "$repo" rev-parse HEAD)"
+started=$SECONDS
 cache="${CLEAN_ROOT_CACHE:-/var/cache/sweepfilter-clean-root}"
 base="$cache/bookworm-minbase.tar.gz"
 base_packages=build-essential,cmake,git,python3,ca-certificates
@@ -108,7 +109,7 @@ cleanup() {
   echo "clean-root: exit $status after $((SECONDS - started)) s; log $log"
   exit "$status"
 }
-started=$SECONDS
+
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM

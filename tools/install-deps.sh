@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   googletest libgtest-dev libbenchmark-dev
   wine wine64 wine32:i386 xvfb xauth
-  python3 python3-cairo python3-pil fonts-dejavu-core sox zip
+  python3 python3-cairo python3-pil fonts-dejavu-core fonts-dejavu-extra sox zip unzip
 )
 
 sudo_cmd=()
