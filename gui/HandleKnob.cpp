@@ -39,6 +39,6 @@ void HandleKnob::draw(DrawContext& context) {
 void HandleKnob::mouse(DrawContext& context, const Point& point) {
   const float centre = radius();
   dragWhileHeld(context, point, [&](const Point& at) {
-    return angleToValue(Point(at.x - rect.left, at.y - rect.top), centre, min, max);
+    return sweepfilter::angleToValue(Point(at.x - rect.left, at.y - rect.top), centre, min, max);
   });
 }

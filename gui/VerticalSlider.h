@@ -4,6 +4,7 @@
 
 #include "Control.h"
 #include "PanelBitmap.h"
+#include "SliderTravel.h"
 
 // A handle (white transparent) that moves over the panel background, value 1
 // at the top of its travel and 0 at the bottom. Only a press on the handle
@@ -18,18 +19,13 @@ class VerticalSlider : public Control {
   void mouse(DrawContext& context, const Point& point) override;
 
  private:
-  float travel() const { return static_cast<float>(travelBottom - travelTop); }
-
   PanelBitmap* handleBitmap;
   // Drawn at the panel's origin.
   PanelBitmap* backgroundBitmap;
   // The whole track, repainted from the background before the handle.
   Rect backgroundRect;
-  // The handle's size: right is its width, bottom its height.
-  Rect handleRect;
-  // The handle's top edge at value 1 and at value 0.
-  std::int32_t travelTop;
-  std::int32_t travelBottom;
+  // The handle's size and its travel: top edge at travelTop for 1, travelBottom for 0.
+  sweepfilter::SliderTravel travel;
   // The handle's top edge as last drawn; before the first drawing, where value 0 puts it.
   std::int32_t handleTop;
 };

@@ -49,6 +49,33 @@ class GeneratorReproducesCommittedFiles(unittest.TestCase):
             self.assertEqual(generate.differences(a, b), [])
 
 
+class TheEditorsLayoutAgrees(unittest.TestCase):
+    """The places are drawn from here and placed by panel/PanelLayout.h: read that table back."""
+
+    @classmethod
+    def setUpClass(cls):
+        header = os.path.join(os.path.dirname(RESOURCES), "panel", "PanelLayout.h")
+        with open(header) as f:
+            cls.table = f.read()
+
+    def test_every_frame_sits_where_the_artwork_drew_its_surroundings(self):
+        drawn = list({**L.KNOB_PLACES, **L.SELECTOR_PLACES}.items())
+        drawn.append(("modeButton", L.MODE_BUTTON_PLACE))
+        switch_pictures = {"cutRange": "slideSwitch3", "trackDest": "slideSwitch3", "softHard": "slideSwitch2"}
+        drawn += [(switch_pictures[name], place) for name, place in L.SLIDE_SWITCH_PLACES.items()]
+        placed = [(name, (int(x), int(y))) for x, y, name in
+                  re.findall(r"frameAt\((\d+), (\d+), panel_bitmaps::(\w+)\)", self.table)]
+        self.assertEqual(sorted(placed), sorted(drawn))
+
+    def test_the_sliders_travel_over_the_tracks_the_artwork_drew(self):
+        lefts = sorted(int(x) for x in re.findall(r"sliderAt\(param\w+, (\d+)\)", self.table))
+        self.assertEqual(lefts, sorted(track[0] for track in L.SLIDER_TRACKS.values()))
+        rows = dict((k, int(v)) for k, v in re.findall(r"\b(top|travelBottom|trackTop|trackBottom) = (\d+)", self.table))
+        tracks = set((t[1], t[3]) for t in L.SLIDER_TRACKS.values())
+        self.assertEqual(tracks, {(rows["trackTop"], rows["trackBottom"])})
+        self.assertEqual((rows["top"], rows["travelBottom"]), (L.TRAVEL_TOP, L.TRAVEL_BOTTOM))
+
+
 class PictureFormats(unittest.TestCase):
     def test_every_picture_is_an_uncompressed_bottom_up_8_bit_bitmap_of_its_size(self):
         expected = {

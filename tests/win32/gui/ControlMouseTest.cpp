@@ -10,6 +10,7 @@
 #include "KickButton.h"
 #include "MultiPositionSwitch.h"
 #include "OnOffButton.h"
+#include "SwitchLimits.h"
 #include "TestPanel.h"
 #include "ThreadSleeps.h"
 #include "VerticalSlider.h"
@@ -112,18 +113,17 @@ std::function<void(TestPanel&)> verticalSwitch() {
 }
 
 TEST(ControlMouse, SwitchesPickThePositionAtTheirPixelLimits) {
+  // A click at each limit of the shared table, on a switch that shows another value.
+  for (const SwitchLimit& limit : switchLimits) {
+    const bool wide = limit.width == 70;
+    const int left = wide ? 80 : 20, y = wide ? 50 : 108;
+    const float start = limit.value == 0.0f ? 1.0f : 0.0f;
+    expectReports({limit.where,
+                   wide ? selector() : slideSwitch(limit.positions, start),
+                   clickAt(left + limit.dx, y),
+                   {limit.value}});
+  }
   const Gesture gestures[] = {
-      {"45 pixels, dx 14", slideSwitch(3, 0), clickAt(34, 108), {0.33f}},
-      {"45 pixels, dx 15", slideSwitch(3, 0), clickAt(35, 108), {0.66f}},
-      {"45 pixels, dx 29", slideSwitch(3, 0), clickAt(49, 108), {0.66f}},
-      {"45 pixels, dx 30", slideSwitch(3, 0), clickAt(50, 108), {1.0f}},
-      {"45 pixels, dx 44", slideSwitch(3, 0), clickAt(64, 108), {1.0f}},
-      {"70 pixels, dx 23", selector(), clickAt(103, 50), {0.33f}},
-      {"70 pixels, dx 24", selector(), clickAt(104, 50), {0.66f}},
-      {"70 pixels, dx 46", selector(), clickAt(126, 50), {0.66f}},
-      {"70 pixels, dx 47", selector(), clickAt(127, 50), {1.0f}},
-      {"two positions, dx 22", slideSwitch(2, 1), clickAt(42, 108), {0.0f}},
-      {"two positions, dx 23", slideSwitch(2, 0), clickAt(43, 108), {1.0f}},
       // Each position once, in crossing order; beyond the edges the ends hold.
       {"dragged across and back",
        slideSwitch(3, 0),

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace sweepfilter {
+
 float angleToValue(const Point& point, float centre, float min, float max) {
   constexpr float pi = 3.1415927f;
   const float dx = static_cast<float>(point.x) - centre;
@@ -23,3 +25,5 @@ float angleToValue(const Point& point, float centre, float min, float max) {
   const float range = max - min;
   return min + (range - fromMax * range);
 }
+
+}  // namespace sweepfilter

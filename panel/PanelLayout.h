@@ -11,7 +11,7 @@
 // so the pictures' sizes place the controls. The editor makes the controls in
 // the order they are listed here, which is also the order in which the panel
 // paints them and hands a press to them.
-namespace panel_layout {
+namespace sweepfilter::panel_layout {
 
 using panel_bitmaps::BitmapInfo;
 
@@ -71,6 +71,31 @@ inline constexpr StripPlacement modeButton{paramMode, frameAt(42, 218, panel_bit
 inline constexpr SliderPlacement inputSlider = sliderAt(paramInput, 20);
 inline constexpr SliderPlacement outputSlider = sliderAt(paramOutput, 363);
 
+// How a placed control maps the pointer and picks its frame.
+enum class ControlKind { knob, selector, button, slider };
+
+struct PlacedControl {
+  ControlKind kind;
+  const StripPlacement* strip;    // null for a slider
+  const SliderPlacement* slider;  // null for the others
+};
+
+// Every control, in the order of making, painting and taking a press.
+inline constexpr PlacedControl controlsInOrder[] = {
+    {ControlKind::knob, &resonanceKnob, nullptr},
+    {ControlKind::knob, &cutoffKnob, nullptr},
+    {ControlKind::knob, &trackKnob, nullptr},
+    {ControlKind::knob, &lfoFreqKnob, nullptr},
+    {ControlKind::selector, &cutRangeSwitch, nullptr},
+    {ControlKind::selector, &trackDestSwitch, nullptr},
+    {ControlKind::selector, &softHardSwitch, nullptr},
+    {ControlKind::selector, &lfoWaveSwitch, nullptr},
+    {ControlKind::selector, &lfoTriggerSwitch, nullptr},
+    {ControlKind::button, &modeButton, nullptr},
+    {ControlKind::slider, nullptr, &inputSlider},
+    {ControlKind::slider, nullptr, &outputSlider},
+};
+
 // The pictures the controls use, in the order of loading (after the background).
 inline constexpr const BitmapInfo* controlPictures[] = {
     &panel_bitmaps::cutoffKnob,       &panel_bitmaps::resonanceKnob,      &panel_bitmaps::levelTrackingKnob,
@@ -79,4 +104,4 @@ inline constexpr const BitmapInfo* controlPictures[] = {
     &panel_bitmaps::sliderHandle,
 };
 
-}  // namespace panel_layout
+}  // namespace sweepfilter::panel_layout

@@ -1,5 +1,7 @@
 #include "FilmStrip.h"
 
+namespace sweepfilter {
+
 std::int32_t filmStripRow(float value, std::int32_t frameCount, std::int32_t frameHeight) {
   if (frameHeight <= 0 || frameCount <= 1 || !(value > 0.0f)) return 0;
   // In double from the single-precision factors, so that 1/29 on a 30-frame
@@ -10,3 +12,5 @@ std::int32_t filmStripRow(float value, std::int32_t frameCount, std::int32_t fra
   if (pixel >= lastRow) return lastRow;
   return static_cast<std::int32_t>(pixel) / frameHeight * frameHeight;
 }
+
+}  // namespace sweepfilter

@@ -2,6 +2,7 @@
 
 #include "AngleToValue.h"
 
+namespace sweepfilter {
 namespace {
 
 struct DialCase {
@@ -39,3 +40,4 @@ TEST(AngleToValue, MapsTheDialAndItsDeadZone) {
 }
 
 }  // namespace
+}  // namespace sweepfilter
