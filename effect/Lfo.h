@@ -4,14 +4,13 @@
 #include <cmath>
 #include <cstdint>
 
+#include "ParameterTable.h"
 #include "Parameters.h"
 #include "WaveTables.h"
 
-// Degrees per sample for "LFO freq.": 0.1 Hz at 0, 10 Hz at 1, the mapping the
-// parameter's text shows.
+// Degrees per sample for "LFO freq.", at the rate the parameter's text shows.
 inline float lfoPhaseIncrement(float lfoFreq, float sampleRate) {
-  const float rate = lfoFreq * 9.9f + 0.1f;
-  return (360.0f / sampleRate) * rate;
+  return (360.0f / sampleRate) * sweepfilter::lfoRateHz(lfoFreq);
 }
 
 // Table position of a phase: tenths of a degree, truncated. Kept inside the

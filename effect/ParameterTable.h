@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "Parameters.h"
+
+namespace sweepfilter {
+
+// How a parameter's normalised value reads to a person, and so how it is
+// shown and what range a front door offers for it.
+enum class ValueKind {
+  percent,  // 0..1 shown as 0..100 %
+  lfoRate,  // 0..1 shown as 0.1..10 Hz
+  choice,   // a switch: one of two or three named settings
+};
+
+// Every fact about one parameter that a front door needs.
+struct ParameterFacts {
+  const char* name;   // as the host lists it
+  const char* label;  // the unit, nine characters wide
+  ValueKind kind;
+  std::int32_t choiceCount;            // 2 or 3 for a switch, else 0
+  std::array<const char*, 3> choices;  // a switch's setting texts, in order
+  std::array<float, 3> choiceValues;   // the value each setting is sent as
+  float shownMinimum, shownMaximum;    // the range in the unit people read
+  const char* symbol;                  // a stable identifier (LV2 port symbol)
+  const char* group;                   // the panel section it belongs to
+};
+
+// The switches send 0 for their first setting, as the factory programs store it.
+inline constexpr std::array<float, 3> threeWayValues = {0.0f, threeWayHighThreshold, 1.0f};
+inline constexpr std::array<float, 3> twoWayValues = {0.0f, 1.0f, 1.0f};
+
+inline constexpr const char* percentLabel = "     %   ";
+inline constexpr const char* hertzLabel = "    Hz   ";
+inline constexpr const char* noLabel = "         ";
+
+constexpr ParameterFacts percent(const char* name, const char* symbol, const char* group) {
+  return {name, percentLabel, ValueKind::percent, 0, {}, {}, 0.0f, 100.0f, symbol, group};
+}
+
+constexpr ParameterFacts threeWay(const char* name, std::array<const char*, 3> choices, const char* symbol,
+                                  const char* group) {
+  return {name, noLabel, ValueKind::choice, 3, choices, threeWayValues, 0.0f, 2.0f, symbol, group};
+}
+
+constexpr ParameterFacts twoWay(const char* name, const char* first, const char* second, const char* symbol,
+                                const char* group) {
+  return {name, noLabel, ValueKind::choice, 2, {first, second, nullptr}, twoWayValues, 0.0f, 1.0f, symbol, group};
+}
+
+inline constexpr std::array<const char*, 3> targetChoices = {"OFF", "CUT", "RES"};
+
+// In parameter index order.
+inline constexpr ParameterFacts parameterTable[numParameters] = {
+    percent("Input", "input", "levels"),
+    percent("Resonance", "resonance", "resonance"),
+    percent("Cutoff", "cutoff", "cutoff"),
+    percent("Leveltrack", "leveltrack", "tracking"),
+    {"LFO freq.", hertzLabel, ValueKind::lfoRate, 0, {}, {}, 0.1f, 10.0f, "lfo_rate", "lfo"},
+    threeWay("LFO wave", {"SQUARE", "SAW", "SINE"}, "lfo_wave", "lfo"),
+    threeWay("LFO trigger", targetChoices, "lfo_target", "lfo"),
+    threeWay("CUT freq.", {"LOW", "MID", "HIGH"}, "cut_range", "cutoff"),
+    threeWay("Track dest.", targetChoices, "track_target", "tracking"),
+    twoWay("Soft/Hard", "SOFT", "HARD", "track_speed", "tracking"),
+    twoWay("Mode", "MONO", "STEREO", "stereo", "lfo"),
+    percent("Output", "output", "levels"),
+};
+
+// The panel's sections, by the symbol the table's entries name.
+struct ParameterGroup {
+  const char* symbol;
+  const char* name;
+};
+inline constexpr ParameterGroup parameterGroups[] = {
+    {"cutoff", "Cutoff"}, {"resonance", "Resonance"}, {"tracking", "Level tracking"},
+    {"lfo", "LFO"},       {"levels", "Levels"},
+};
+
+// The setting a switch's value selects.
+constexpr std::int32_t choiceOf(const ParameterFacts& facts, float value) {
+  return facts.choiceCount == 3 ? threeWaySetting(value) : twoWaySetting(value) ? 1 : 0;
+}
+
+// "LFO freq." in Hz: 0.1 at 0, 10 at 1. What the oscillator runs at and what its text shows.
+constexpr float lfoRateHz(float value) { return value * 9.9f + 0.1f; }
+
+}  // namespace sweepfilter
