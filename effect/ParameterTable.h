@@ -13,6 +13,7 @@ enum class ValueKind {
   percent,  // 0..1 shown as 0..100 %
   lfoRate,  // 0..1 shown as 0.1..10 Hz
   choice,   // a switch: one of two or three named settings
+  toggle,   // a two-way switch that is simply on or off
 };
 
 // Every fact about one parameter that a front door needs.
@@ -25,6 +26,7 @@ struct ParameterFacts {
   std::array<float, 3> choiceValues;   // the value each setting is sent as
   float shownMinimum, shownMaximum;    // the range in the unit people read
   const char* symbol;                  // a stable identifier (LV2 port symbol)
+  const char* unit;                    // LV2 unit ("pc", "hz"), null for switches
   const char* group;                   // the panel section it belongs to
 };
 
@@ -37,17 +39,17 @@ inline constexpr const char* hertzLabel = "    Hz   ";
 inline constexpr const char* noLabel = "         ";
 
 constexpr ParameterFacts percent(const char* name, const char* symbol, const char* group) {
-  return {name, percentLabel, ValueKind::percent, 0, {}, {}, 0.0f, 100.0f, symbol, group};
+  return {name, percentLabel, ValueKind::percent, 0, {}, {}, 0.0f, 100.0f, symbol, "pc", group};
 }
 
 constexpr ParameterFacts threeWay(const char* name, std::array<const char*, 3> choices, const char* symbol,
                                   const char* group) {
-  return {name, noLabel, ValueKind::choice, 3, choices, threeWayValues, 0.0f, 2.0f, symbol, group};
+  return {name, noLabel, ValueKind::choice, 3, choices, threeWayValues, 0.0f, 2.0f, symbol, nullptr, group};
 }
 
-constexpr ParameterFacts twoWay(const char* name, const char* first, const char* second, const char* symbol,
-                                const char* group) {
-  return {name, noLabel, ValueKind::choice, 2, {first, second, nullptr}, twoWayValues, 0.0f, 1.0f, symbol, group};
+constexpr ParameterFacts twoWay(ValueKind kind, const char* name, const char* first, const char* second,
+                                const char* symbol, const char* group) {
+  return {name, noLabel, kind, 2, {first, second, nullptr}, twoWayValues, 0.0f, 1.0f, symbol, nullptr, group};
 }
 
 inline constexpr std::array<const char*, 3> targetChoices = {"OFF", "CUT", "RES"};
@@ -58,13 +60,13 @@ inline constexpr ParameterFacts parameterTable[numParameters] = {
     percent("Resonance", "resonance", "resonance"),
     percent("Cutoff", "cutoff", "cutoff"),
     percent("Leveltrack", "leveltrack", "tracking"),
-    {"LFO freq.", hertzLabel, ValueKind::lfoRate, 0, {}, {}, 0.1f, 10.0f, "lfo_rate", "lfo"},
+    {"LFO freq.", hertzLabel, ValueKind::lfoRate, 0, {}, {}, 0.1f, 10.0f, "lfo_rate", "hz", "lfo"},
     threeWay("LFO wave", {"SQUARE", "SAW", "SINE"}, "lfo_wave", "lfo"),
     threeWay("LFO trigger", targetChoices, "lfo_target", "lfo"),
     threeWay("CUT freq.", {"LOW", "MID", "HIGH"}, "cut_range", "cutoff"),
     threeWay("Track dest.", targetChoices, "track_target", "tracking"),
-    twoWay("Soft/Hard", "SOFT", "HARD", "track_speed", "tracking"),
-    twoWay("Mode", "MONO", "STEREO", "stereo", "lfo"),
+    twoWay(ValueKind::choice, "Soft/Hard", "SOFT", "HARD", "track_speed", "tracking"),
+    twoWay(ValueKind::toggle, "Mode", "MONO", "STEREO", "stereo", "lfo"),
     percent("Output", "output", "levels"),
 };
 

@@ -41,6 +41,7 @@ void formatParameterValue(std::int32_t index, float value, char* text) {
     case ValueKind::lfoRate:
       return formatLfoRate(value, text);
     case ValueKind::choice:
+    case ValueKind::toggle:
       std::strcpy(text, facts.choices[sweepfilter::choiceOf(facts, value)]);
       return;
   }
