@@ -1,0 +1,18 @@
+#pragma once
+
+namespace sweepfilter {
+
+// The plug-in's identity in LV2 hosts. Never changed once released: hosts
+// store it in their sessions.
+inline constexpr const char* pluginUri = "urn:sweepfilter:lv2";
+inline constexpr const char* bundleFolder = "sweepfilter.lv2";
+inline constexpr const char* binaryName = "sweepfilter.so";
+
+// Port indices: the twelve controls at their parameter indices, then the audio.
+inline constexpr int audioInLeftPort = 12;
+inline constexpr int audioInRightPort = 13;
+inline constexpr int audioOutLeftPort = 14;
+inline constexpr int audioOutRightPort = 15;
+inline constexpr int portCount = 16;
+
+}  // namespace sweepfilter
