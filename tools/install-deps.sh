@@ -11,6 +11,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   wine wine64 wine32:i386 xvfb xauth
   python3 python3-cairo python3-pil fonts-dejavu-core fonts-dejavu-extra sox zip unzip
+  lv2-dev liblilv-dev lilv-utils sordi pkg-config
 )
 
 sudo_cmd=()

@@ -7,32 +7,44 @@
 #include "PluginCalls.h"
 
 namespace {
-void automate(PluginDescriptor* d, const GoldenCase& c, std::size_t block, std::size_t frame) {
+void automate(const PluginDoor& door, const GoldenCase& c, std::size_t block, std::size_t frame) {
   switch (c.automation) {
     case Automation::none:
       break;
     case Automation::cutoffSteps:
-      d->setParameterEntry(d, paramCutoff, static_cast<float>(block % 16) / 16.0f);
+      door.setParameter(paramCutoff, static_cast<float>(block % 16) / 16.0f);
       break;
     case Automation::modeChanges: {
       constexpr float modes[] = {0.0f, 0.7f, 0.8f, 0.3f, 0.2f};
-      if (block % 24 == 0) d->setParameterEntry(d, paramMode, modes[block / 24 % 5]);
+      if (block % 24 == 0) door.setParameter(paramMode, modes[block / 24 % 5]);
       break;
     }
     case Automation::programChanges:
-      if (block % 32 == 0) plugin::selectProgram(d, static_cast<std::int32_t>(block / 32 % numPrograms));
+      if (block % 32 == 0) door.selectProgram(static_cast<std::int32_t>(block / 32 % numPrograms));
       break;
     case Automation::rateChange:
-      if (frame >= c.frames / 2) plugin::setSampleRate(d, 48000.0f);
+      if (frame >= c.frames / 2) door.setSampleRate(48000.0f);
       break;
   }
 }
 }  // namespace
 
-StereoSignal runGoldenCase(PluginDescriptor* d, const GoldenCase& c) {
+StereoSignal runBlocks(const GoldenCase& c, const PluginDoor& door) {
   StereoSignal input = generateSignal(c.signal, c.frames);
   StereoSignal output{std::vector<float>(c.frames), std::vector<float>(c.frames)};
+  std::size_t frame = 0;
+  for (std::size_t block = 0; frame < c.frames; ++block) {
+    automate(door, c, block, frame);
+    const std::size_t frames = std::min(static_cast<std::size_t>(c.blocks[block % c.blocks.size()]), c.frames - frame);
+    float* inputs[2] = {input.left.data() + frame, input.right.data() + frame};
+    float* outputs[2] = {output.left.data() + frame, output.right.data() + frame};
+    door.process(inputs, outputs, static_cast<std::int32_t>(frames));
+    frame += frames;
+  }
+  return output;
+}
 
+StereoSignal runGoldenCase(PluginDescriptor* d, const GoldenCase& c) {
   plugin::setSampleRate(d, c.sampleRate);
   plugin::setBlockSize(d, *std::max_element(c.blocks.begin(), c.blocks.end()));
   plugin::selectProgram(d, c.program);
@@ -40,15 +52,12 @@ StereoSignal runGoldenCase(PluginDescriptor* d, const GoldenCase& c) {
   plugin::resume(d);
 
   const PluginDescriptor::ProcessFunction process = c.accumulate ? d->processAccumulateEntry : d->processReplaceEntry;
-  std::size_t frame = 0;
-  for (std::size_t block = 0; frame < c.frames; ++block) {
-    automate(d, c, block, frame);
-    const std::size_t frames = std::min(static_cast<std::size_t>(c.blocks[block % c.blocks.size()]), c.frames - frame);
-    float* inputs[2] = {input.left.data() + frame, input.right.data() + frame};
-    float* outputs[2] = {output.left.data() + frame, output.right.data() + frame};
-    process(d, inputs, outputs, static_cast<std::int32_t>(frames));
-    frame += frames;
-  }
+  const PluginDoor door{
+      [d](std::int32_t index, float value) { d->setParameterEntry(d, index, value); },
+      [d](std::int32_t program) { plugin::selectProgram(d, program); },
+      [d](float sampleRate) { plugin::setSampleRate(d, sampleRate); },
+      [d, process](float** inputs, float** outputs, std::int32_t frames) { process(d, inputs, outputs, frames); }};
+  StereoSignal output = runBlocks(c, door);
   plugin::suspend(d);
   return output;
 }
