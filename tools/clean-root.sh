@@ -21,6 +21,7 @@ base="$cache/bookworm-minbase.tar.gz"
 base_packages=build-essential,cmake,git,python3,ca-certificates
 logs="$cache/logs"
 mkdir -p "$logs"
+find "$logs" -name '*.log' -mtime +30 -delete
 log="$logs/$(date -u +%Y%m%dT%H%M%SZ)-${commit:0:10}.log"
 # tee outlives an interrupt, so that the clean-up below is still logged.
 exec > >(trap '' INT TERM HUP; exec tee -a "$log") 2>&1
@@ -68,52 +69,48 @@ sources="$(debian_sources)"
 mirror="$(awk '$3 == "bookworm" { print $2; exit }' <<<"$sources")"
 [ -n "$mirror" ] || { echo "clean-root: no Debian bookworm entry in /etc/apt/sources.list(.d)" >&2; exit 2; }
 
-# The base is built once a week: each run unpacks a fresh copy of it in seconds.
-mkdir -p "$cache"
-exec 9>"$cache/lock"
-flock 9
-if [ -z "$(find "$base" -mtime -7 2>/dev/null)" ]; then
-  echo "clean-root: building the base from $mirror (minbase + $base_packages)"
-  staging="$(mktemp -d "$cache/staging.XXXXXX")"
-  debootstrap --variant=minbase --include="$base_packages" bookworm "$staging/root" "$mirror" >"$staging/debootstrap.log" 2>&1 ||
-    { tail -n 30 "$staging/debootstrap.log"; rm -rf --one-file-system "$staging"; exit 1; }
-  chroot "$staging/root" apt-get clean
-  tar --numeric-owner -C "$staging/root" -czf "$staging/base.tar.gz" .
-  mv "$staging/base.tar.gz" "$base"
-  rm -rf --one-file-system "$staging"
-fi
-flock -u 9
-
 work="$(mktemp -d /var/tmp/clean-root.XXXXXX)"
 root="$work/root"
-mounts_below_root() { findmnt -rn -o TARGET | awk -v r="$root" 'index($0, r "/") == 1 || $0 == r' | sort -r; }
+mounts_below_work() { findmnt -rn -o TARGET | awk -v w="$work/" 'index($0, w) == 1' | sort -r; }
 
-# Stops whatever still runs in the root, unmounts deepest first and removes the
-# root only when nothing is mounted below it any more.
+# Stops whatever still runs in a root below the work folder, unmounts deepest
+# first and removes the folder only when nothing is mounted below it any more.
 cleanup() {
   local status=$? pid signal target
   set +e
   trap '' INT TERM HUP PIPE
   for signal in TERM KILL; do
     for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-      [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$root" ] && kill -s "$signal" "$pid" 2>/dev/null
+      case "$(readlink "/proc/$pid/root" 2>/dev/null)" in "$work"/*) kill -s "$signal" "$pid" 2>/dev/null ;; esac
     done
     [ "$signal" = TERM ] && sleep 2
   done
-  for target in $(mounts_below_root); do umount "$target" 2>/dev/null || umount -l "$target"; done
-  if [ -n "$(mounts_below_root)" ]; then
-    echo "clean-root: still mounted, left in place: $(mounts_below_root | tr '\n' ' ')"
+  for target in $(mounts_below_work); do umount "$target" 2>/dev/null || umount -l "$target"; done
+  if [ -n "$(mounts_below_work)" ]; then
+    echo "clean-root: still mounted, left in place: $(mounts_below_work | tr '\n' ' ')"
   else
     rm -rf --one-file-system "$work"
   fi
   echo "clean-root: exit $status after $((SECONDS - started)) s; log $log"
   exit "$status"
 }
-
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
+
+# The base is built once a week: each run unpacks a fresh copy of it in seconds.
+exec 9>"$cache/lock"
+flock 9
+if [ -z "$(find "$base" -mtime -7 2>/dev/null)" ]; then
+  echo "clean-root: building the base from $mirror (minbase + $base_packages)"
+  debootstrap --variant=minbase --include="$base_packages" bookworm "$work/base" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+    { tail -n 30 "$work/debootstrap.log"; exit 1; }
+  chroot "$work/base" apt-get clean
+  tar --numeric-owner -C "$work/base" -czf "$cache/base.tar.gz.new" .
+  mv "$cache/base.tar.gz.new" "$base"
+fi
+flock -u 9
 
 mkdir "$root"
 tar --numeric-owner -C "$root" -xzpf "$base"
