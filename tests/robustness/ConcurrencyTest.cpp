@@ -61,14 +61,17 @@ TEST(Concurrency, AutomationAudioTextsAndIdleAtOnce) {
     ++counts.idles;
   });
 
-  // The audio thread is this one: a fixed amount of work, checked as it goes.
+  // The audio thread is this one: at least a fixed amount of work, checked as
+  // it goes, and on until every other thread has made a call during it (a
+  // loaded machine may not schedule them for a while).
   std::mt19937 audioRng(2);
   std::uniform_real_distribution<float> fullScale(-1.0f, 1.0f);
   std::vector<float> left(256), right(256), outLeft(256), outRight(256);
   float* inputs[2] = {left.data(), right.data()};
   float* outputs[2] = {outLeft.data(), outRight.data()};
   long nonFinite = 0;
-  for (int block = 0; block < 2000; ++block) {
+  auto othersAllCalled = [&] { return counts.sets.load() > 0 && counts.texts.load() > 0 && counts.idles.load() > 0; };
+  for (int block = 0; block < 2000 || !othersAllCalled(); ++block) {
     for (std::size_t i = 0; i < left.size(); ++i) left[i] = fullScale(audioRng), right[i] = fullScale(audioRng);
     (block % 2 ? d->processAccumulateEntry : d->processReplaceEntry)(d, inputs, outputs, 256);
     for (const float* channel : outputs)
@@ -80,8 +83,5 @@ TEST(Concurrency, AutomationAudioTextsAndIdleAtOnce) {
   d->dispatchEntry(d, opClose, 0, 0, nullptr, 0.0f);
 
   EXPECT_EQ(nonFinite, 0);
-  EXPECT_GT(counts.sets.load(), 0);
-  EXPECT_GT(counts.texts.load(), 0);
-  EXPECT_GT(counts.idles.load(), 0);
 }
 }  // namespace
