@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Packs the release zip from the two Windows builds and checks what it holds.
+# Packs the release zip from the two Windows builds and the Linux tarball
+# from the native build's LV2 bundle, and checks what they hold.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$root/build/win32"
@@ -12,3 +13,24 @@ if [ "$listing" != "$expected" ]; then
   echo "release zip holds:" >&2; echo "$listing" >&2; exit 1
 fi
 echo "release: $root/build/win32/$zip_file" >&2
+
+# The LV2 bundle and the user guide, written whole or not at all.
+version=$(basename "$zip_file" -windows.zip)
+version=${version#SweepFilter-}
+release="$root/build/native/release"
+tarball="$release/SweepFilter-$version-linux-x86_64.tar.gz"
+staging=$(mktemp -d)
+trap 'rm -rf "$staging"' EXIT
+cp -r "$root/build/native/lv2-bundles/sweepfilter.lv2" "$staging/"
+strip --strip-debug "$staging/sweepfilter.lv2/sweepfilter.so"
+cp "$root/docs/USER_GUIDE.md" "$staging/User Guide.md"
+mkdir -p "$release"
+tar -czf "$staging/package.tar.gz" -C "$staging" sweepfilter.lv2 "User Guide.md"
+listing=$(tar -tzf "$staging/package.tar.gz" | sort)
+expected=$(printf '%s\n' sweepfilter.lv2/ sweepfilter.lv2/manifest.ttl sweepfilter.lv2/presets.ttl \
+  sweepfilter.lv2/sweepfilter.so sweepfilter.lv2/sweepfilter.ttl "User Guide.md" | sort)
+if [ "$listing" != "$expected" ]; then
+  echo "release tarball holds:" >&2; echo "$listing" >&2; exit 1
+fi
+mv "$staging/package.tar.gz" "$tarball"
+echo "release: $tarball" >&2
