@@ -1,9 +1,14 @@
 #include <benchmark/benchmark.h>
+#include <dlfcn.h>
+#include <lv2/core/lv2.h>
 
 #include <cstdint>
 #include <random>
 #include <vector>
 
+#include "BundleUris.h"
+#include "FactoryPrograms.h"
+#include "PortValues.h"
 #include "ResonantFilter.h"
 #include "SweepFilterEffect.h"
 
@@ -53,6 +58,36 @@ void processReplace(benchmark::State& state) {
   reportPerFrame(state, frames);
 }
 
+// The LV2 plug-in's run, loaded from the built bundle as a host loads it:
+// range(0) program (its preset's port values), range(1) block size.
+void lv2Run(benchmark::State& state) {
+  void* library = dlopen(SWEEPFILTER_LV2_BINARY, RTLD_NOW | RTLD_LOCAL);
+  const auto entry = library ? reinterpret_cast<LV2_Descriptor_Function>(dlsym(library, "lv2_descriptor")) : nullptr;
+  if (!entry) return state.SkipWithError("cannot load " SWEEPFILTER_LV2_BINARY);
+  const LV2_Descriptor* descriptor = entry(0);
+  LV2_Handle instance = descriptor->instantiate(descriptor, sampleRate, "", nullptr);
+  const auto frames = static_cast<std::int32_t>(state.range(1));
+  float controls[numParameters];
+  for (std::int32_t index = 0; index < numParameters; ++index) {
+    controls[index] = *sweepfilter::portValueOf(index, factoryPrograms[state.range(0)].values[index]);
+    descriptor->connect_port(instance, static_cast<std::uint32_t>(index), &controls[index]);
+  }
+  Signal signal(static_cast<std::size_t>(frames));
+  descriptor->connect_port(instance, sweepfilter::audioInLeftPort, signal.inputs[0]);
+  descriptor->connect_port(instance, sweepfilter::audioInRightPort, signal.inputs[1]);
+  descriptor->connect_port(instance, sweepfilter::audioOutLeftPort, signal.outputs[0]);
+  descriptor->connect_port(instance, sweepfilter::audioOutRightPort, signal.outputs[1]);
+  descriptor->activate(instance);
+  for (std::int32_t warmUp = 0; warmUp < 16; ++warmUp) descriptor->run(instance, static_cast<std::uint32_t>(frames));
+  for (auto _ : state) {
+    descriptor->run(instance, static_cast<std::uint32_t>(frames));
+    benchmark::ClobberMemory();
+  }
+  descriptor->cleanup(instance);
+  dlclose(library);
+  reportPerFrame(state, frames);
+}
+
 // The floor: only the two-stage filter step for both channels on the same
 // data, with the coefficients of a typical control update.
 void bareFilter(benchmark::State& state) {
@@ -76,5 +111,6 @@ void bareFilter(benchmark::State& state) {
 
 BENCHMARK(bareFilter)->ArgName("block")->Arg(64)->Arg(512)->Arg(4096);
 BENCHMARK(processReplace)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2, 3, 4}, {64, 512, 4096}});
+BENCHMARK(lv2Run)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2, 3, 4}, {64, 512, 4096}});
 
 }  // namespace
