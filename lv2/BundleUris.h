@@ -7,6 +7,9 @@ namespace sweepfilter {
 inline constexpr const char* pluginUri = "urn:sweepfilter:lv2";
 inline constexpr const char* bundleFolder = "sweepfilter.lv2";
 inline constexpr const char* binaryName = "sweepfilter.so";
+// The panel: an X11 UI in a shared object of its own, its pictures beside it.
+inline constexpr const char* uiUri = "urn:sweepfilter:lv2:ui";
+inline constexpr const char* uiBinaryName = "sweepfilter_ui.so";
 
 // Port indices: the twelve controls at their parameter indices, then the audio.
 inline constexpr int audioInLeftPort = 12;

@@ -26,6 +26,7 @@ constexpr const char* prefixes =
     "@prefix pset:  <http://lv2plug.in/ns/ext/presets#> .\n"
     "@prefix rdf:   <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n"
     "@prefix rdfs:  <http://www.w3.org/2000/01/rdf-schema#> .\n"
+    "@prefix ui:    <http://lv2plug.in/ns/extensions/ui#> .\n"
     "@prefix units: <http://lv2plug.in/ns/extensions/units#> .\n\n";
 
 // No licence has been granted: the description says so rather than name one.
@@ -65,8 +66,17 @@ float portValue(std::int32_t program, std::int32_t index) {
 
 void writeManifest(std::ostream& out) {
   out << prefixes;
-  out << uri(pluginUri) << "\n    a lv2:Plugin ;\n    lv2:binary <" << binaryName
-      << "> ;\n    rdfs:seeAlso <sweepfilter.ttl> .\n";
+  out << uri(pluginUri) << "\n    a lv2:Plugin ;\n    lv2:binary <" << binaryName << "> ;\n    ui:ui " << uri(uiUri)
+      << " ;\n    rdfs:seeAlso <sweepfilter.ttl> .\n";
+  // The panel: embedded in the host's window, run from its idle calls, told every control's value.
+  out << "\n"
+      << uri(uiUri) << "\n    a ui:X11UI ;\n    ui:binary <" << uiBinaryName
+      << "> ;\n    lv2:requiredFeature ui:idleInterface , ui:parent ;\n    lv2:optionalFeature ui:resize ;\n"
+      << "    lv2:extensionData ui:idleInterface ;\n    ui:portNotification";
+  for (std::int32_t index = 0; index < numParameters; ++index)
+    out << (index ? " , [\n" : " [\n") << "        ui:plugin " << uri(pluginUri) << " ;\n        lv2:symbol "
+        << quoted(parameterTable[index].symbol) << " ;\n        ui:protocol ui:floatProtocol\n    ]";
+  out << " .\n";
   for (std::int32_t program = 0; program < numPrograms; ++program)
     out << "\n"
         << uri(presetUri(program)) << "\n    a pset:Preset ;\n    lv2:appliesTo " << uri(pluginUri)

@@ -22,13 +22,14 @@ tarball="$release/SweepFilter-$version-linux-x86_64.tar.gz"
 staging=$(mktemp -d)
 trap 'rm -rf "$staging"' EXIT
 cp -r "$root/build/native/lv2-bundles/sweepfilter.lv2" "$staging/"
-strip --strip-debug "$staging/sweepfilter.lv2/sweepfilter.so"
+strip --strip-debug "$staging/sweepfilter.lv2/sweepfilter.so" "$staging/sweepfilter.lv2/sweepfilter_ui.so"
 cp "$root/docs/USER_GUIDE.md" "$staging/User Guide.md"
 mkdir -p "$release"
 tar -czf "$staging/package.tar.gz" -C "$staging" sweepfilter.lv2 "User Guide.md"
 listing=$(tar -tzf "$staging/package.tar.gz" | sort)
 expected=$(printf '%s\n' sweepfilter.lv2/ sweepfilter.lv2/manifest.ttl sweepfilter.lv2/presets.ttl \
-  sweepfilter.lv2/sweepfilter.so sweepfilter.lv2/sweepfilter.ttl "User Guide.md" | sort)
+  sweepfilter.lv2/sweepfilter.so sweepfilter.lv2/sweepfilter.ttl "User Guide.md" \
+  sweepfilter.lv2/sweepfilter_ui.so sweepfilter.lv2/pictures/ sweepfilter.lv2/pictures/{1000..1010}.bmp | sort)
 if [ "$listing" != "$expected" ]; then
   echo "release tarball holds:" >&2; echo "$listing" >&2; exit 1
 fi

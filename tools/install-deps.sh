@@ -12,6 +12,7 @@ packages=(
   wine wine64 wine32:i386 xvfb xauth
   python3 python3-cairo python3-pil fonts-dejavu-core fonts-dejavu-extra sox zip unzip
   lv2-dev liblilv-dev lilv-utils sordi pkg-config
+  libx11-dev libxtst-dev jalv jackd2 xdotool x11-apps
 )
 
 sudo_cmd=()

@@ -12,24 +12,21 @@
 #include "Gestures.h"
 #include "HostWindow.h"
 #include "MouseRobot.h"
+#include "PanelGestures.h"
 #include "PluginUnderTest.h"
 
 namespace {
 
-// The knobs turn about (37.5, 37.5) from their corner: these points lie in
-// the dead zone at the lower left (the minimum), on the diagonals up-left and
-// up-right (a third and two thirds of the range) and in the dead zone at the
-// lower right (the maximum).
-constexpr Point lowerLeft(20, 66), upLeft(20, 20), furtherUpLeft(25, 25), upRight(55, 20), lowerRight(55, 66);
-constexpr float oneThird = 1.0f / 3, twoThirds = 2.0f / 3;
-// Knob values come from an arc tangent: equal to these within rounding.
-constexpr float knobTolerance = 1e-6f;
-
 std::vector<MouseStep> knobTurn(int left, int top) {
-  const auto at = [&](Point p) { return moveTo(left + p.x, top + p.y); };
-  return {at(lowerLeft), press(), at(upLeft), at(furtherUpLeft), at(upRight), at(lowerRight), release()};
+  std::vector<MouseStep> steps;
+  for (const Point& p : knobTurnPath) {
+    steps.push_back(moveTo(left + p.x, top + p.y));
+    if (steps.size() == 1) steps.push_back(press());
+  }
+  steps.push_back(release());
+  return steps;
 }
-const std::vector<float> knobValues = {0.0f, oneThird, twoThirds, 1.0f};
+const std::vector<float> knobValues(std::begin(knobTurnValues), std::end(knobTurnValues));
 
 // The pointer's distance from a switch's left edge picks the position.
 std::vector<MouseStep> switchSweep(int left, int top, std::vector<int> offsets) {
@@ -39,8 +36,7 @@ std::vector<MouseStep> switchSweep(int left, int top, std::vector<int> offsets) 
   return steps;
 }
 
-// One slider pixel is 1/173 of the range.
-constexpr float travel = 173.0f;
+constexpr float travel = sliderTravelPixels;
 
 struct MouseCase {
   const char* name;

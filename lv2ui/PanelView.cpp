@@ -1,0 +1,193 @@
+#include "PanelView.h"
+
+#include <algorithm>
+
+#include "AngleToValue.h"
+#include "FilmStrip.h"
+#include "OnOffStates.h"
+#include "SliderTravel.h"
+#include "SwitchPositions.h"
+
+namespace sweepfilter {
+
+namespace {
+
+using panel_layout::ControlKind;
+
+constexpr std::uint32_t white = 0xFFFFFF;
+
+SliderTravel travelOf(const panel_layout::SliderPlacement& slider) {
+  return {slider.rect.left,    slider.rect.top,     slider.travelTop,
+          slider.travelBottom, slider.handle.width, slider.handle.height};
+}
+
+const Rect& rectOf(const panel_layout::PlacedControl& placed) {
+  return placed.slider ? placed.slider->rect : placed.strip->rect;
+}
+
+ParameterIndex tagOf(const panel_layout::PlacedControl& placed) {
+  return placed.slider ? placed.slider->tag : placed.strip->tag;
+}
+
+std::size_t pictureSlot(const panel_bitmaps::BitmapInfo& info) {
+  return static_cast<std::size_t>(info.id - panel_bitmaps::background.id);
+}
+
+}  // namespace
+
+std::string PanelView::load(const std::string& folder) {
+  for (const panel_bitmaps::BitmapInfo& info : panel_bitmaps::all) {
+    RgbImage& image = pictures[pictureSlot(info)];
+    const std::string path = folder + "/" + std::to_string(info.id) + ".bmp";
+    if (std::string error = readBmp(path, image); !error.empty()) return error;
+    if (image.width != info.width || image.height != info.height)
+      return "'" + path + "' is not " + std::to_string(info.width) + " x " + std::to_string(info.height) + " pixels";
+  }
+  for (std::size_t i = 0; i < controls.size(); ++i) controls[i].placed = panel_layout::controlsInOrder[i];
+  canvas = RgbImage{panel_bitmaps::background.width, panel_bitmaps::background.height, {}};
+  canvas.pixels.assign(static_cast<std::size_t>(canvas.width) * canvas.height, 0);
+  return {};
+}
+
+std::size_t PanelView::slotOf(ParameterIndex parameter) {
+  for (std::size_t i = 0; i < std::size(panel_layout::controlsInOrder); ++i)
+    if (tagOf(panel_layout::controlsInOrder[i]) == parameter) return i;
+  return 0;
+}
+
+const RgbImage& PanelView::picture(const panel_bitmaps::BitmapInfo& info) const { return pictures[pictureSlot(info)]; }
+
+void PanelView::setValue(ParameterIndex parameter, float normalised) {
+  if (parameter >= 0 && parameter < numParameters) controls[slotOf(parameter)].value = normalised;
+}
+
+void PanelView::paintAll() {
+  copy(picture(panel_bitmaps::background), Point(0, 0), Rect(0, 0, canvas.width, canvas.height), false);
+  for (ControlState& control : controls) draw(control);
+}
+
+void PanelView::redrawChanged(const std::function<void(const Rect&)>& changed) {
+  for (ControlState& control : controls) {
+    if (control.value != control.shown) {
+      draw(control);
+      changed(paintedArea(control));
+    }
+  }
+}
+
+void PanelView::draw(ControlState& control) {
+  const panel_layout::PlacedControl& placed = control.placed;
+  if (placed.kind == ControlKind::slider) {
+    const panel_layout::SliderPlacement& slider = *placed.slider;
+    // The track comes back from the background, then the handle over it.
+    copy(picture(panel_bitmaps::background), Point(slider.track.left, slider.track.top), slider.track, false);
+    const SliderTravel travel = travelOf(slider);
+    const std::int32_t top = travel.handleTop(control.value);
+    copy(picture(slider.handle), Point(0, 0),
+         Rect(slider.rect.left, top, slider.rect.left + travel.handleWidth, travel.handleBottom(top)), true);
+  } else {
+    const panel_layout::StripPlacement& strip = *placed.strip;
+    std::int32_t row = 0;
+    if (placed.kind == ControlKind::knob) {
+      row = filmStripRow(control.value, strip.strip.frameCount, strip.strip.frameHeight);
+    } else if (placed.kind == ControlKind::selector) {
+      row = switchFrame(control.value, strip.strip.frameCount) * strip.strip.frameHeight;
+    } else {
+      // The button keeps the clamped value, as the DLL's does.
+      control.value = onOffShown(control.value);
+      row = onOffFrame(control.value) * strip.strip.frameHeight;
+    }
+    copy(picture(strip.strip), Point(0, row), strip.rect, false);
+  }
+  control.shown = control.value;
+}
+
+Rect PanelView::paintedArea(const ControlState& control) const {
+  return control.placed.slider ? control.placed.slider->track : control.placed.strip->rect;
+}
+
+void PanelView::copy(const RgbImage& from, const Point& source, const Rect& to, bool whiteIsClear) {
+  // Clipped to the panel and to the picture: nothing is drawn outside either.
+  const std::int32_t left = std::max({to.left, 0, to.left - source.x});
+  const std::int32_t top = std::max({to.top, 0, to.top - source.y});
+  const std::int32_t right = std::min({to.right, canvas.width, to.left - source.x + from.width});
+  const std::int32_t bottom = std::min({to.bottom, canvas.height, to.top - source.y + from.height});
+  for (std::int32_t y = top; y < bottom; ++y) {
+    for (std::int32_t x = left; x < right; ++x) {
+      const std::uint32_t colour = from.at(source.x + x - to.left, source.y + y - to.top);
+      if (!whiteIsClear || colour != white) canvas.pixels[static_cast<std::size_t>(y) * canvas.width + x] = colour;
+    }
+  }
+}
+
+void PanelView::press(const Point& point, const Report& report, const std::function<void(const Rect&)>& changed) {
+  // A second button during a drag belongs to that drag.
+  if (!active) offer(0, point, true, report, changed);
+}
+
+void PanelView::drag(const Point& point, const Report& report, const std::function<void(const Rect&)>& changed) {
+  if (!active) return;
+  ControlState& control = controls[active->control];
+  set(control, valueAt(control, *active, point), report, false, changed);
+}
+
+void PanelView::release(const Report& report, const std::function<void(const Rect&)>& changed) {
+  if (!active) return;
+  const Drag ended = *active;
+  active.reset();
+  offer(ended.control + 1, ended.pressedAt, false, report, changed);
+}
+
+void PanelView::offer(std::size_t first, const Point& point, bool held, const Report& report,
+                      const std::function<void(const Rect&)>& changed) {
+  for (std::size_t i = first; i < controls.size(); ++i) {
+    ControlState& control = controls[i];
+    if (!rectOf(control.placed).contains(point)) continue;
+    Drag drag{i, point, control.value, 0};
+    if (control.placed.kind == ControlKind::slider) {
+      // Only a press on the handle moves it; it keeps the offset it was taken at.
+      const SliderTravel travel = travelOf(*control.placed.slider);
+      const std::int32_t top = travel.handleTop(control.shown);
+      if (!travel.grabs(point, top)) continue;
+      drag.grab = point.y - top;
+    }
+    if (control.placed.kind == ControlKind::button && !held) {
+      // A click that arrives after the release always flips and tells.
+      set(control, onOffFlipped(drag.start), report, true, changed);
+      continue;
+    }
+    set(control, valueAt(control, drag, point), report, false, changed);
+    if (held) {
+      active = drag;
+      return;
+    }
+  }
+}
+
+void PanelView::set(ControlState& control, float value, const Report& report, bool always,
+                    const std::function<void(const Rect&)>& changed) {
+  control.value = value;
+  if (!always && value == control.shown) return;
+  report(tagOf(control.placed), value);
+  draw(control);
+  changed(paintedArea(control));
+}
+
+float PanelView::valueAt(const ControlState& control, const Drag& drag, const Point& point) const {
+  const Rect& rect = rectOf(control.placed);
+  switch (control.placed.kind) {
+    case ControlKind::knob:
+      return angleToValue(Point(point.x - rect.left, point.y - rect.top), static_cast<float>(rect.width()) / 2, 0.0f,
+                          1.0f);
+    case ControlKind::selector:
+      return switchValueAt(point.x - rect.left, control.placed.strip->strip.width,
+                           control.placed.strip->strip.frameCount);
+    case ControlKind::button:
+      return onOffWhileHeld(drag.start, rect.contains(point));
+    case ControlKind::slider:
+      break;
+  }
+  return travelOf(*control.placed.slider).valueAt(point.y, drag.grab);
+}
+
+}  // namespace sweepfilter

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "PanelLayout.h"
+#include "Parameters.h"
+#include "Point.h"
+#include "Rect.h"
+#include "RgbImage.h"
+
+namespace sweepfilter {
+
+// The panel without a window system: the pictures, the twelve controls'
+// values, the pixels they are painted into, and the pointer's gestures. It
+// paints and maps exactly as the DLL's controls do, from the same layout and
+// mapping functions; the window only copies its pixels to the screen.
+class PanelView {
+ public:
+  // A user's change: the parameter and its new normalised value.
+  using Report = std::function<void(ParameterIndex, float)>;
+
+  // Loads the eleven pictures (folder/<resource id>.bmp): "" or why not.
+  std::string load(const std::string& folder);
+
+  // A value from the host; shown at the next redrawChanged, never reported.
+  void setValue(ParameterIndex parameter, float normalised);
+  float value(ParameterIndex parameter) const { return controls[slotOf(parameter)].value; }
+
+  // The whole panel, as a first paint draws it.
+  void paintAll();
+  // Redraws each control whose value differs from the one it shows, in
+  // painting order, and names the area each redraw changed.
+  void redrawChanged(const std::function<void(const Rect&)>& changed);
+
+  // A press of a button that moves controls, a move with it held, and the
+  // release of the last held button. Each change of a value is reported, then
+  // drawn at once, so it is reported once per redraw as in the DLL.
+  void press(const Point& point, const Report& report, const std::function<void(const Rect&)>& changed);
+  void drag(const Point& point, const Report& report, const std::function<void(const Rect&)>& changed);
+  void release(const Report& report, const std::function<void(const Rect&)>& changed);
+  bool dragging() const { return active.has_value(); }
+
+  const RgbImage& pixels() const { return canvas; }
+
+ private:
+  struct ControlState {
+    panel_layout::PlacedControl placed;
+    float value = 0.0f;
+    float shown = 0.0f;
+    bool drawn = false;
+  };
+  // The control a press is driving, and what its gesture keeps from the press.
+  struct Drag {
+    std::size_t control;
+    Point pressedAt;
+    float start;
+    std::int32_t grab;
+  };
+
+  static std::size_t slotOf(ParameterIndex parameter);
+  const RgbImage& picture(const panel_bitmaps::BitmapInfo& info) const;
+  void draw(ControlState& control);
+  Rect paintedArea(const ControlState& control) const;
+  void copy(const RgbImage& from, const Point& source, const Rect& to, bool whiteIsClear);
+  // Offers the press to the controls from `first` on, in order, as the DLL's
+  // frame does: one that takes a held press starts a drag and stops the
+  // offer; after the release the others get the same point as a click.
+  void offer(std::size_t first, const Point& point, bool held, const Report& report,
+             const std::function<void(const Rect&)>& changed);
+  void set(ControlState& control, float value, const Report& report, bool always,
+           const std::function<void(const Rect&)>& changed);
+  float valueAt(const ControlState& control, const Drag& drag, const Point& point) const;
+
+  std::array<RgbImage, std::size(panel_bitmaps::all)> pictures;
+  std::array<ControlState, numParameters> controls;
+  RgbImage canvas;
+  std::optional<Drag> active;
+};
+
+}  // namespace sweepfilter

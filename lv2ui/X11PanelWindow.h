@@ -1,0 +1,42 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "PanelView.h"
+
+namespace sweepfilter {
+
+// The panel in an X11 child window of the host's window, on a display
+// connection of its own. Everything runs in the host's UI thread: events are
+// read in idle() and never waited for.
+class X11PanelWindow {
+ public:
+  // Opens the display and the window; "" or why not.
+  std::string open(Window parent, PanelView* view);
+  ~X11PanelWindow();
+
+  Window window() const { return child; }
+  // Handles the waiting events, then shows the values that changed.
+  // False once the window is gone.
+  bool idle(const PanelView::Report& report);
+
+ private:
+  void handle(const XEvent& event, const PanelView::Report& report);
+  void show(const Rect& area);
+
+  Display* display = nullptr;
+  Window child = 0;
+  GC gc = nullptr;
+  XImage* image = nullptr;
+  std::vector<std::uint32_t> screenPixels;
+  PanelView* view = nullptr;
+  int redShift = 0, greenShift = 0, blueShift = 0;
+  bool destroyed = false;
+};
+
+}  // namespace sweepfilter

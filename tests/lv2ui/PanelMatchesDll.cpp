@@ -1,0 +1,96 @@
+// The LV2 panel and the DLL's panel, pixel for pixel, for the same values:
+// every factory program, and port values on both sides of every switch's
+// threshold. Run from the Windows build's tests with the emulator, plughost
+// and the DLL; the DLL's panel is taken with plughost editor --screenshot on
+// the same X display.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "FactoryPrograms.h"
+#include "ParameterTable.h"
+#include "PortValues.h"
+#include "UiHost.h"
+
+namespace sweepfilter {
+namespace {
+
+struct Case {
+  std::string name;
+  float ports[numParameters];
+  std::string plughostOptions;
+};
+
+std::string quotedArgument(const std::string& text) { return "'" + text + "'"; }
+
+std::vector<Case> cases() {
+  std::vector<Case> result;
+  for (std::int32_t program = 0; program < numPrograms; ++program) {
+    Case c{"program " + std::to_string(program), {}, "--program " + std::to_string(program)};
+    for (std::int32_t i = 0; i < numParameters; ++i)
+      c.ports[i] = portValueOf(i, factoryPrograms[program].values[i]).value_or(0.0f);
+    result.push_back(c);
+  }
+  // A switch port reads its nearest setting: each half-way point from both sides.
+  const Case base = result[0];
+  for (std::int32_t i = 0; i < numParameters; ++i) {
+    const std::int32_t settings = parameterTable[i].choiceCount;
+    for (std::int32_t setting = 1; setting < settings; ++setting) {
+      for (float port : {setting - 0.51f, setting - 0.5f}) {
+        Case c = base;
+        c.name = std::string(parameterTable[i].name) + " port " + std::to_string(port);
+        c.ports[i] = port;
+        char value[32];
+        std::snprintf(value, sizeof value, "%.9g", static_cast<double>(normalisedOf(i, port)));
+        c.plughostOptions += " --set " + quotedArgument(std::string(parameterTable[i].name) + "=" + value);
+        result.push_back(c);
+      }
+    }
+  }
+  return result;
+}
+
+}  // namespace
+}  // namespace sweepfilter
+
+int main(int argc, char** argv) {
+  using namespace sweepfilter;
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: panel_matches_dll EMULATOR PLUGHOST.exe PLUGIN.dll WORK-FOLDER\n");
+    return 2;
+  }
+  const std::string screenshot = std::string(argv[4]) + "/dll-panel.bmp";
+  UiHost host(SWEEPFILTER_BUNDLE);
+  int failures = 0;
+  for (const Case& c : cases()) {
+    std::remove(screenshot.c_str());
+    const std::string command = quotedArgument(argv[1]) + " " + quotedArgument(argv[2]) + " editor " +
+                                quotedArgument(argv[3]) + " " + c.plughostOptions + " --screenshot " +
+                                quotedArgument(screenshot) + " >/dev/null";
+    RgbImage dll;
+    const std::string error = std::system(command.c_str()) == 0 ? readBmp(screenshot, dll) : "plughost failed";
+    if (!error.empty() || dll.width != 400 || dll.height != 285) {
+      std::printf("%s: no screenshot of the DLL's panel (%s)\n", c.name.c_str(), error.c_str());
+      ++failures;
+      continue;
+    }
+    if (!host.open()) {
+      std::printf("%s: the LV2 panel did not open\n", c.name.c_str());
+      return 1;
+    }
+    for (std::int32_t i = 0; i < numParameters; ++i) host.portEvent(i, c.ports[i]);
+    host.idle();
+    const RgbImage lv2 = host.screen();
+    int differing = 0, firstX = 0, firstY = 0;
+    for (int y = 0; y < 285; ++y)
+      for (int x = 0; x < 400; ++x)
+        if (lv2.at(x, y) != dll.at(x, y) && differing++ == 0) firstX = x, firstY = y;
+    std::printf("%s: %s", c.name.c_str(), differing ? "DIFFERENT" : "the same pixels\n");
+    if (differing)
+      std::printf(" in %d pixels, the first at (%d, %d): %06x, the DLL's %06x\n", differing, firstX, firstY,
+                  lv2.at(firstX, firstY), dll.at(firstX, firstY));
+    failures += differing ? 1 : 0;
+  }
+  return failures == 0 ? 0 : 1;
+}

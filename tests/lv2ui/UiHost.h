@@ -1,0 +1,49 @@
+#pragma once
+
+#include <X11/Xlib.h>
+#include <lv2/ui/ui.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "RgbImage.h"
+
+// A small LV2 host of the panel on the X server named by DISPLAY: loads the
+// UI object from the bundle, gives it a parent window, sends port values,
+// moves the pointer with XTest and reads the pixels back.
+class UiHost {
+ public:
+  explicit UiHost(const std::string& bundle);
+  ~UiHost();
+
+  bool open();  // instantiates the UI in a fresh parent window
+  void close(bool destroyParentFirst = false);
+  void portEvent(std::uint32_t port, float value);
+  void idle(int times = 3);
+
+  // The pointer, in panel coordinates: move, press and release the left button.
+  void moveTo(int x, int y);
+  void press();
+  void release();
+
+  sweepfilter::RgbImage screen();
+  // Port and value of every write of the UI since the last take.
+  std::vector<std::pair<std::uint32_t, float>> takeWrites();
+
+  Display* display() const { return connection; }
+  Window parentWindow() const { return parent; }
+
+ private:
+  static void write(LV2UI_Controller, std::uint32_t port, std::uint32_t size, std::uint32_t format, const void* buffer);
+
+  std::string bundle;
+  void* library = nullptr;
+  const LV2UI_Descriptor* descriptor = nullptr;
+  const LV2UI_Idle_Interface* idleInterface = nullptr;
+  Display* connection = nullptr;
+  Window parent = 0;
+  LV2UI_Handle ui = nullptr;
+  std::vector<std::pair<std::uint32_t, float>> writes;
+};
