@@ -10,7 +10,7 @@ endfunction()
 
 file(REMOVE_RECURSE render-tests)
 file(MAKE_DIRECTORY render-tests)
-run(wine ${TOOL} write program4-saw-chord render-tests/good.wav)
+run(${EMULATOR} ${TOOL} write program4-saw-chord render-tests/good.wav)
 file(WRITE render-tests/garbage.wav "this is not a sound file")
 run(head -c 3000 render-tests/good.wav OUTPUT_FILE render-tests/truncated.wav)
 run(sox -n -r 8000 -c 1 -b 16 render-tests/long.wav trim 0 31)
