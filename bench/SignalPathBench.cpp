@@ -12,6 +12,8 @@
 #include "ResonantFilter.h"
 #include "SweepFilterEffect.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr double sampleRate = 44100.0;
@@ -114,3 +116,5 @@ BENCHMARK(processReplace)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2
 BENCHMARK(lv2Run)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2, 3, 4}, {64, 512, 4096}});
 
 }  // namespace
+
+}  // namespace sweepfilter

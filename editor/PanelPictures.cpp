@@ -2,6 +2,8 @@
 
 #include <new>
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr bool idsFollowTheBackground() {
@@ -23,3 +25,5 @@ PanelBitmap* PanelPictures::load(const panel_bitmaps::BitmapInfo& info) {
 void PanelPictures::release() {
   for (auto& picture : loaded) picture.reset();
 }
+
+}  // namespace sweepfilter

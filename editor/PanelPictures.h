@@ -7,6 +7,8 @@
 #include "PanelBitmap.h"
 #include "PanelResources.h"
 
+namespace sweepfilter {
+
 // The panel's pictures while it is open. The editor is their one owner; the
 // frame and the controls only point to them, so they are released after the
 // frame.
@@ -24,3 +26,5 @@ class PanelPictures {
   // One slot per resource id, from the background's id on.
   std::array<std::unique_ptr<PanelBitmap>, std::size(panel_bitmaps::all)> loaded;
 };
+
+}  // namespace sweepfilter

@@ -14,6 +14,8 @@
 #include "Parameters.h"
 #include "VerticalSlider.h"
 
+namespace sweepfilter {
+
 namespace {
 
 Point topLeft(const Rect& rect) { return Point(rect.left, rect.top); }
@@ -65,21 +67,21 @@ bool SweepFilterEditor::buildPanel(void* parent) {
   frame = new (std::nothrow) PanelFrame(panel, static_cast<HWND>(parent));
   if (!frame) return false;
   frame->setBackground(background);
-  for (const panel_bitmaps::BitmapInfo* picture : sweepfilter::panel_layout::controlPictures)
+  for (const panel_bitmaps::BitmapInfo* picture : panel_layout::controlPictures)
     if (!pictures.load(*picture)) return false;
 
-  resonanceKnob = placeKnob(sweepfilter::panel_layout::resonanceKnob);
-  cutoffKnob = placeKnob(sweepfilter::panel_layout::cutoffKnob);
-  trackKnob = placeKnob(sweepfilter::panel_layout::trackKnob);
-  lfoFreqKnob = placeKnob(sweepfilter::panel_layout::lfoFreqKnob);
-  cutRangeSwitch = placeSwitch(sweepfilter::panel_layout::cutRangeSwitch);
-  trackDestSwitch = placeSwitch(sweepfilter::panel_layout::trackDestSwitch);
-  softHardSwitch = placeSwitch(sweepfilter::panel_layout::softHardSwitch);
-  lfoWaveSwitch = placeSwitch(sweepfilter::panel_layout::lfoWaveSwitch);
-  lfoTriggerSwitch = placeSwitch(sweepfilter::panel_layout::lfoTriggerSwitch);
-  modeButton = placeButton(sweepfilter::panel_layout::modeButton);
-  inputSlider = placeSlider(sweepfilter::panel_layout::inputSlider);
-  outputSlider = placeSlider(sweepfilter::panel_layout::outputSlider);
+  resonanceKnob = placeKnob(panel_layout::resonanceKnob);
+  cutoffKnob = placeKnob(panel_layout::cutoffKnob);
+  trackKnob = placeKnob(panel_layout::trackKnob);
+  lfoFreqKnob = placeKnob(panel_layout::lfoFreqKnob);
+  cutRangeSwitch = placeSwitch(panel_layout::cutRangeSwitch);
+  trackDestSwitch = placeSwitch(panel_layout::trackDestSwitch);
+  softHardSwitch = placeSwitch(panel_layout::softHardSwitch);
+  lfoWaveSwitch = placeSwitch(panel_layout::lfoWaveSwitch);
+  lfoTriggerSwitch = placeSwitch(panel_layout::lfoTriggerSwitch);
+  modeButton = placeButton(panel_layout::modeButton);
+  inputSlider = placeSlider(panel_layout::inputSlider);
+  outputSlider = placeSlider(panel_layout::outputSlider);
   // A control that could not be made is missing from the frame.
   return frame->getControlCount() == numParameters;
 }
@@ -96,24 +98,24 @@ ControlClass* SweepFilterEditor::place(Arguments&&... arguments) {
   return control;
 }
 
-FilmStripKnob* SweepFilterEditor::placeKnob(const sweepfilter::panel_layout::StripPlacement& knob) {
+FilmStripKnob* SweepFilterEditor::placeKnob(const panel_layout::StripPlacement& knob) {
   return place<FilmStripKnob>(knob.rect, this, knob.tag, knob.strip.frameCount, knob.strip.frameHeight,
                               pictures[knob.strip], topLeft(knob.rect));
 }
 
 // A switch has a position per frame of its picture.
-MultiPositionSwitch* SweepFilterEditor::placeSwitch(const sweepfilter::panel_layout::StripPlacement& selector) {
+MultiPositionSwitch* SweepFilterEditor::placeSwitch(const panel_layout::StripPlacement& selector) {
   return place<MultiPositionSwitch>(selector.rect, this, selector.tag, selector.strip.frameCount,
                                     selector.strip.frameHeight, selector.strip.frameCount, pictures[selector.strip],
                                     topLeft(selector.rect));
 }
 
-OnOffButton* SweepFilterEditor::placeButton(const sweepfilter::panel_layout::StripPlacement& button) {
+OnOffButton* SweepFilterEditor::placeButton(const panel_layout::StripPlacement& button) {
   return place<OnOffButton>(button.rect, this, button.tag, button.strip.frameHeight, pictures[button.strip],
                             topLeft(button.rect));
 }
 
-VerticalSlider* SweepFilterEditor::placeSlider(const sweepfilter::panel_layout::SliderPlacement& slider) {
+VerticalSlider* SweepFilterEditor::placeSlider(const panel_layout::SliderPlacement& slider) {
   return place<VerticalSlider>(
       slider.rect, this, slider.tag, slider.travelTop, slider.travelBottom, pictures[slider.handle], slider.track,
       Rect(0, 0, slider.handle.width, slider.handle.height), pictures[panel_bitmaps::background]);
@@ -128,3 +130,5 @@ void SweepFilterEditor::releasePanel() {
   inputSlider = outputSlider = nullptr;
   pictures.release();
 }
+
+}  // namespace sweepfilter

@@ -6,16 +6,18 @@
 #include "EditorBase.h"
 #include "PanelPictures.h"
 
+namespace sweepfilter {
+
 class EffectBase;
 class FilmStripKnob;
 class MultiPositionSwitch;
 class OnOffButton;
 class PanelFrame;
 class VerticalSlider;
-namespace sweepfilter::panel_layout {
+namespace panel_layout {
 struct StripPlacement;
 struct SliderPlacement;
-}  // namespace sweepfilter::panel_layout
+}  // namespace panel_layout
 
 // The effect's panel: a child window in the host's window with a control per
 // parameter. A control the user moves sets its parameter through
@@ -49,10 +51,10 @@ class SweepFilterEditor final : public EditorBase, public ControlListener {
   // null (and nothing added) when memory runs out.
   template <typename ControlClass, typename... Arguments>
   ControlClass* place(Arguments&&... arguments);
-  FilmStripKnob* placeKnob(const sweepfilter::panel_layout::StripPlacement& placement);
-  MultiPositionSwitch* placeSwitch(const sweepfilter::panel_layout::StripPlacement& placement);
-  OnOffButton* placeButton(const sweepfilter::panel_layout::StripPlacement& placement);
-  VerticalSlider* placeSlider(const sweepfilter::panel_layout::SliderPlacement& placement);
+  FilmStripKnob* placeKnob(const panel_layout::StripPlacement& placement);
+  MultiPositionSwitch* placeSwitch(const panel_layout::StripPlacement& placement);
+  OnOffButton* placeButton(const panel_layout::StripPlacement& placement);
+  VerticalSlider* placeSlider(const panel_layout::SliderPlacement& placement);
   // The frame goes first: its window is destroyed before its controls and
   // before the pictures they draw from.
   void releasePanel();
@@ -74,3 +76,5 @@ class SweepFilterEditor final : public EditorBase, public ControlListener {
   VerticalSlider* outputSlider = nullptr;
   PanelPictures pictures;
 };
+
+}  // namespace sweepfilter

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace sweepfilter {
+
 // Both channels side by side in one SIMD register: lane 0 left, lane 1 right,
 // lanes 2 and 3 idle. Lanes never mix, and each operation is the same IEEE
 // single-precision operation as on one channel, so processing the pair gives
@@ -17,3 +19,5 @@ inline float magnitude(float x) { return std::fabs(x); }
 inline ChannelPair magnitude(ChannelPair x) {
   return reinterpret_cast<ChannelPair>(reinterpret_cast<ChannelPairBits>(x) & 0x7fffffff);
 }
+
+}  // namespace sweepfilter

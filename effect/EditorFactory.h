@@ -1,5 +1,7 @@
 #pragma once
 
+namespace sweepfilter {
+
 class SweepFilterEffect;
 class EditorBase;
 
@@ -7,3 +9,5 @@ class EditorBase;
 // links exactly one definition: the panel in the Windows DLL, none where there
 // is no window system, a recording editor in the tests. May return null.
 EditorBase* createEditor(SweepFilterEffect* effect);
+
+}  // namespace sweepfilter

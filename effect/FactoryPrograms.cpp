@@ -1,5 +1,7 @@
 #include "FactoryPrograms.h"
 
+namespace sweepfilter {
+
 // Values in parameter index order: Input, Resonance, Cutoff, Leveltrack,
 // LFO freq., LFO wave, LFO trigger, CUT freq., Track dest., Soft/Hard, Mode, Output.
 const FactoryProgram factoryPrograms[numPrograms] = {
@@ -9,3 +11,5 @@ const FactoryProgram factoryPrograms[numPrograms] = {
     {"large leveltracking", {1.0f, 1.0f, 0.28f, 1.0f, 0.2f, 1.0f, 0.0f, 0.0f, 0.66f, 0.0f, 0.0f, 0.7f}},
     {"medium LFO, medium tracking", {1.0f, 0.86f, 0.73f, 0.32f, 0.23f, 1.0f, 0.66f, 0.0f, 0.66f, 0.0f, 1.0f, 0.74f}},
 };
+
+}  // namespace sweepfilter

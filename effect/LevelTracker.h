@@ -6,6 +6,8 @@
 #include "ChannelPair.h"
 #include "Parameters.h"
 
+namespace sweepfilter {
+
 // Samples per measuring window, which is also the control period.
 inline std::int32_t windowLengthFor(float softHard) { return twoWaySetting(softHard) ? 64 : 512; }
 
@@ -44,3 +46,5 @@ struct LevelTracker {
     if (!std::isfinite(trackLevel)) trackLevel = 0.0f;
   }
 };
+
+}  // namespace sweepfilter

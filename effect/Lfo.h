@@ -8,10 +8,10 @@
 #include "Parameters.h"
 #include "WaveTables.h"
 
+namespace sweepfilter {
+
 // Degrees per sample for "LFO freq.", at the rate the parameter's text shows.
-inline float lfoPhaseIncrement(float lfoFreq, float sampleRate) {
-  return (360.0f / sampleRate) * sweepfilter::lfoRateHz(lfoFreq);
-}
+inline float lfoPhaseIncrement(float lfoFreq, float sampleRate) { return (360.0f / sampleRate) * lfoRateHz(lfoFreq); }
 
 // Table position of a phase: tenths of a degree, truncated. Kept inside the
 // tables for any phase: a negative "LFO freq." drives the phase below zero,
@@ -92,3 +92,5 @@ inline void restartPhases(Lfo& left, Lfo& right, float mode) {
   left.lfoPhase = 0.0f;
   right.lfoPhase = twoWaySetting(mode) ? 90.0f : 0.0f;
 }
+
+}  // namespace sweepfilter

@@ -6,9 +6,9 @@
 #include "ParameterTable.h"
 #include "ValueText.h"
 
+namespace sweepfilter {
+
 namespace {
-using sweepfilter::parameterTable;
-using sweepfilter::ValueKind;
 
 constexpr const char* unknownText = "???";
 
@@ -22,7 +22,7 @@ void formatPercent(float value, char* text) {
 
 void formatLfoRate(float value, char* text) {
   // "%2.1f" of an unbounded value could be hundreds of characters long.
-  std::snprintf(text, maxParameterTextSize, "   %2.1f", static_cast<double>(sweepfilter::lfoRateHz(value)));
+  std::snprintf(text, maxParameterTextSize, "   %2.1f", static_cast<double>(lfoRateHz(value)));
 }
 }  // namespace
 
@@ -34,7 +34,7 @@ const char* parameterLabel(std::int32_t index) {
 
 void formatParameterValue(std::int32_t index, float value, char* text) {
   if (!isParameter(index)) return static_cast<void>(std::strcpy(text, unknownText));
-  const sweepfilter::ParameterFacts& facts = parameterTable[index];
+  const ParameterFacts& facts = parameterTable[index];
   switch (facts.kind) {
     case ValueKind::percent:
       return formatPercent(value, text);
@@ -42,7 +42,9 @@ void formatParameterValue(std::int32_t index, float value, char* text) {
       return formatLfoRate(value, text);
     case ValueKind::choice:
     case ValueKind::toggle:
-      std::strcpy(text, facts.choices[sweepfilter::choiceOf(facts, value)]);
+      std::strcpy(text, facts.choices[choiceOf(facts, value)]);
       return;
   }
 }
+
+}  // namespace sweepfilter

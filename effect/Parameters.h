@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+namespace sweepfilter {
 
 // The effect's parameters, by the index the host uses. The editor's control
 // tags are these indices too.
@@ -43,7 +46,7 @@ enum LfoWave : std::int32_t { waveSquare = 0, waveSaw = 1, waveSine = 2 };
 enum ModulationTarget : std::int32_t { targetOff = 0, targetCut = 1, targetRes = 2 };
 enum CutRange : std::int32_t { rangeLow = 0, rangeMid = 1, rangeHigh = 2 };
 
-#include <array>
-
 // The twelve values of the current program, read once at a block's start.
 using ParameterValues = std::array<float, numParameters>;
+
+}  // namespace sweepfilter

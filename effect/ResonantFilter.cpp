@@ -1,5 +1,7 @@
 #include "ResonantFilter.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr float pi = 3.1415927f;
@@ -52,3 +54,5 @@ float frequencyCoefficient(float cutoffHz, float sampleRate) {
 float rangeFrequency(CutRange range) { return range == rangeHigh ? 4000.0f : 3000.0f; }
 
 float cutoffCeiling(float sampleRate) { return stableCutoffRatio * sampleRate; }
+
+}  // namespace sweepfilter

@@ -4,6 +4,8 @@
 
 #include "Parameters.h"
 
+namespace sweepfilter {
+
 // One sample through the two state-variable stages in series, for one channel
 // (float) or both side by side (ChannelPair). Returns the new low2, the wet
 // signal. No saturation: the control update keeps f and q where the stages are
@@ -73,3 +75,5 @@ float rangeFrequency(CutRange range);
 
 // The stable limit of the cutoff at a sample rate; it binds only below 21429 Hz.
 float cutoffCeiling(float sampleRate);
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 
 #include "ChannelPair.h"
 
+namespace sweepfilter {
+
 namespace {
 
 // Added to every input sample with a sign that alternates backwards from the
@@ -244,3 +246,5 @@ void SignalPath::processBlock(const ParameterValues& values, float sampleRate, f
 
   for (ChannelState& channel : state.channels) repair(channel);
 }
+
+}  // namespace sweepfilter

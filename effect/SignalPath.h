@@ -8,6 +8,8 @@
 #include "ResonantFilter.h"
 #include "WaveTables.h"
 
+namespace sweepfilter {
+
 enum class OutputRule { accumulate, replace };
 
 // Everything one channel carries from block to block.
@@ -49,3 +51,5 @@ class SignalPath {
   const WaveTables& tables;
   SignalState signalState;
 };
+
+}  // namespace sweepfilter

@@ -6,6 +6,8 @@
 #include "FactoryPrograms.h"
 #include "ParameterTexts.h"
 
+namespace sweepfilter {
+
 namespace {
 // The value arrays are kept in the order Cutoff, Resonance, Input, Leveltrack,
 // LFO freq., ..., Output, Mode: this maps a parameter index to its array.
@@ -83,3 +85,5 @@ void SweepFilterEffect::copyParameterText(std::int32_t index, char* text) {
 }
 
 void SweepFilterEffect::copyParameterName(std::int32_t index, char* text) { std::strcpy(text, parameterName(index)); }
+
+}  // namespace sweepfilter

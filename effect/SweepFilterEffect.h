@@ -6,6 +6,8 @@
 #include "Parameters.h"
 #include "SignalPath.h"
 
+namespace sweepfilter {
+
 // The swept resonant low-pass effect: twelve parameters, five programs, a
 // stereo signal path, and the editor made by createEditor.
 class SweepFilterEffect final : public EffectBase {
@@ -40,3 +42,5 @@ class SweepFilterEffect final : public EffectBase {
   SignalPath signal;
   char programNames[programSlots][programNameSize];
 };
+
+}  // namespace sweepfilter

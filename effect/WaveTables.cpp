@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace sweepfilter {
+
 namespace {
 
 // The tables hold values rounded to five decimals, then to single precision.
@@ -27,3 +29,5 @@ const WaveTables& waveTables() {
   static const WaveTables tables = buildTables();
   return tables;
 }
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace sweepfilter {
+
 // One LFO cycle in tenths of a degree (entries 0 to 3600) and seven more
 // entries that repeat the last one, for reads just past the cycle's end.
 inline constexpr std::int32_t waveCycleEntries = 3600;
@@ -15,3 +17,5 @@ struct WaveTables {
 // Built on the first call (thread-safe) and constant afterwards. Call it once
 // away from the audio thread, e.g. when an effect is constructed.
 const WaveTables& waveTables();
+
+}  // namespace sweepfilter

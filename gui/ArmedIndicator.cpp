@@ -1,5 +1,7 @@
 #include "ArmedIndicator.h"
 
+namespace sweepfilter {
+
 ArmedIndicator::ArmedIndicator(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t stepCount,
                                std::int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
     : Control(rect, listener, tag),
@@ -28,3 +30,5 @@ void ArmedIndicator::advance() {
   const float next = static_cast<float>(static_cast<std::int32_t>(value) + 1);
   value = next >= static_cast<float>(stepCount - 1) ? 0.0f : next;
 }
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 #include "Control.h"
 #include "PanelBitmap.h"
 
+namespace sweepfilter {
+
 // Shows one frame of a strip, but only while armed; a press while armed
 // acknowledges it: disarms, adds 0.1 to the value, tells the listener and beeps.
 class ArmedIndicator : public Control {
@@ -27,3 +29,5 @@ class ArmedIndicator : public Control {
   std::int32_t stepCount;
   std::int32_t frameHeight;
 };
+
+}  // namespace sweepfilter

@@ -1,3 +1,7 @@
 #include "BlankControl.h"
 
+namespace sweepfilter {
+
 void BlankControl::draw(DrawContext&) {}
+
+}  // namespace sweepfilter

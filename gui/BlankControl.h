@@ -4,6 +4,8 @@
 
 #include "Control.h"
 
+namespace sweepfilter {
+
 // Takes a place on the panel and does nothing there. Any arguments after the
 // tag are accepted and ignored, so it can stand in for another control.
 class BlankControl : public Control {
@@ -14,3 +16,5 @@ class BlankControl : public Control {
 
   void draw(DrawContext& context) override;
 };
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace sweepfilter {
+
 // Passed by value; the fourth byte is carried along but never used.
 struct Colour {
   std::uint8_t red = 0;
@@ -9,3 +11,5 @@ struct Colour {
   std::uint8_t blue = 0;
   std::uint8_t unused = 0;
 };
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace sweepfilter {
+
 Control::Control(const Rect& rect, ControlListener* listener, std::int32_t tag)
     : View(rect), listener(listener), tag(tag), oldValue(std::numeric_limits<float>::quiet_NaN()) {}
 
@@ -24,3 +26,5 @@ bool Control::pollMouse(DrawContext& context, Point& point) {
   context.getMousePosition(point);
   return context.getMouseButtons() != 0;
 }
+
+}  // namespace sweepfilter

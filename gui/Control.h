@@ -6,6 +6,8 @@
 #include "DrawContext.h"
 #include "View.h"
 
+namespace sweepfilter {
+
 // Base of every control: a normalised value with its range, the owner's tag,
 // a listener, and the drag protocol that all mouse handling follows.
 class Control : public View {
@@ -55,3 +57,5 @@ class Control : public View {
   // true while any button is held.
   static bool pollMouse(DrawContext& context, Point& point);
 };
+
+}  // namespace sweepfilter

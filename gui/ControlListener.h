@@ -1,5 +1,7 @@
 #pragma once
 
+namespace sweepfilter {
+
 class Control;
 
 // Told, on the panel window's thread and in the middle of a drag, that the
@@ -12,3 +14,5 @@ class ControlListener {
  protected:
   ~ControlListener() = default;
 };
+
+}  // namespace sweepfilter

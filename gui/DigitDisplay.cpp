@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr std::int32_t lowest = 50000;
@@ -43,3 +45,5 @@ float DigitDisplay::getNumberAsValue() const {
   const float asValue = static_cast<float>(number - lowest) / static_cast<float>(highest - lowest);
   return std::clamp(asValue, 0.0f, 1.0f);
 }
+
+}  // namespace sweepfilter

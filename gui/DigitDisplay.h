@@ -5,6 +5,8 @@
 #include "Control.h"
 #include "PanelBitmap.h"
 
+namespace sweepfilter {
+
 // Shows a number from 50000 to 250000 as up to six decimal digits (leading
 // places first) cut from a strip of the glyphs 0 to 9 side by side. The
 // digits' cells are panel positions, independent of the rectangle.
@@ -33,3 +35,5 @@ class DigitDisplay : public Control {
   std::int32_t digitWidth;
   std::int32_t digitHeight;
 };
+
+}  // namespace sweepfilter

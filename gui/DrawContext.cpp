@@ -4,6 +4,8 @@
 
 #include "View.h"
 
+namespace sweepfilter {
+
 namespace {
 
 COLORREF toColorRef(Colour colour) { return RGB(colour.red, colour.green, colour.blue); }
@@ -129,3 +131,5 @@ void DrawContext::getMousePosition(Point& point) const {
   MapWindowPoints(nullptr, window, &cursor, 1);
   point = {cursor.x, cursor.y};
 }
+
+}  // namespace sweepfilter

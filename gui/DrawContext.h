@@ -9,6 +9,8 @@
 #include "Point.h"
 #include "Rect.h"
 
+namespace sweepfilter {
+
 class View;
 
 // One device context of the panel window, for the handling of one message.
@@ -61,3 +63,5 @@ class DrawContext {
   HGDIOBJ surfacePen = nullptr;
   HGDIOBJ surfaceFont = nullptr;
 };
+
+}  // namespace sweepfilter

@@ -3,6 +3,8 @@
 #include "AngleToValue.h"
 #include "FilmStrip.h"
 
+namespace sweepfilter {
+
 FilmStripKnob::FilmStripKnob(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t frameCount,
                              std::int32_t frameHeight, PanelBitmap* bitmap, const Point& backgroundOffset)
     : Control(rect, listener, tag),
@@ -12,13 +14,15 @@ FilmStripKnob::FilmStripKnob(const Rect& rect, ControlListener* listener, std::i
       frameHeight(frameHeight) {}
 
 void FilmStripKnob::draw(DrawContext& context) {
-  bitmap->draw(context, rect, Point(0, sweepfilter::filmStripRow(value, frameCount, frameHeight)));
+  bitmap->draw(context, rect, Point(0, filmStripRow(value, frameCount, frameHeight)));
   oldValue = value;
 }
 
 void FilmStripKnob::mouse(DrawContext& context, const Point& point) {
   const float centre = static_cast<float>(rect.width()) / 2;
   dragWhileHeld(context, point, [&](const Point& at) {
-    return sweepfilter::angleToValue(Point(at.x - rect.left, at.y - rect.top), centre, min, max);
+    return angleToValue(Point(at.x - rect.left, at.y - rect.top), centre, min, max);
   });
 }
+
+}  // namespace sweepfilter

@@ -1,5 +1,7 @@
 #include "FlipToggle.h"
 
+namespace sweepfilter {
+
 FlipToggle::FlipToggle(const Rect& rect, ControlListener* listener, std::int32_t tag, PanelBitmap* bitmap)
     : Control(rect, listener, tag), bitmap(bitmap) {}
 
@@ -13,3 +15,5 @@ void FlipToggle::mouse(DrawContext& context, const Point&) {
   value = value == 0.0f ? 1.0f : 0.0f;
   draw(context);
 }
+
+}  // namespace sweepfilter

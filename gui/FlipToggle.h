@@ -5,6 +5,8 @@
 #include "Control.h"
 #include "PanelBitmap.h"
 
+namespace sweepfilter {
+
 // A two-state toggle that flips and redraws at once on a press, without
 // telling its listener. Its two frames are the picture's upper and lower halves.
 class FlipToggle : public Control {
@@ -18,3 +20,5 @@ class FlipToggle : public Control {
  private:
   PanelBitmap* bitmap;
 };
+
+}  // namespace sweepfilter

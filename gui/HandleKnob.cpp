@@ -4,6 +4,8 @@
 
 #include "AngleToValue.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr std::int32_t marginWithoutHandle = 5;
@@ -39,6 +41,8 @@ void HandleKnob::draw(DrawContext& context) {
 void HandleKnob::mouse(DrawContext& context, const Point& point) {
   const float centre = radius();
   dragWhileHeld(context, point, [&](const Point& at) {
-    return sweepfilter::angleToValue(Point(at.x - rect.left, at.y - rect.top), centre, min, max);
+    return angleToValue(Point(at.x - rect.left, at.y - rect.top), centre, min, max);
   });
 }
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 #include "Control.h"
 #include "PanelBitmap.h"
 
+namespace sweepfilter {
+
 // A knob drawn as the panel background under it with a small handle picture
 // (white transparent) placed on a circle; the pointer's angle sets the value.
 // The owner keeps min and max different: drawing divides by their difference.
@@ -27,3 +29,5 @@ class HandleKnob : public Control {
   // Where the rectangle lies in the background picture.
   Point backgroundOffset;
 };
+
+}  // namespace sweepfilter

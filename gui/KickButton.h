@@ -2,6 +2,8 @@
 
 #include "OnOffButton.h"
 
+namespace sweepfilter {
+
 // A momentary button: it follows the pointer like an on/off button while
 // held and always goes back to 0 at release, reporting that 0.
 class KickButton : public OnOffButton {
@@ -10,3 +12,5 @@ class KickButton : public OnOffButton {
 
   void mouse(DrawContext& context, const Point& point) override;
 };
+
+}  // namespace sweepfilter

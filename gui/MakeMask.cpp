@@ -2,6 +2,8 @@
 
 #include "MemorySurface.h"
 
+namespace sweepfilter {
+
 HBITMAP makeMask(HDC target, HBITMAP bitmap, COLORREF colour) {
   BITMAP size{};
   GetObjectA(bitmap, sizeof size, &size);
@@ -15,3 +17,5 @@ HBITMAP makeMask(HDC target, HBITMAP bitmap, COLORREF colour) {
   BitBlt(monochrome, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
   return mask;
 }
+
+}  // namespace sweepfilter

@@ -1,5 +1,7 @@
 #include "MemorySurface.h"
 
+namespace sweepfilter {
+
 MemorySurface::MemorySurface(HDC compatibleWith, HBITMAP bitmap, Ownership ownership)
     : dc(CreateCompatibleDC(compatibleWith)),
       bitmap(bitmap),
@@ -11,3 +13,5 @@ MemorySurface::~MemorySurface() {
   DeleteDC(dc);
   if (ownership == Ownership::owned && bitmap) DeleteObject(bitmap);
 }
+
+}  // namespace sweepfilter

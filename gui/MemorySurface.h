@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace sweepfilter {
+
 // A memory device context compatible with another surface, holding one
 // bitmap for its lifetime. Puts the context's own bitmap back before the
 // context goes, and deletes the held bitmap too when it was given ownership.
@@ -23,3 +25,5 @@ class MemorySurface {
   HGDIOBJ previous;
   Ownership ownership;
 };
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 #include "Control.h"
 #include "PanelBitmap.h"
 
+namespace sweepfilter {
+
 // A horizontal selector of 2 to 5 positions, one strip frame each; the
 // pointer's distance from the left edge picks the position. Any other
 // position count shows frame 0 and ignores the mouse.
@@ -25,3 +27,5 @@ class MultiPositionSwitch : public Control {
   std::int32_t frameHeight;
   std::int32_t positionCount;
 };
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 #include "Control.h"
 #include "PanelBitmap.h"
 
+namespace sweepfilter {
+
 // A two-state toggle: while held it shows the flipped state with the pointer
 // on it and the old one with the pointer off it; what it shows at release stays.
 class OnOffButton : public Control {
@@ -21,3 +23,5 @@ class OnOffButton : public Control {
   Point backgroundOffset;
   std::int32_t frameHeight;
 };
+
+}  // namespace sweepfilter

@@ -4,6 +4,8 @@
 #include "MemorySurface.h"
 #include "ModuleInstance.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr COLORREF white = RGB(255, 255, 255);
@@ -57,3 +59,5 @@ void PanelBitmap::drawTransparent(DrawContext& context, const Rect& destination,
   BitBlt(work, 0, 0, w, h, ink, 0, 0, SRCPAINT);
   BitBlt(surface, destination.left, destination.top, w, h, work, 0, 0, SRCCOPY);
 }
+
+}  // namespace sweepfilter

@@ -8,6 +8,8 @@
 #include "Point.h"
 #include "Rect.h"
 
+namespace sweepfilter {
+
 // A picture from the module's bitmap resources. Film strips keep their frames
 // one under the other; the source point of a copy picks the frame.
 class PanelBitmap {
@@ -35,3 +37,5 @@ class PanelBitmap {
   std::int32_t width = 0;
   std::int32_t height = 0;
 };
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 #include "ModuleInstance.h"
 #include "PanelWindowProc.h"
 
+namespace sweepfilter {
+
 const char panelClassName[] = "PluginWindowClass";
 
 namespace {
@@ -33,3 +35,5 @@ bool registerPanelClass() {
 void unregisterPanelClass() {
   if (--panelClassUsers == 0) UnregisterClassA(panelClassName, moduleInstance);
 }
+
+}  // namespace sweepfilter

@@ -6,6 +6,8 @@
 #include "ModuleInstance.h"
 #include "PanelClass.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr UINT_PTR timerId = 0;
@@ -75,3 +77,5 @@ bool PanelFrame::removeControl(Control* control) {
   }
   return true;
 }
+
+}  // namespace sweepfilter

@@ -9,6 +9,8 @@
 #include "PanelBitmap.h"
 #include "View.h"
 
+namespace sweepfilter {
+
 // The editor's child window and the owner of the panel's controls: paints the
 // background and every control, redraws changed controls on a 50 ms timer and
 // hands button presses to every control under the pointer.
@@ -46,3 +48,5 @@ class PanelFrame : public View {
   Control** controls = nullptr;
   HWND window = nullptr;
 };
+
+}  // namespace sweepfilter

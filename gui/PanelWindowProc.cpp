@@ -3,6 +3,8 @@
 #include "DrawContext.h"
 #include "PanelFrame.h"
 
+namespace sweepfilter {
+
 namespace {
 
 // The context is destroyed before the surface is given back, so it can put
@@ -61,3 +63,5 @@ LRESULT CALLBACK panelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
+
+}  // namespace sweepfilter

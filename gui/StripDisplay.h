@@ -5,6 +5,8 @@
 #include "Control.h"
 #include "PanelBitmap.h"
 
+namespace sweepfilter {
+
 // Shows one frame of a vertical film strip chosen from the value; values
 // above 1 are stored back as 1. Not set by the mouse.
 class StripDisplay : public Control {
@@ -20,3 +22,5 @@ class StripDisplay : public Control {
   std::int32_t frameCount;
   std::int32_t frameHeight;
 };
+
+}  // namespace sweepfilter

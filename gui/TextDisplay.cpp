@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace sweepfilter {
+
 TextDisplay::TextDisplay(const Rect& rect) : Control(rect, nullptr, 0) {}
 
 void TextDisplay::draw(DrawContext& context) {
@@ -18,3 +20,5 @@ void TextDisplay::draw(DrawContext& context) {
   context.drawString(text, rect, false);
   oldValue = value;
 }
+
+}  // namespace sweepfilter

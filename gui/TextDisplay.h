@@ -4,6 +4,8 @@
 #include "Control.h"
 #include "FontKind.h"
 
+namespace sweepfilter {
+
 // Writes at most 99 characters and a terminating zero into a 100-character
 // buffer whose first character is already 0.
 using ValueToTextFunction = void (*)(float value, char* text);
@@ -32,3 +34,5 @@ class TextDisplay : public Control {
   Colour textColour{0, 0, 0};
   Colour backgroundColour{255, 255, 255};
 };
+
+}  // namespace sweepfilter

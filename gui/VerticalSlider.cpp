@@ -1,5 +1,7 @@
 #include "VerticalSlider.h"
 
+namespace sweepfilter {
+
 VerticalSlider::VerticalSlider(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t travelTop,
                                std::int32_t travelBottom, PanelBitmap* handleBitmap, const Rect& backgroundRect,
                                const Rect& handleRect, PanelBitmap* backgroundBitmap)
@@ -24,3 +26,5 @@ void VerticalSlider::mouse(DrawContext& context, const Point& point) {
   const std::int32_t grab = point.y - handleTop;
   dragWhileHeld(context, point, [&](const Point& at) { return travel.valueAt(at.y, grab); });
 }
+
+}  // namespace sweepfilter

@@ -6,6 +6,8 @@
 #include "PanelBitmap.h"
 #include "SliderTravel.h"
 
+namespace sweepfilter {
+
 // A handle (white transparent) that moves over the panel background, value 1
 // at the top of its travel and 0 at the bottom. Only a press on the handle
 // drags it, keeping the offset at which it was grabbed.
@@ -25,7 +27,9 @@ class VerticalSlider : public Control {
   // The whole track, repainted from the background before the handle.
   Rect backgroundRect;
   // The handle's size and its travel: top edge at travelTop for 1, travelBottom for 0.
-  sweepfilter::SliderTravel travel;
+  SliderTravel travel;
   // The handle's top edge as last drawn; before the first drawing, where value 0 puts it.
   std::int32_t handleTop;
 };
+
+}  // namespace sweepfilter

@@ -1,5 +1,7 @@
 #include "VerticalSwitch.h"
 
+namespace sweepfilter {
+
 VerticalSwitch::VerticalSwitch(const Rect& rect, ControlListener* listener, std::int32_t tag, std::int32_t frameCount,
                                std::int32_t frameHeight, std::int32_t positionCount, PanelBitmap* bitmap,
                                const Point& backgroundOffset)
@@ -39,3 +41,5 @@ void VerticalSwitch::mouse(DrawContext& context, const Point& point) {
   if (positionCount != 2 && positionCount != 3) return;
   dragWhileHeld(context, point, [&](const Point& at) { return valueAt(at.y - rect.top); });
 }
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 #include "Control.h"
 #include "PanelBitmap.h"
 
+namespace sweepfilter {
+
 // A vertical selector of 2 or 3 positions, one strip frame each; the
 // pointer's distance from the top edge picks the position. Any other
 // position count shows frame 0 and ignores the mouse.
@@ -28,3 +30,5 @@ class VerticalSwitch : public Control {
   std::int32_t frameHeight;
   std::int32_t positionCount;
 };
+
+}  // namespace sweepfilter

@@ -3,6 +3,8 @@
 #include "Point.h"
 #include "Rect.h"
 
+namespace sweepfilter {
+
 class DrawContext;
 
 // Base of everything on the panel: a place and three operations that do nothing here.
@@ -23,3 +25,5 @@ class View {
 
   Rect rect;
 };
+
+}  // namespace sweepfilter

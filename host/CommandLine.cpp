@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace sweepfilter {
+
 namespace {
 bool isOneOf(const std::string& arg, std::initializer_list<std::string_view> names) {
   return std::find(names.begin(), names.end(), arg) != names.end();
@@ -38,3 +40,5 @@ bool expectFiles(const CommandLine& line, std::size_t count, const char* usage, 
                                     : "unexpected argument '" + line.files[count] + "'";
   return false;
 }
+
+}  // namespace sweepfilter

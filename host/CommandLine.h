@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace sweepfilter {
+
 // A command's arguments, split into its file arguments and its options, each
 // kept in the order given.
 struct CommandLine {
@@ -24,3 +26,5 @@ std::optional<CommandLine> splitCommandLine(const std::vector<std::string>& args
 // Exactly `count` file arguments: otherwise the usage line when some are
 // missing, or the first one too many.
 bool expectFiles(const CommandLine& line, std::size_t count, const char* usage, std::string& error);
+
+}  // namespace sweepfilter

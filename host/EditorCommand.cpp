@@ -5,9 +5,11 @@
 #include "Commands.h"
 #include "EditorHostWindow.h"
 #include "EditorOptions.h"
-#include "EffectBase.h"
+#include "HostProtocol.h"
 #include "PluginHost.h"
 #include "WindowCapture.h"
+
+namespace sweepfilter {
 
 namespace {
 // How often a host gives its editors idle time.
@@ -20,8 +22,8 @@ constexpr DWORD settleMs = 200;
 HostWord printingCallback(PluginDescriptor* d, std::int32_t opcode, std::int32_t index, HostWord value, void* ptr,
                           float opt) {
   if (opcode != hostParameterChanged || !d) return HostCallbackLog::callback(d, opcode, index, value, ptr, opt);
-  std::printf("%2d  %-12s value %.6g  text \"%s\"\n", index, plugin::parameterName(d, index).c_str(),
-              static_cast<double>(opt), plugin::parameterText(d, index).c_str());
+  std::printf("%2d  %-12s value %.6g  text \"%s\"\n", index, pluginCalls::parameterName(d, index).c_str(),
+              static_cast<double>(opt), pluginCalls::parameterText(d, index).c_str());
   std::fflush(stdout);
   return 0;
 }
@@ -44,7 +46,7 @@ void runFor(PluginDescriptor* d, const EditorHostWindow& window, std::optional<U
     handleWaitingMessages();
     if (GetTickCount64() - lastIdle >= idleIntervalMs) {
       lastIdle = GetTickCount64();
-      plugin::dispatch(d, opEditorIdle);
+      pluginCalls::dispatch(d, opEditorIdle);
     }
   }
 }
@@ -53,16 +55,17 @@ std::string showEditor(PluginDescriptor* d, const EditorOptions& options) {
   std::vector<ResolvedSetting> settings;
   if (std::string error = resolveSettings(d, options.program, options.settings, settings); !error.empty()) return error;
   EditorRect* rect = nullptr;
-  if (plugin::dispatch(d, opEditorGetRect, 0, 0, &rect) != 1 || !rect) return "the plug-in has no editor";
+  if (pluginCalls::dispatch(d, opEditorGetRect, 0, 0, &rect) != 1 || !rect) return "the plug-in has no editor";
   const int width = rect->right - rect->left, height = rect->bottom - rect->top;
   if (width <= 0 || height <= 0)
     return "the plug-in's editor asks for " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
   applySettings(d, options.program, settings);
 
-  const std::string title = "plughost editor: " + plugin::programName(d);
+  const std::string title = "plughost editor: " + pluginCalls::programName(d);
   EditorHostWindow window(title.c_str(), width, height);
   if (!window.ok()) return "cannot make a window (Windows error " + std::to_string(GetLastError()) + ")";
-  if (plugin::dispatch(d, opEditorOpen, 0, 0, window.handle()) != 1) return "the plug-in could not open its editor";
+  if (pluginCalls::dispatch(d, opEditorOpen, 0, 0, window.handle()) != 1)
+    return "the plug-in could not open its editor";
 
   std::optional<ULONGLONG> milliseconds;
   if (options.seconds)
@@ -78,10 +81,10 @@ std::string showEditor(PluginDescriptor* d, const EditorOptions& options) {
     failure = saveClientAreaAsBmp(window.handle(), *options.screenshot);
     if (failure.empty())
       std::printf("%s: %d x %d pixels of \"%s\"\n", options.screenshot->c_str(), width, height,
-                  plugin::programName(d).c_str());
+                  pluginCalls::programName(d).c_str());
   }
   // A host closes the editor before it destroys the editor's window.
-  plugin::dispatch(d, opEditorClose);
+  pluginCalls::dispatch(d, opEditorClose);
   return failure;
 }
 }  // namespace
@@ -100,10 +103,12 @@ int runEditor(const Arguments& args) {
     return 1;
   }
   const std::string failure = showEditor(d, *options);
-  plugin::close(d);
+  pluginCalls::close(d);
   if (!failure.empty()) {
     std::fprintf(stderr, "plughost editor: %s\n", failure.c_str());
     return 1;
   }
   return 0;
 }
+
+}  // namespace sweepfilter

@@ -1,5 +1,7 @@
 #include "EditorHostWindow.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr const char* className = "PlughostEditorWindow";
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -41,3 +43,5 @@ LRESULT CALLBACK EditorHostWindow::procedure(HWND window, UINT message, WPARAM w
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace sweepfilter {
+
 // plughost's window for a plug-in's editor: a top-level window at the
 // screen's top-left corner whose client area is as large as the editor asked.
 // Closing it only raises a flag, so the editor can be closed before the
@@ -23,3 +25,5 @@ class EditorHostWindow {
   HWND window = nullptr;
   bool closing = false;
 };
+
+}  // namespace sweepfilter

@@ -4,6 +4,8 @@
 
 #include "CommandLine.h"
 
+namespace sweepfilter {
+
 namespace {
 // Eleven days and a half: far beyond any session, and exact in milliseconds.
 constexpr int maxSeconds = 1000000;
@@ -29,3 +31,5 @@ std::optional<EditorOptions> parseEditorOptions(const std::vector<std::string>& 
   }
   return options;
 }
+
+}  // namespace sweepfilter

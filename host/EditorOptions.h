@@ -7,6 +7,8 @@
 
 #include "ProgramSettings.h"
 
+namespace sweepfilter {
+
 // What `plughost editor` was asked to do.
 struct EditorOptions {
   std::string plugin;
@@ -24,3 +26,5 @@ inline constexpr const char* editorUsage =
 // Parses the arguments after "editor". On failure returns nothing and puts a
 // one-line reason in `error`.
 std::optional<EditorOptions> parseEditorOptions(const std::vector<std::string>& args, std::string& error);
+
+}  // namespace sweepfilter

@@ -3,6 +3,8 @@
 #include "Commands.h"
 #include "PluginHost.h"
 
+namespace sweepfilter {
+
 namespace {
 std::string fourChars(std::int32_t code) {
   std::string text;
@@ -30,18 +32,19 @@ void printParameters(PluginDescriptor* d) {
   std::printf("parameters\n");
   for (std::int32_t i = 0; i < d->parameterCount; ++i) {
     const float value = d->getParameterEntry(d, i);
-    std::printf("  %2d  %-12s label \"%s\"  value %.6g  text \"%s\"\n", i, plugin::parameterName(d, i).c_str(),
-                plugin::parameterLabel(d, i).c_str(), static_cast<double>(value), plugin::parameterText(d, i).c_str());
+    std::printf("  %2d  %-12s label \"%s\"  value %.6g  text \"%s\"\n", i, pluginCalls::parameterName(d, i).c_str(),
+                pluginCalls::parameterLabel(d, i).c_str(), static_cast<double>(value),
+                pluginCalls::parameterText(d, i).c_str());
   }
 }
 
 void printPrograms(PluginDescriptor* d) {
   std::printf("programs\n");
   for (std::int32_t p = 0; p < d->programCount; ++p) {
-    plugin::selectProgram(d, p);
-    std::printf("  %d  \"%s\"\n", p, plugin::programName(d).c_str());
+    pluginCalls::selectProgram(d, p);
+    std::printf("  %d  \"%s\"\n", p, pluginCalls::programName(d).c_str());
   }
-  plugin::selectProgram(d, 0);
+  pluginCalls::selectProgram(d, 0);
 }
 }  // namespace
 
@@ -59,6 +62,8 @@ int runInfo(const Arguments& args) {
   printDescriptor(d);
   printParameters(d);
   printPrograms(d);
-  plugin::close(d);
+  pluginCalls::close(d);
   return 0;
 }
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace sweepfilter {
+
 // RIFF fields are little-endian whatever the machine.
 inline std::uint16_t readLe16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
 
@@ -18,3 +20,5 @@ inline void writeLe16(unsigned char* p, std::uint16_t value) {
 inline void writeLe32(unsigned char* p, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(value >> (8 * i));
 }
+
+}  // namespace sweepfilter

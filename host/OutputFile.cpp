@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+namespace sweepfilter {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -47,3 +49,5 @@ bool OutputFile::commit() {
   committed_ = true;
   return true;
 }
+
+}  // namespace sweepfilter

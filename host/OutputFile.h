@@ -3,6 +3,8 @@
 #include <fstream>
 #include <string>
 
+namespace sweepfilter {
+
 // A file that appears under its name only once it is complete: it is written
 // under a temporary name in the same folder, which commit() renames over the
 // final name. A file never committed is removed, so a failed run leaves
@@ -30,3 +32,5 @@ class OutputFile {
   bool committed_ = false;
   std::string error_;
 };
+
+}  // namespace sweepfilter

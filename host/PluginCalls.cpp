@@ -1,19 +1,10 @@
 #include "PluginCalls.h"
 
-namespace {
-// Opcodes as the plug-in's dispatcher knows them.
-constexpr std::int32_t opClose = 1;
-constexpr std::int32_t opSelectProgram = 2;
-constexpr std::int32_t opGetProgramName = 5;
-constexpr std::int32_t opGetParameterLabel = 6;
-constexpr std::int32_t opGetParameterText = 7;
-constexpr std::int32_t opGetParameterName = 8;
-constexpr std::int32_t opSetSampleRate = 10;
-constexpr std::int32_t opSetBlockSize = 11;
-constexpr std::int32_t opSuspendResume = 12;
-}  // namespace
+#include "HostProtocol.h"
 
-namespace plugin {
+namespace sweepfilter {
+
+namespace pluginCalls {
 HostWord dispatch(PluginDescriptor* d, std::int32_t opcode, std::int32_t index, HostWord value, void* ptr, float opt) {
   return d->dispatchEntry(d, opcode, index, value, ptr, opt);
 }
@@ -42,4 +33,6 @@ std::int32_t findParameter(PluginDescriptor* d, const std::string& name) {
     if (parameterName(d, i) == name) return i;
   return -1;
 }
-}  // namespace plugin
+}  // namespace pluginCalls
+
+}  // namespace sweepfilter

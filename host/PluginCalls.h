@@ -5,9 +5,11 @@
 
 #include "PluginDescriptor.h"
 
-// Convenience calls through a descriptor's entry functions only. Portable:
+namespace sweepfilter {
+
+// The host's calls into a plug-in, through its descriptor's entry functions only. Portable:
 // they work on any descriptor, from a loaded DLL or from an effect linked in.
-namespace plugin {
+namespace pluginCalls {
 HostWord dispatch(PluginDescriptor* d, std::int32_t opcode, std::int32_t index = 0, HostWord value = 0,
                   void* ptr = nullptr, float opt = 0.0f);
 std::string text(PluginDescriptor* d, std::int32_t opcode, std::int32_t index = 0);
@@ -23,4 +25,6 @@ void suspend(PluginDescriptor* d);
 void close(PluginDescriptor* d);
 // The index of the parameter whose name is `name`, or -1.
 std::int32_t findParameter(PluginDescriptor* d, const std::string& name);
-}  // namespace plugin
+}  // namespace pluginCalls
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace sweepfilter {
+
 namespace {
 std::mutex changesMutex;
 std::vector<ReportedChange> changes;
@@ -47,3 +49,5 @@ PluginDescriptor* PluginLibrary::createInstance(HostCallback callback) {
     error_ = "the plug-in's main returned a record without the plug-in magic number", d = nullptr;
   return d;
 }
+
+}  // namespace sweepfilter

@@ -10,6 +10,8 @@
 #include "PluginCalls.h"
 #include "PluginDescriptor.h"
 
+namespace sweepfilter {
+
 // A parameter change the plug-in reported through the callback (opcode 0).
 struct ReportedChange {
   PluginDescriptor* descriptor;
@@ -47,3 +49,5 @@ class PluginLibrary {
   MainFunction main_ = nullptr;
   std::string error_;
 };
+
+}  // namespace sweepfilter

@@ -6,10 +6,12 @@
 
 #include "PluginCalls.h"
 
+namespace sweepfilter {
+
 namespace {
 std::string parameterList(PluginDescriptor* d) {
   std::string list;
-  for (std::int32_t i = 0; i < d->parameterCount; ++i) list += (i ? ", " : "") + plugin::parameterName(d, i);
+  for (std::int32_t i = 0; i < d->parameterCount; ++i) list += (i ? ", " : "") + pluginCalls::parameterName(d, i);
   return list;
 }
 }  // namespace
@@ -61,7 +63,7 @@ bool takeProgramOption(const std::string& name, const std::string& value, std::o
 std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> program,
                             const std::vector<ParameterSetting>& settings, std::vector<ResolvedSetting>& out) {
   for (const ParameterSetting& setting : settings) {
-    const std::int32_t index = plugin::findParameter(d, setting.name);
+    const std::int32_t index = pluginCalls::findParameter(d, setting.name);
     if (index < 0) return "unknown parameter '" + setting.name + "' (the plug-in has: " + parameterList(d) + ")";
     out.push_back({index, setting.value});
   }
@@ -73,6 +75,8 @@ std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> pro
 
 void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program,
                    const std::vector<ResolvedSetting>& settings) {
-  if (program) plugin::selectProgram(d, *program);
+  if (program) pluginCalls::selectProgram(d, *program);
   for (const ResolvedSetting& setting : settings) d->setParameterEntry(d, setting.index, setting.value);
 }
+
+}  // namespace sweepfilter

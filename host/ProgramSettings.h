@@ -7,6 +7,8 @@
 
 #include "PluginDescriptor.h"
 
+namespace sweepfilter {
+
 // What several commands take: a program to select (--program N) and
 // parameter values to set by name (--set NAME=VALUE), checked against the
 // plug-in before anything is changed.
@@ -42,3 +44,5 @@ std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> pro
 // Selects the program (if any), then sets the values in their order.
 void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program,
                    const std::vector<ResolvedSetting>& settings);
+
+}  // namespace sweepfilter

@@ -11,6 +11,8 @@
 #include "WavReader.h"
 #include "WavWriter.h"
 
+namespace sweepfilter {
+
 namespace {
 // More than any plug-in of this kind declares; beyond it the counts are garbage.
 constexpr std::int32_t maxChannels = 64;
@@ -65,12 +67,12 @@ std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const 
   if (!output.ok()) return output.error();
   WavWriter writer(output.stream(), {2, format.sampleRate, options.format});
 
-  plugin::setSampleRate(d, static_cast<float>(format.sampleRate));
-  plugin::setBlockSize(d, options.blockSize);
+  pluginCalls::setSampleRate(d, static_cast<float>(format.sampleRate));
+  pluginCalls::setBlockSize(d, options.blockSize);
   applySettings(d, options.program, settings);
-  plugin::resume(d);
+  pluginCalls::resume(d);
   const std::string error = process(d, options, reader, writer, progress);
-  plugin::suspend(d);
+  pluginCalls::suspend(d);
   if (!error.empty()) return error;
 
   in.close();  // the output may replace the input
@@ -78,3 +80,5 @@ std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const 
   if (!output.commit()) return output.error();
   return {};
 }
+
+}  // namespace sweepfilter

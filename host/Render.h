@@ -7,6 +7,8 @@
 #include "PluginDescriptor.h"
 #include "RenderOptions.h"
 
+namespace sweepfilter {
+
 struct RenderProgress {
   std::uint64_t framesDone;
   std::uint64_t framesTotal;
@@ -21,3 +23,5 @@ using ProgressFunction = std::function<void(const RenderProgress&)>;
 // the accumulating) process entry. Returns "" on success, else a one-line
 // reason; the output file then does not exist. The plug-in stays open.
 std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const ProgressFunction& progress);
+
+}  // namespace sweepfilter

@@ -4,6 +4,8 @@
 #include "PluginHost.h"
 #include "Render.h"
 
+namespace sweepfilter {
+
 namespace {
 // Files longer than this show their progress.
 constexpr std::uint64_t longFileSeconds = 30;
@@ -57,8 +59,8 @@ int runRender(const Arguments& args) {
         frames = p.framesDone;
         printer(p);
       });
-  const std::string program = plugin::programName(d);
-  plugin::close(d);
+  const std::string program = pluginCalls::programName(d);
+  pluginCalls::close(d);
   if (!failure.empty()) {
     std::fprintf(stderr, "plughost render: %s\n", failure.c_str());
     return 1;
@@ -67,3 +69,5 @@ int runRender(const Arguments& args) {
               program.c_str(), formatName(options->format));
   return 0;
 }
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include "CommandLine.h"
 
+namespace sweepfilter {
+
 namespace {
 std::optional<SampleFormat> parseFormat(const std::string& text) {
   if (text == "f32") return SampleFormat::float32;
@@ -41,3 +43,5 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
   }
   return options;
 }
+
+}  // namespace sweepfilter

@@ -8,6 +8,8 @@
 #include "ProgramSettings.h"
 #include "WavFormat.h"
 
+namespace sweepfilter {
+
 // What `plughost render` was asked to do.
 struct RenderOptions {
   std::string plugin;
@@ -29,3 +31,5 @@ inline constexpr const char* renderUsage =
 // Parses the arguments after "render". On failure returns nothing and puts a
 // one-line reason in `error`.
 std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& args, std::string& error);
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace sweepfilter {
+
 // The sample encodings this host reads and writes.
 enum class SampleFormat { pcm16, pcm24, pcm32, float32 };
 
@@ -31,3 +33,5 @@ inline constexpr std::uint16_t wavTagExtensible = 0xFFFE;
 
 // The largest RIFF chunk a 32-bit size field can describe.
 inline constexpr std::uint64_t wavMaxRiffBytes = 0xFFFFFFFFu;
+
+}  // namespace sweepfilter

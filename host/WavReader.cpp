@@ -6,6 +6,8 @@
 
 #include "LittleEndian.h"
 
+namespace sweepfilter {
+
 namespace {
 // The tail shared by every WAVE_FORMAT_EXTENSIBLE sub-format GUID; its first
 // two bytes are the plain format tag.
@@ -172,3 +174,5 @@ std::size_t WavReader::read(float* const* channels, std::size_t count) {
   framesLeft_ -= frames;
   return frames;
 }
+
+}  // namespace sweepfilter

@@ -8,6 +8,8 @@
 
 #include "WavFormat.h"
 
+namespace sweepfilter {
+
 // Reads the samples of a WAV stream as floats: integer PCM scaled to -1..1
 // (-1 exactly at the most negative code), float samples as stored. Accepts
 // 16-, 24- and 32-bit PCM and 32-bit float, plain or WAVE_FORMAT_EXTENSIBLE,
@@ -44,3 +46,5 @@ class WavReader {
   std::vector<unsigned char> buffer_;
   std::string error_;
 };
+
+}  // namespace sweepfilter

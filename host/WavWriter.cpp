@@ -6,6 +6,8 @@
 
 #include "LittleEndian.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr std::uint32_t plainFormatBytes = 16;
 // Non-PCM formats carry the extension size field (0) and a fact chunk.
@@ -116,3 +118,5 @@ bool WavWriter::finish() {
   if (!out_) error_ = "cannot write the output (disk full?)";
   return static_cast<bool>(out_);
 }
+
+}  // namespace sweepfilter

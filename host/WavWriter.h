@@ -8,6 +8,8 @@
 
 #include "WavFormat.h"
 
+namespace sweepfilter {
+
 // Writes a WAV stream: 32-bit float samples as they are, integer PCM
 // rounded to the nearest code and clipped (NaN becomes 0). The header goes
 // out at once with empty sizes; finish() fills them in, so the stream must
@@ -39,3 +41,5 @@ class WavWriter {
 // One float as a signed integer code of `bits` bits: rounded half away from
 // zero, clipped to the code range, NaN as 0.
 std::int32_t quantise(float sample, int bits);
+
+}  // namespace sweepfilter

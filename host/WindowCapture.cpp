@@ -5,6 +5,8 @@
 #include "LittleEndian.h"
 #include "OutputFile.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr std::uint32_t fileHeaderSize = 14;
 constexpr std::uint32_t infoHeaderSize = 40;
@@ -81,3 +83,5 @@ std::string saveClientAreaAsBmp(HWND window, const std::string& path) {
   if (!output.commit()) return output.error();
   return {};
 }
+
+}  // namespace sweepfilter

@@ -3,6 +3,7 @@
 
 #include "Commands.h"
 
+namespace sweepfilter {
 namespace {
 struct Command {
   const char* name;
@@ -23,8 +24,10 @@ int usage() {
   return 2;
 }
 }  // namespace
+}  // namespace sweepfilter
 
 int main(int argc, char** argv) {
+  using namespace sweepfilter;
   if (argc < 2) return usage();
   for (const Command& c : commands)
     if (std::strcmp(argv[1], c.name) == 0) return c.run(Arguments(argv + 2, argv + argc));

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace sweepfilter {
+
 // A position in panel-window pixels.
 struct Point {
   std::int32_t x = 0;
@@ -10,3 +12,5 @@ struct Point {
   constexpr Point() = default;
   constexpr Point(std::int32_t x, std::int32_t y) : x(x), y(y) {}
 };
+
+}  // namespace sweepfilter

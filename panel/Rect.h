@@ -4,6 +4,8 @@
 
 #include "Point.h"
 
+namespace sweepfilter {
+
 // A rectangle in panel-window pixels. For bitmap copies right and bottom lie
 // just past the last column and row.
 struct Rect {
@@ -24,3 +26,5 @@ struct Rect {
     return left <= point.x && point.x <= right && top <= point.y && point.y <= bottom;
   }
 };
+
+}  // namespace sweepfilter

@@ -1,5 +1,7 @@
 #include "EditorBase.h"
 
+namespace sweepfilter {
+
 std::int32_t EditorBase::queryRect(EditorRect** place) {
   if (place) *place = nullptr;
   return 0;
@@ -13,3 +15,5 @@ std::int32_t EditorBase::openPanel(void* parent) {
 void EditorBase::idleTick() {
   if (refreshPending.exchange(0, std::memory_order_relaxed) != 0) refreshControls();
 }
+
+}  // namespace sweepfilter

@@ -3,16 +3,11 @@
 #include <atomic>
 #include <cstdint>
 
-class EffectBase;
+#include "HostProtocol.h"
 
-// The panel size as the host reads it: four 16-bit fields in this order.
-struct EditorRect {
-  std::int16_t top;
-  std::int16_t left;
-  std::int16_t bottom;
-  std::int16_t right;
-};
-static_assert(sizeof(EditorRect) == 8);
+namespace sweepfilter {
+
+class EffectBase;
 
 // What the effect's dispatcher and parameter operations need from any editor.
 // Everything but requestRefresh runs on the host's user-interface thread.
@@ -38,3 +33,5 @@ class EditorBase {
   void* parentWindow = nullptr;
   std::atomic<std::int32_t> refreshPending{0};
 };
+
+}  // namespace sweepfilter

@@ -6,6 +6,8 @@
 #include "EntryFunctions.h"
 #include "ValueText.h"
 
+namespace sweepfilter {
+
 EffectBase::EffectBase(HostCallback hostCallback, std::int32_t programCount, std::int32_t parameterCount)
     : hostCallback(hostCallback), programCount(programCount), parameterCount(parameterCount) {
   std::memset(&descriptor, 0, sizeof descriptor);
@@ -174,3 +176,5 @@ void EffectBase::samplesToHzText(float samples, char* text) {
 void EffectBase::samplesToMsText(float samples, char* text) { floatToText(samples * 1000.0f / getSampleRate(), text); }
 void EffectBase::floatToText(float value, char* text) { formatFloat8(value, text); }
 void EffectBase::integerToText(std::int32_t value, char* text) { formatInteger8(value, text); }
+
+}  // namespace sweepfilter

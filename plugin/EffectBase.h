@@ -4,44 +4,11 @@
 #include <cstdint>
 
 #include "EditorBase.h"
-#include "HostCallback.h"
+#include "HostProtocol.h"
 #include "PluginDescriptor.h"
 
-// Descriptor flag bits.
-enum DescriptorFlag : std::int32_t {
-  flagHasEditor = 1,
-  flag2 = 2,
-  flag4 = 4,
-  flag8 = 8,
-  flag16 = 16,
-  flag32 = 32,
-};
+namespace sweepfilter {
 
-// Requests the host sends through the dispatcher.
-enum DispatchOpcode : std::int32_t {
-  opOpen = 0,
-  opClose = 1,
-  opSelectProgram = 2,
-  opGetProgram = 3,
-  opRenameProgram = 4,
-  opGetProgramName = 5,
-  opGetParameterLabel = 6,
-  opGetParameterText = 7,
-  opGetParameterName = 8,
-  opGetMeterLevel = 9,
-  opSetSampleRate = 10,
-  opSetBlockSize = 11,
-  opSuspendResume = 12,
-  opEditorGetRect = 13,
-  opEditorOpen = 14,
-  opEditorClose = 15,
-  opEditorIdle = 19,
-  opIdentify = 22,
-  opSaveState = 23,
-  opLoadState = 24,
-};
-
-inline constexpr std::int32_t identifyAnswer = fourCharCode("NvEf");
 inline constexpr std::int32_t defaultEffectId = fourCharCode("NoEf");
 
 // Base of every effect object: owns the descriptor the host holds and the
@@ -123,3 +90,5 @@ class EffectBase {
   std::int32_t blockSize = 1024;
   PluginDescriptor descriptor;
 };
+
+}  // namespace sweepfilter

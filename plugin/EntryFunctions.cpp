@@ -2,6 +2,8 @@
 
 #include "EffectBase.h"
 
+namespace sweepfilter {
+
 namespace entry {
 namespace {
 EffectBase* effectOf(PluginDescriptor* d) { return static_cast<EffectBase*>(d->effectObject); }
@@ -32,3 +34,5 @@ void setParameter(PluginDescriptor* d, std::int32_t index, float value) {
 
 float getParameter(PluginDescriptor* d, std::int32_t index) { return effectOf(d)->getParameterValue(index); }
 }  // namespace entry
+
+}  // namespace sweepfilter

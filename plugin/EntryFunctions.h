@@ -2,6 +2,8 @@
 
 #include "PluginDescriptor.h"
 
+namespace sweepfilter {
+
 // The five functions the descriptor hands to the host. Each finds the effect
 // through the descriptor's effectObject and calls its virtual operation.
 namespace entry {
@@ -11,3 +13,5 @@ void processReplace(PluginDescriptor* d, float** inputs, float** outputs, std::i
 void setParameter(PluginDescriptor* d, std::int32_t index, float value);
 float getParameter(PluginDescriptor* d, std::int32_t index);
 }  // namespace entry
+
+}  // namespace sweepfilter

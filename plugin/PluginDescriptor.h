@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "HostCallback.h"
+#include "HostProtocol.h"
+
+namespace sweepfilter {
 
 // The record handed to the host by main(). Its layout is the contract with
 // every host: 144 bytes in the 32-bit build. Pointers and pointer-sized words
@@ -41,16 +43,6 @@ struct PluginDescriptor {
   std::uint8_t reservedBytes[56];
 };
 
-// Four-character codes are integers whose most significant byte is the first character.
-constexpr std::int32_t fourCharCode(const char (&text)[5]) {
-  return static_cast<std::int32_t>((static_cast<std::uint32_t>(static_cast<std::uint8_t>(text[0])) << 24) |
-                                   (static_cast<std::uint32_t>(static_cast<std::uint8_t>(text[1])) << 16) |
-                                   (static_cast<std::uint32_t>(static_cast<std::uint8_t>(text[2])) << 8) |
-                                   static_cast<std::uint32_t>(static_cast<std::uint8_t>(text[3])));
-}
-
-inline constexpr std::int32_t descriptorMagic = fourCharCode("ZpxP");
-
 static_assert(std::is_standard_layout_v<PluginDescriptor>);
 #if INTPTR_MAX == INT32_MAX
 static_assert(sizeof(PluginDescriptor) == 144);
@@ -81,3 +73,5 @@ static_assert(offsetof(PluginDescriptor, effectVersion) == 116);
 static_assert(offsetof(PluginDescriptor, processReplaceEntry) == 120);
 static_assert(offsetof(PluginDescriptor, reservedSlot) == 128);
 #endif
+
+}  // namespace sweepfilter

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "HostCallback.h"
+#include "HostProtocol.h"
 #include "PluginDescriptor.h"
+
+namespace sweepfilter {
 
 class EffectBase;
 
@@ -12,3 +14,5 @@ EffectBase* createEffect(HostCallback hostCallback);
 // What the exported "main" does: ask the host's version, make an effect and
 // hand out its descriptor; null when the host answers 0 or allocation fails.
 extern "C" PluginDescriptor* pluginMain(HostCallback hostCallback);
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 
+namespace sweepfilter {
+
 namespace {
 constexpr char hugeText[] = " Huge!  ";
 constexpr int textWidth = 8;
@@ -70,3 +72,5 @@ void formatInteger8(std::int32_t value, char* text) {
   std::memcpy(text, wide, textWidth);
   text[textWidth] = '\0';
 }
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace sweepfilter {
+
 // Number formatting shared by the effect's value texts. All writers produce a
 // zero-terminated text into a caller's buffer.
 
@@ -16,3 +18,5 @@ void formatFloat8(double value, char* text);
 
 // "%7d" cut to 8 characters; " Huge!  " when the number needs more.
 void formatInteger8(std::int32_t value, char* text);
+
+}  // namespace sweepfilter

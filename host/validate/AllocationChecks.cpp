@@ -6,6 +6,8 @@
 #include "BlockRun.h"
 #include "Checks.h"
 
+namespace sweepfilter {
+
 namespace {
 // The calls a host makes on its audio thread, counted; everything else (the
 // dispatcher's rate changes, program changes from the user interface) is not.
@@ -84,3 +86,5 @@ void noAllocation(Check& check, ValidationContext& context) {
 void allocationChecks(CheckRunner& runner, ValidationContext& context) {
   runner.run("allocation: none on the audio thread", [&](Check& c) { noAllocation(c, context); });
 }
+
+}  // namespace sweepfilter

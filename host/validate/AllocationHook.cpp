@@ -5,6 +5,8 @@
 #include <cstring>
 #include <malloc.h>
 
+namespace sweepfilter {
+
 namespace allocationHook {
 namespace {
 std::atomic<DWORD> armedThread{0};
@@ -157,3 +159,5 @@ void armForThisThread() { armedThread.store(GetCurrentThreadId()); }
 void disarm() { armedThread.store(0); }
 std::int64_t takeCount() { return counted.exchange(0); }
 }  // namespace allocationHook
+
+}  // namespace sweepfilter

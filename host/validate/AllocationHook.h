@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace sweepfilter {
+
 // Counts the heap allocations a plug-in makes, by redirecting its own imports
 // of the allocator functions (C runtime malloc and relatives, HeapAlloc,
 // VirtualAlloc, LocalAlloc, GlobalAlloc) to counting wrappers. Whatever
@@ -19,3 +21,5 @@ void disarm();
 // The allocations counted since the last take.
 std::int64_t takeCount();
 }  // namespace allocationHook
+
+}  // namespace sweepfilter

@@ -8,6 +8,8 @@
 #include "Checks.h"
 #include "GuardedText.h"
 
+namespace sweepfilter {
+
 namespace {
 // Where this kind of plug-in decides: the input floor, the three-way
 // thresholds and the two-way one.
@@ -146,3 +148,5 @@ void automationChecks(CheckRunner& runner, ValidationContext& context) {
              [&](Check& c) { extremeValuesWhileProcessing(c, context); });
   runner.run("automation: host-side state round trip", [&](Check& c) { hostStateRoundTrip(c, context); });
 }
+
+}  // namespace sweepfilter

@@ -6,6 +6,8 @@
 
 #include "CheckRunner.h"
 
+namespace sweepfilter {
+
 BlockRun runBlock(const Instance& instance, ProcessEntry entry, StereoBuffers& buffers, std::int32_t frames) {
   buffers.fillOutputs(entry == ProcessEntry::replace ? std::nanf("") : 0.0f);
   buffers.sealInputs();
@@ -28,3 +30,5 @@ BlockRun runBlock(const Instance& instance, ProcessEntry entry, StereoBuffers& b
   }
   return run;
 }
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 #include "Instance.h"
 #include "Signals.h"
 
+namespace sweepfilter {
+
 // One process call made the way the checks make them: a separate replacing
 // call starts from NaN outputs (samples it leaves unwritten show), a separate
 // accumulating one from zeros; inputs are sealed; afterwards the guards are
@@ -20,3 +22,5 @@ struct BlockRun {
 };
 
 BlockRun runBlock(const Instance& instance, ProcessEntry entry, StereoBuffers& buffers, std::int32_t frames);
+
+}  // namespace sweepfilter

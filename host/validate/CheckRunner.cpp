@@ -11,6 +11,8 @@
 #include <mutex>
 #include <thread>
 
+namespace sweepfilter {
+
 namespace {
 std::mutex currentMutex;
 std::string currentName;
@@ -115,3 +117,5 @@ void abortCheck(const std::string& why) {
   TerminateProcess(GetCurrentProcess(), 3);
   std::_Exit(3);
 }
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace sweepfilter {
+
 // printf into a std::string: the one way the validator builds its messages.
 std::string formatText(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
 
@@ -53,3 +55,5 @@ class CheckRunner {
 
 // Ends the process with a FAIL line for the check in progress.
 [[noreturn]] void abortCheck(const std::string& why);
+
+}  // namespace sweepfilter

@@ -13,6 +13,8 @@
 #include "Checks.h"
 #include "PluginCalls.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr std::int32_t blockFrames = 512;
 constexpr double slowdownLimit = 2.0;
@@ -61,7 +63,7 @@ std::vector<double> timedBlocks(Check& check, const Instance& instance, StereoBu
 void silenceAfterNoise(Check& check, ValidationContext& context, bool hard) {
   Instance instance(context.library);
   if (!instance) return check.fail(context.library.error());
-  const std::int32_t window = plugin::findParameter(instance.descriptor(), "Soft/Hard");
+  const std::int32_t window = pluginCalls::findParameter(instance.descriptor(), "Soft/Hard");
   if (window < 0) return check.skip("the plug-in has no \"Soft/Hard\" parameter");
   instance.set(window, hard ? 1.0f : 0.0f);
   instance.setSampleRate(44100.0f);
@@ -177,3 +179,5 @@ void contentChecks(CheckRunner& runner, ValidationContext& context) {
   runner.run("content: full-scale square, DC and impulses", [&](Check& c) { fullScaleShapes(c, context); });
   runner.run("content: NaN and infinity bursts", [&](Check& c) { nonFiniteBursts(c, context); });
 }
+
+}  // namespace sweepfilter

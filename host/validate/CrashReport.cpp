@@ -4,6 +4,8 @@
 
 #include "CheckRunner.h"
 
+namespace sweepfilter {
+
 namespace {
 const char* exceptionName(DWORD code) {
   switch (code) {
@@ -37,3 +39,5 @@ void reportCrashesAsFailures() {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
   SetUnhandledExceptionFilter(onUnhandledException);
 }
+
+}  // namespace sweepfilter

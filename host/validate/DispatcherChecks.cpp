@@ -10,6 +10,8 @@
 #include "Checks.h"
 #include "GuardedText.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr std::int32_t firstOpcode = -10;
 constexpr std::int32_t lastOpcode = 100;
@@ -156,3 +158,5 @@ void dispatcherChecks(CheckRunner& runner, ValidationContext& context) {
   runner.run("dispatcher: texts stay within their buffers", [&](Check& c) { textOpcodes(c, context); });
   runner.run("dispatcher: program numbers out of range", [&](Check& c) { programsOutOfRange(c, context); });
 }
+
+}  // namespace sweepfilter

@@ -8,6 +8,8 @@
 #include "Checks.h"
 #include "HostWindow.h"
 
+namespace sweepfilter {
+
 namespace {
 // Growth allowed over all cycles after the warm-up. A panel that leaked even
 // one of its bitmaps per cycle (a 400 x 285 panel at 32 bits is 445 KB) or
@@ -228,3 +230,5 @@ void editorChecks(CheckRunner& runner, ValidationContext& context) {
       body(c, context);
     });
 }
+
+}  // namespace sweepfilter

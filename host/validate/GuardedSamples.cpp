@@ -6,6 +6,8 @@
 
 #include "CheckRunner.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr std::uint32_t guardWord = 0x7FBADBADu;  // a quiet NaN
 constexpr std::size_t minimumFrontBytes = 256;
@@ -73,3 +75,5 @@ std::string StereoBuffers::damage() const {
   }
   return "";
 }
+
+}  // namespace sweepfilter

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace sweepfilter {
+
 // A sample buffer as a hostile host hands it out. Its last sample touches an
 // inaccessible page, so a read or write past the end faults at once (and the
 // crash report names the check); a patterned zone before the first sample
@@ -56,3 +58,5 @@ class StereoBuffers {
   float* in[2];
   float* out[2];
 };
+
+}  // namespace sweepfilter

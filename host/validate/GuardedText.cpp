@@ -5,6 +5,8 @@
 #include "CheckRunner.h"
 #include "Instance.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr char pattern = static_cast<char>(0xA5);
 
@@ -45,3 +47,5 @@ TextRead readText(const Instance& instance, std::int32_t opcode, std::int32_t in
   instance.dispatch(opcode, index, 0, buffer.data());
   return {buffer.text(), buffer.problem(textLimit(opcode))};
 }
+
+}  // namespace sweepfilter

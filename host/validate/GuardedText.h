@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace sweepfilter {
+
 class Instance;
 
 // The longest texts a plug-in of this kind may write through its text
@@ -41,3 +43,5 @@ struct TextRead {
   std::string problem;  // "" when well-formed and within the opcode's limit
 };
 TextRead readText(const Instance& instance, std::int32_t opcode, std::int32_t index = 0);
+
+}  // namespace sweepfilter

@@ -4,6 +4,8 @@
 
 #include "CheckRunner.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr const char* frameClass = "PlughostValidateFrame";
 constexpr const char* containerClass = "PlughostValidateContainer";
@@ -105,3 +107,5 @@ std::string ResourceUse::change(const ResourceUse& before, const ResourceUse& af
                     static_cast<long long>(before.privateBytes / 1024),
                     static_cast<long long>(after.privateBytes / 1024));
 }
+
+}  // namespace sweepfilter

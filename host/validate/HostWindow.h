@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace sweepfilter {
+
 // The host's side of an editor: one top-level window and, inside it, a
 // container child window for each panel, as hosts give them out.
 class HostWindow {
@@ -37,3 +39,5 @@ struct ResourceUse {
   // "GDI objects a -> b, private memory x KB -> y KB"
   static std::string change(const ResourceUse& before, const ResourceUse& after);
 };
+
+}  // namespace sweepfilter

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <utility>
 
-#include "EffectBase.h"
+#include "HostProtocol.h"
 #include "PluginHost.h"
+
+namespace sweepfilter {
 
 enum class ProcessEntry { replace, accumulate };
 inline const char* entryName(ProcessEntry entry) { return entry == ProcessEntry::replace ? "replace" : "accumulate"; }
@@ -47,3 +49,5 @@ class Instance {
  private:
   PluginDescriptor* d;
 };
+
+}  // namespace sweepfilter

@@ -9,6 +9,8 @@
 #include "GuardedText.h"
 #include "HostWindow.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr const char* panelClassName = "PluginWindowClass";
 
@@ -141,3 +143,5 @@ void instanceChecks(CheckRunner& runner, ValidationContext& context) {
   runner.run("instances: independent", [&](Check& c) { independence(c, context); });
   runner.run("instances: window class gone when all are closed", [&](Check& c) { windowClassGone(c, context); });
 }
+
+}  // namespace sweepfilter

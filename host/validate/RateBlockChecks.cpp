@@ -7,6 +7,8 @@
 #include "BlockRun.h"
 #include "Checks.h"
 
+namespace sweepfilter {
+
 namespace {
 const float sampleRates[] = {8000.0f,   11025.0f,  16000.0f,  22050.0f,   44100.0f,   48000.0f,   88200.0f,  96000.0f,
                              192000.0f, 384000.0f, 768000.0f, 1234.5678f, 12345.678f, 45678.901f, 123456.78f};
@@ -87,3 +89,5 @@ void rateAndBlockChecks(CheckRunner& runner, ValidationContext& context) {
   for (const Way& way : ways)
     runner.run(std::string("rates x block sizes, ") + way.name, [&](Check& c) { ratesTimesBlocks(c, context, way); });
 }
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 
 #include "CheckRunner.h"
 
+namespace sweepfilter {
+
 namespace testSignal {
 void noise(float* samples, std::int32_t frames, std::mt19937& rng, float amplitude) {
   std::uniform_real_distribution<float> uniform(-amplitude, amplitude);
@@ -53,3 +55,5 @@ std::string SampleFacts::problems(float bound) const {
   if (peak > bound) return formatText("peak %.4g above %.4g", static_cast<double>(peak), static_cast<double>(bound));
   return "";
 }
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+namespace sweepfilter {
+
 // Test signals, written into one channel's samples.
 namespace testSignal {
 void noise(float* samples, std::int32_t frames, std::mt19937& rng, float amplitude = 1.0f);
@@ -50,3 +52,5 @@ struct SampleFacts {
 // 1 + 104, rounded up to leave room for the transients of the coefficient
 // steps at control updates.
 inline constexpr float fullScaleOutputBound = 110.0f;
+
+}  // namespace sweepfilter

@@ -9,6 +9,8 @@
 #include "GuardedText.h"
 #include "HostWindow.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr std::int32_t blockFrames = 256;
 
@@ -130,3 +132,5 @@ void threadChecks(CheckRunner& runner, ValidationContext& context) {
   runner.run("threads: setter, audio and text reader", [&](Check& c) { setterAudioAndTexts(c, context); });
   runner.run("threads: editor changes against audio", [&](Check& c) { editorStorm(c, context); });
 }
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 #include "CrashReport.h"
 #include "Instance.h"
 
+namespace sweepfilter {
+
 namespace {
 struct Options {
   std::string plugin;
@@ -88,7 +90,7 @@ int runValidate(const Arguments& args) {
                             moduleOf(d),
                             options->seed,
                             options->quick,
-                            (d->flags & 1) != 0,
+                            (d->flags & flagHasEditor) != 0,
                             d->parameterCount,
                             d->programCount,
                             std::mt19937(options->seed)};
@@ -109,3 +111,5 @@ int runValidate(const Arguments& args) {
     group(runner, context);
   return runner.finish();
 }
+
+}  // namespace sweepfilter

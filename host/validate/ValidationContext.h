@@ -7,6 +7,8 @@
 
 #include "PluginHost.h"
 
+namespace sweepfilter {
+
 // What every check group gets: the loaded library, the random source (seeded
 // from --seed, so a failing run can be repeated) and the run's scope.
 struct ValidationContext {
@@ -22,3 +24,5 @@ struct ValidationContext {
   // The size of a loop: `full` normally, `reduced` with --quick.
   int scaled(int full, int reduced) const { return quick ? reduced : full; }
 };
+
+}  // namespace sweepfilter

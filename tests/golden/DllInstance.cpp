@@ -1,6 +1,8 @@
 #include "PluginHost.h"
 #include "PluginInstance.h"
 
+namespace sweepfilter {
+
 namespace {
 // Loaded once for all instances, as a host keeps a plug-in library loaded.
 PluginLibrary& library() {
@@ -15,5 +17,7 @@ PluginInstance::PluginInstance() {
 }
 
 PluginInstance::~PluginInstance() {
-  if (descriptor_) plugin::close(descriptor_);
+  if (descriptor_) pluginCalls::close(descriptor_);
 }
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include "Parameters.h"
 
+namespace sweepfilter {
+
 namespace {
 // Switch positions as the editor's switches send them.
 constexpr float off = 0.0f, cut = 0.66f, res = 1.0f;
@@ -116,3 +118,5 @@ std::optional<std::uint64_t> expectedHash(const std::string& name) {
     if (h.name == name) return h.hash;
   return std::nullopt;
 }
+
+}  // namespace sweepfilter

@@ -8,6 +8,8 @@
 
 #include "GoldenSignals.h"
 
+namespace sweepfilter {
+
 // What a case changes between blocks, as a host automating the plug-in would.
 enum class Automation {
   none,
@@ -48,3 +50,5 @@ struct NamedHash {
   std::uint64_t hash;
 };
 const std::vector<NamedHash>& expectedHashes();
+
+}  // namespace sweepfilter

@@ -6,6 +6,8 @@
 #include "Parameters.h"
 #include "PluginCalls.h"
 
+namespace sweepfilter {
+
 namespace {
 void automate(const PluginDoor& door, const GoldenCase& c, std::size_t block, std::size_t frame) {
   switch (c.automation) {
@@ -45,20 +47,20 @@ StereoSignal runBlocks(const GoldenCase& c, const PluginDoor& door) {
 }
 
 StereoSignal runGoldenCase(PluginDescriptor* d, const GoldenCase& c) {
-  plugin::setSampleRate(d, c.sampleRate);
-  plugin::setBlockSize(d, *std::max_element(c.blocks.begin(), c.blocks.end()));
-  plugin::selectProgram(d, c.program);
+  pluginCalls::setSampleRate(d, c.sampleRate);
+  pluginCalls::setBlockSize(d, *std::max_element(c.blocks.begin(), c.blocks.end()));
+  pluginCalls::selectProgram(d, c.program);
   for (const ParameterOverride& o : c.overrides) d->setParameterEntry(d, o.index, o.value);
-  plugin::resume(d);
+  pluginCalls::resume(d);
 
   const PluginDescriptor::ProcessFunction process = c.accumulate ? d->processAccumulateEntry : d->processReplaceEntry;
   const PluginDoor door{
       [d](std::int32_t index, float value) { d->setParameterEntry(d, index, value); },
-      [d](std::int32_t program) { plugin::selectProgram(d, program); },
-      [d](float sampleRate) { plugin::setSampleRate(d, sampleRate); },
+      [d](std::int32_t program) { pluginCalls::selectProgram(d, program); },
+      [d](float sampleRate) { pluginCalls::setSampleRate(d, sampleRate); },
       [d, process](float** inputs, float** outputs, std::int32_t frames) { process(d, inputs, outputs, frames); }};
   StereoSignal output = runBlocks(c, door);
-  plugin::suspend(d);
+  pluginCalls::suspend(d);
   return output;
 }
 
@@ -78,3 +80,5 @@ std::uint64_t hashFrames(const float* left, const float* right, std::size_t fram
 std::uint64_t hashOutput(const StereoSignal& output) {
   return hashFrames(output.left.data(), output.right.data(), output.left.size());
 }
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 #include "GoldenCases.h"
 #include "PluginDescriptor.h"
 
+namespace sweepfilter {
+
 // What a front door offers the block loop: the changes a case's automation
 // makes between blocks, and the processing of one block.
 struct PluginDoor {
@@ -28,3 +30,5 @@ StereoSignal runGoldenCase(PluginDescriptor* d, const GoldenCase& c);
 // equal for equal output whatever the block pattern.
 std::uint64_t hashFrames(const float* left, const float* right, std::size_t frames);
 std::uint64_t hashOutput(const StereoSignal& output);
+
+}  // namespace sweepfilter

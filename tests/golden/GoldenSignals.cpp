@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace sweepfilter {
+
 namespace {
 constexpr float codeScale = 1.0f / 32768.0f;
 
@@ -89,3 +91,5 @@ StereoSignal generateSignal(Signal signal, std::size_t frames) {
   }
   return s;
 }
+
+}  // namespace sweepfilter

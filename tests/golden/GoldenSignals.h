@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace sweepfilter {
+
 // Test signals made from integers only, so every build produces the same
 // bits. Every sample is a 16-bit code / 32768: 16-, 24- and 32-bit WAV files
 // and floats all carry them exactly.
@@ -24,3 +26,5 @@ StereoSignal generateSignal(Signal signal, std::size_t frames);
 
 // True when both channels are always equal (a mono file carries it whole).
 constexpr bool isMono(Signal signal) { return signal == Signal::silence || signal == Signal::monoSawChord; }
+
+}  // namespace sweepfilter

@@ -9,6 +9,8 @@
 #include "GoldenRunner.h"
 #include "PluginInstance.h"
 
+namespace sweepfilter {
+
 // Test names already say which case failed.
 void PrintTo(const GoldenCase& c, std::ostream* out) { *out << c.name; }
 
@@ -73,3 +75,5 @@ TEST(GoldenSignals, AreExactSixteenBitCodesAndMonoWhereSaid) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

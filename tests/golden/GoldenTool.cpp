@@ -14,6 +14,7 @@
 #include "WavReader.h"
 #include "WavWriter.h"
 
+namespace sweepfilter {
 namespace {
 std::string hex(std::uint64_t value) {
   char text[19];
@@ -146,8 +147,10 @@ int usage() {
   return 2;
 }
 }  // namespace
+}  // namespace sweepfilter
 
 int main(int argc, char** argv) {
+  using namespace sweepfilter;
   if (argc < 2) return usage();
   const std::string command = argv[1];
   if (command == "hashes" && argc <= 3) return writeHashes(argc == 3 ? argv[2] : nullptr);

@@ -2,6 +2,8 @@
 #include "PluginInstance.h"
 #include "PluginMain.h"
 
+namespace sweepfilter {
+
 namespace {
 HostWord host(PluginDescriptor*, std::int32_t opcode, std::int32_t, HostWord, void*, float) {
   return opcode == hostVersion ? 1 : 0;
@@ -13,5 +15,7 @@ PluginInstance::PluginInstance() : descriptor_(pluginMain(host)) {
 }
 
 PluginInstance::~PluginInstance() {
-  if (descriptor_) plugin::close(descriptor_);
+  if (descriptor_) pluginCalls::close(descriptor_);
 }
+
+}  // namespace sweepfilter

@@ -4,6 +4,8 @@
 
 #include "PluginDescriptor.h"
 
+namespace sweepfilter {
+
 // A fresh instance of the effect under test, closed when this goes: the
 // effect linked into the program natively, SweepFilter.dll (from the working
 // folder) in the Windows build.
@@ -22,3 +24,5 @@ class PluginInstance {
   PluginDescriptor* descriptor_ = nullptr;
   std::string error_;
 };
+
+}  // namespace sweepfilter

@@ -4,6 +4,8 @@
 
 #include "RenderOptions.h"
 
+namespace sweepfilter {
+
 namespace {
 
 using Args = std::vector<std::string>;
@@ -82,3 +84,5 @@ TEST(RenderOptions, RefusesWithAOneLineReason) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

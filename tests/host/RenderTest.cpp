@@ -16,6 +16,8 @@
 #include "WavReader.h"
 #include "WavWriter.h"
 
+namespace sweepfilter {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -238,3 +240,5 @@ TEST_F(Render, FailuresLeaveTheFolderAsItWas) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

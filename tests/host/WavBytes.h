@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace sweepfilter {
+
 // Builds WAV files byte by byte, so the tests state every field they mean.
 inline std::string le16(std::uint16_t v) { return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; }
 
@@ -38,3 +40,5 @@ inline std::string extensiblePayload(std::uint16_t subTag, std::uint16_t channel
 inline std::string riff(const std::string& chunks) {
   return "RIFF" + le32(static_cast<std::uint32_t>(4 + chunks.size())) + "WAVE" + chunks;
 }
+
+}  // namespace sweepfilter

@@ -11,6 +11,8 @@
 #include "WavBytes.h"
 #include "WavReader.h"
 
+namespace sweepfilter {
+
 namespace {
 
 struct Decoded {
@@ -205,3 +207,5 @@ TEST(WavReader, SurvivesMutatedFiles) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

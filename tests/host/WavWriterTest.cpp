@@ -11,6 +11,8 @@
 #include "WavReader.h"
 #include "WavWriter.h"
 
+namespace sweepfilter {
+
 namespace {
 
 TEST(Quantise, RoundsToTheNearestCodeAndClips) {
@@ -115,3 +117,5 @@ TEST(WavWriter, ReportsAFailingStream) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -8,9 +8,11 @@
 #include "Lv2Host.h"
 #include "PortValues.h"
 
+namespace sweepfilter {
+
+// Test names already say which case failed.
 void PrintTo(const GoldenCase& c, std::ostream* out) { *out << c.name; }
 
-namespace sweepfilter {
 namespace {
 
 class Lv2Golden : public ::testing::TestWithParam<GoldenCase> {};

@@ -10,6 +10,8 @@
 #include "RecordingEditor.h"
 #include "SweepFilterEffect.h"
 
+namespace sweepfilter {
+
 namespace {
 
 class Dispatcher : public ::testing::Test {
@@ -230,3 +232,5 @@ TEST(EffectBaseHostQueries, AnswersAndFallbacks) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

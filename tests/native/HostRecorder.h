@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "HostCallback.h"
+#include "HostProtocol.h"
+
+namespace sweepfilter {
 
 // A host callback that answers the version query and records every call.
 struct HostCall {
@@ -23,3 +25,5 @@ inline HostWord recordingHost(PluginDescriptor* d, std::int32_t opcode, std::int
   hostCalls.push_back({d, opcode, index, value, ptr, opt});
   return opcode == hostVersion ? hostVersionAnswer : 0;
 }
+
+}  // namespace sweepfilter

@@ -5,6 +5,8 @@
 
 #include "SignalTestSupport.h"
 
+namespace sweepfilter {
+
 namespace {
 
 // A block whose left samples are `first` up to sample `split` and `rest` after it.
@@ -72,3 +74,5 @@ TEST(LevelTracker, FullScaleSineAndIndependentChannels) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 #include "SignalTestSupport.h"
 #include "WaveTables.h"
 
+namespace sweepfilter {
+
 namespace {
 
 const WaveTables& tables = waveTables();
@@ -180,3 +182,5 @@ TEST(Lfo, StereoRightIsLeftAQuarterCycleLater) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -10,6 +10,8 @@
 #include "ParameterTexts.h"
 #include "SweepFilterEffect.h"
 
+namespace sweepfilter {
+
 namespace {
 
 std::string textOf(EffectBase& effect, std::int32_t opcode, std::int32_t index = 0) {
@@ -139,3 +141,5 @@ TEST(Programs, RenamingCutsAt64Characters) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

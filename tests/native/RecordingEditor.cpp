@@ -3,6 +3,8 @@
 #include "EditorFactory.h"
 #include "SweepFilterEffect.h"
 
+namespace sweepfilter {
+
 bool RecordingEditor::failNextCreation = false;
 int RecordingEditor::liveCount = 0;
 
@@ -36,3 +38,5 @@ EditorBase* createEditor(SweepFilterEffect* effect) {
   }
   return new RecordingEditor(effect);
 }
+
+}  // namespace sweepfilter

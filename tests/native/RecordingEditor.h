@@ -4,6 +4,8 @@
 
 #include "EditorBase.h"
 
+namespace sweepfilter {
+
 class SweepFilterEffect;
 
 // The editor the unit tests link in place of the panel: counts what the
@@ -30,3 +32,5 @@ class RecordingEditor : public EditorBase {
   static bool failNextCreation;
   static int liveCount;
 };
+
+}  // namespace sweepfilter

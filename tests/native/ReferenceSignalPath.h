@@ -6,6 +6,8 @@
 #include "Parameters.h"
 #include "WaveTables.h"
 
+namespace sweepfilter {
+
 // The signal path written out literally, unoptimised: one sample at a time,
 // channel 0 then channel 1, every setting decided where it is used. Without
 // the mends for odd rates and non-finite values, so it serves only for finite
@@ -95,3 +97,5 @@ struct ReferenceSignalPath {
     }
   }
 };
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 #include "ResonantFilter.h"
 #include "SignalTestSupport.h"
 
+namespace sweepfilter {
+
 namespace {
 
 TEST(ResonantFilter, FrequencyCoefficientExamples) {
@@ -153,3 +155,5 @@ TEST(ResonantFilter, MeasuredLowPassResponse) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -8,6 +8,8 @@
 #include "SignalTestSupport.h"
 #include "SweepFilterEffect.h"
 
+namespace sweepfilter {
+
 namespace {
 
 // With the saw on the cutoff at 10 Hz and "Cutoff" 0, cutFactor shows the LFO
@@ -246,3 +248,5 @@ TEST(SignalPath, MatchesTheLiteralModelBitForBit) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 #include "FactoryPrograms.h"
 #include "SignalPath.h"
 
+namespace sweepfilter {
+
 inline ParameterValues programValues(std::int32_t program) {
   ParameterValues values;
   for (std::int32_t i = 0; i < numParameters; ++i) values[i] = factoryPrograms[program].values[i];
@@ -44,3 +46,5 @@ inline Stereo replaceBlock(SignalPath& path, const ParameterValues& values, floa
   path.processBlock(values, sampleRate, input.channels, output.channels, input.length(), OutputRule::replace);
   return output;
 }
+
+}  // namespace sweepfilter

@@ -8,6 +8,8 @@
 #include "SweepFilterEffect.h"
 #include "ValueText.h"
 
+namespace sweepfilter {
+
 namespace {
 
 std::string floatText(double value) {
@@ -96,3 +98,5 @@ TEST(EffectTextHelpers, DecibelsHertzAndMilliseconds) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace sweepfilter {
+
 // Where the horizontal switches change position: a press dx pixels right of
 // the switch's left edge, on a picture of the given width, gives the value.
 // Worked out by hand from the fractions of the width (trunc(width × 0.33f)
@@ -28,3 +30,5 @@ inline constexpr SwitchLimit switchLimits[] = {
     {"five positions, dx 28", 45, 5, 28, 0.8f},  {"five positions, dx 36", 45, 5, 36, 0.8f},
     {"five positions, dx 37", 45, 5, 37, 1.0f},
 };
+
+}  // namespace sweepfilter

@@ -13,6 +13,8 @@
 #include "EffectBase.h"
 #include "PluginMain.h"
 
+namespace sweepfilter {
+
 namespace {
 HostWord quietHost(PluginDescriptor*, std::int32_t opcode, std::int32_t, HostWord, void*, float) {
   return opcode == hostVersion ? 1 : 0;
@@ -85,3 +87,5 @@ TEST(Concurrency, AutomationAudioTextsAndIdleAtOnce) {
   EXPECT_EQ(nonFinite, 0);
 }
 }  // namespace
+
+}  // namespace sweepfilter

@@ -12,9 +12,10 @@
 #include <cstring>
 #include <vector>
 
-#include "EffectBase.h"
+#include "HostProtocol.h"
 #include "PluginMain.h"
 
+namespace sweepfilter {
 namespace {
 HostWord fuzzHost(PluginDescriptor*, std::int32_t opcode, std::int32_t, HostWord, void*, float) {
   return opcode == hostVersion ? 1 : 0;
@@ -132,8 +133,10 @@ class Session {
   bool clean = true;  // so far nothing a user could not dial
 };
 }  // namespace
+}  // namespace sweepfilter
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace sweepfilter;
   FuzzedDataProvider in(data, size);
   Session session(in);
   while (in.remaining_bytes() > 0) session.step();

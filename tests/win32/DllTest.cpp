@@ -12,6 +12,8 @@
 #include "PanelResources.h"
 #include "PluginHost.h"
 
+namespace sweepfilter {
+
 namespace {
 
 const char* const dllPath = "SweepFilter.dll";
@@ -81,7 +83,7 @@ class LoadedPlugin : public ::testing::Test {
     ASSERT_NE(d, nullptr) << library.error();
   }
   void TearDown() override {
-    if (d) plugin::close(d);
+    if (d) pluginCalls::close(d);
   }
   PluginLibrary library{dllPath};
   PluginDescriptor* d = nullptr;
@@ -132,27 +134,27 @@ TEST_F(LoadedPlugin, TwoInstancesAreIndependent) {
   ASSERT_NE(other, nullptr);
   EXPECT_NE(other->effectObject, d->effectObject);
   d->setParameterEntry(d, 2, 0.9f);
-  plugin::selectProgram(other, 3);
+  pluginCalls::selectProgram(other, 3);
   EXPECT_EQ(other->getParameterEntry(other, 2), 0.28f);
   EXPECT_EQ(d->getParameterEntry(d, 2), 0.9f);
-  EXPECT_EQ(plugin::dispatch(d, 3), 0);
-  EXPECT_EQ(plugin::programName(other), "large leveltracking");
-  EXPECT_EQ(plugin::dispatch(other, 1), 1);
+  EXPECT_EQ(pluginCalls::dispatch(d, 3), 0);
+  EXPECT_EQ(pluginCalls::programName(other), "large leveltracking");
+  EXPECT_EQ(pluginCalls::dispatch(other, 1), 1);
 }
 
 TEST_F(LoadedPlugin, TextsThroughTheDispatcher) {
-  EXPECT_EQ(plugin::parameterName(d, 6), "LFO trigger");
-  EXPECT_EQ(plugin::parameterLabel(d, 4), "    Hz   ");
+  EXPECT_EQ(pluginCalls::parameterName(d, 6), "LFO trigger");
+  EXPECT_EQ(pluginCalls::parameterLabel(d, 4), "    Hz   ");
   d->setParameterEntry(d, 11, 0.7f);
-  EXPECT_EQ(plugin::parameterText(d, 11), "   69");
+  EXPECT_EQ(pluginCalls::parameterText(d, 11), "   69");
   d->setParameterEntry(d, 4, 0.2f);
-  EXPECT_EQ(plugin::parameterText(d, 4), "   2.1");
-  EXPECT_EQ(plugin::parameterName(d, 12), "???");
-  EXPECT_EQ(plugin::dispatch(d, 22), 0x4E764566);
+  EXPECT_EQ(pluginCalls::parameterText(d, 4), "   2.1");
+  EXPECT_EQ(pluginCalls::parameterName(d, 12), "???");
+  EXPECT_EQ(pluginCalls::dispatch(d, 22), 0x4E764566);
 }
 
 TEST_F(LoadedPlugin, CloseAnswersOne) {
-  EXPECT_EQ(plugin::dispatch(d, 1), 1);
+  EXPECT_EQ(pluginCalls::dispatch(d, 1), 1);
   d = nullptr;
 }
 
@@ -163,7 +165,9 @@ TEST(PluginMainRefusal, HostVersionZeroGivesNoDescriptor) {
   HostCallbackLog::versionAnswer = 2400;
   PluginDescriptor* d = library.createInstance();
   ASSERT_NE(d, nullptr);
-  plugin::close(d);
+  pluginCalls::close(d);
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace sweepfilter {
+
 namespace {
 
 using namespace panel_bitmaps;
@@ -100,3 +102,5 @@ std::string panelDifference(const Canvas& shown, const ParameterValues& values) 
 std::string controlDifference(const Canvas& shown, const ExpectedControl& control, int frame) {
   return firstDifference(shown, control.painted, [&](int x, int y) { return controlAt(control, frame, x, y); });
 }
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 #include "Parameters.h"
 #include "Rect.h"
 
+namespace sweepfilter {
+
 // What the panel must show for a set of parameter values: the background,
 // each control's frame at its place and the slider handles over their
 // tracks, with the DLL's own pictures. The places are written down here as
@@ -40,3 +42,5 @@ std::string panelDifference(const Canvas& shown, const ParameterValues& values);
 // The first pixel of the control's painted area that differs from the frame
 // (or handle row) given, or "".
 std::string controlDifference(const Canvas& shown, const ExpectedControl& control, int frame);
+
+}  // namespace sweepfilter

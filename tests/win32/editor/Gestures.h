@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <functional>
 
+namespace sweepfilter {
+
 // Runs a scenario that plays mouse gestures (with playMouse) and answers
 // whether all its presses arrived where they were aimed. Under load, wine and
 // the X server now and then lose or misplace a press: the scenario then runs
@@ -15,3 +17,5 @@ inline bool untilPressesArrive(const std::function<bool()>& scenario) {
   }
   return false;
 }
+
+}  // namespace sweepfilter

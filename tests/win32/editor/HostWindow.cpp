@@ -3,6 +3,8 @@
 #include "PanelResources.h"
 #include "TestWindow.h"
 
+namespace sweepfilter {
+
 const int panelWidth = panel_bitmaps::background.width;
 const int panelHeight = panel_bitmaps::background.height;
 
@@ -80,3 +82,5 @@ int windowsInTestWindow() {
   EnumChildWindows(testWindow(), countWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
+
+}  // namespace sweepfilter

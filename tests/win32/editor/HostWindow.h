@@ -7,6 +7,8 @@
 #include "Canvas.h"
 #include "PluginUnderTest.h"
 
+namespace sweepfilter {
+
 // A host's window for one panel: a child of the program's one top-level
 // window, at a place in it, as large as the editor asks.
 class HostWindow {
@@ -56,3 +58,5 @@ void tickTimer(HWND panel);
 std::unique_ptr<Canvas> capture(HWND window);
 // The windows of the test program: the top-level one and all inside it.
 int windowsInTestWindow();
+
+}  // namespace sweepfilter

@@ -20,6 +20,8 @@
 #include "PluginUnderTest.h"
 #include "TestWindow.h"
 
+namespace sweepfilter {
+
 namespace {
 
 // What a cycle may leave behind in all. One leaked picture would be at least
@@ -220,3 +222,5 @@ TEST(PanelLifecycle, AHostThatDestroysItsWindowFirstCanOpenAgainAndCloseTheEffec
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

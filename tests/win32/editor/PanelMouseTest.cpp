@@ -15,6 +15,8 @@
 #include "PanelGestures.h"
 #include "PluginUnderTest.h"
 
+namespace sweepfilter {
+
 namespace {
 
 std::vector<MouseStep> knobTurn(int left, int top) {
@@ -134,3 +136,5 @@ TEST(PanelMouse, PressesAndDragsOnEveryControlReportExactlyTheirChangesAndNothin
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

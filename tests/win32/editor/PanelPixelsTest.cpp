@@ -6,6 +6,8 @@
 #include "HostWindow.h"
 #include "PluginUnderTest.h"
 
+namespace sweepfilter {
+
 namespace {
 
 TEST(PanelPixels, EachProgramOpenedOnThePanelShowsItsValuesWithTheLampLitOnlyForProgramFour) {
@@ -72,3 +74,5 @@ TEST(PanelPixels, EveryControlShowsTheFrameTheHostsValueSelectsOnlyAfterTheIdleC
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -16,6 +16,8 @@
 #include "PluginUnderTest.h"
 #include "TestWindow.h"
 
+namespace sweepfilter {
+
 namespace {
 
 // Runs plughost with the arguments, its output into a file; answers its exit code.
@@ -131,3 +133,5 @@ TEST(PlughostEditor, PrintsEachChangeThePanelReportsWithItsText) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

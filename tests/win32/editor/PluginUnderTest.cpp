@@ -2,7 +2,9 @@
 
 #include <iomanip>
 
-#include "EffectBase.h"
+#include "HostProtocol.h"
+
+namespace sweepfilter {
 
 namespace {
 
@@ -30,18 +32,18 @@ PluginInstance::~PluginInstance() {
 }
 
 std::int32_t PluginInstance::editorRect(EditorRect** rect) const {
-  return static_cast<std::int32_t>(plugin::dispatch(d, opEditorGetRect, 0, 0, rect));
+  return static_cast<std::int32_t>(pluginCalls::dispatch(d, opEditorGetRect, 0, 0, rect));
 }
 
 std::int32_t PluginInstance::openEditor(HWND parent) const {
-  return static_cast<std::int32_t>(plugin::dispatch(d, opEditorOpen, 0, 0, parent));
+  return static_cast<std::int32_t>(pluginCalls::dispatch(d, opEditorOpen, 0, 0, parent));
 }
 
-void PluginInstance::closeEditor() const { plugin::dispatch(d, opEditorClose); }
-void PluginInstance::idle() const { plugin::dispatch(d, opEditorIdle); }
+void PluginInstance::closeEditor() const { pluginCalls::dispatch(d, opEditorClose); }
+void PluginInstance::idle() const { pluginCalls::dispatch(d, opEditorIdle); }
 void PluginInstance::set(std::int32_t index, float value) const { d->setParameterEntry(d, index, value); }
 float PluginInstance::get(std::int32_t index) const { return d->getParameterEntry(d, index); }
-void PluginInstance::selectProgram(std::int32_t program) const { plugin::selectProgram(d, program); }
+void PluginInstance::selectProgram(std::int32_t program) const { pluginCalls::selectProgram(d, program); }
 
 ParameterValues PluginInstance::values() const {
   ParameterValues values{};
@@ -51,7 +53,7 @@ ParameterValues PluginInstance::values() const {
 
 void PluginInstance::close() {
   takeReports();
-  plugin::close(d);
+  pluginCalls::close(d);
   d = nullptr;
 }
 
@@ -66,3 +68,5 @@ std::vector<Report> PluginInstance::takeReports() const {
   });
   return mine;
 }
+
+}  // namespace sweepfilter

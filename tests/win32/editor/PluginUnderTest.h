@@ -10,6 +10,8 @@
 #include "Parameters.h"
 #include "PluginHost.h"
 
+namespace sweepfilter {
+
 // The factory program whose mode is stereo: the panel's lamp is lit.
 inline constexpr std::int32_t stereoProgram = 4;
 
@@ -49,3 +51,5 @@ class PluginInstance {
  private:
   PluginDescriptor* d = nullptr;
 };
+
+}  // namespace sweepfilter

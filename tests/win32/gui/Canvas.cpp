@@ -6,6 +6,8 @@
 
 #include "ModuleInstance.h"
 
+namespace sweepfilter {
+
 Canvas::Canvas(int width, int height) { create(width, height); }
 
 Canvas::Canvas(unsigned short resourceId) {
@@ -78,3 +80,5 @@ std::string firstDifference(const Canvas& canvas, const Rect& area, const std::f
   }
   return {};
 }
+
+}  // namespace sweepfilter

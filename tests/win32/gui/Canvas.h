@@ -7,6 +7,8 @@
 
 #include "Rect.h"
 
+namespace sweepfilter {
+
 // An off-screen 24-bit surface whose pixels can be read back exactly.
 class Canvas {
  public:
@@ -42,3 +44,5 @@ const Canvas& picture(unsigned short resourceId);
 // first difference, or is empty when there is none.
 std::string firstDifference(const Canvas& canvas, const Rect& area,
                             const std::function<COLORREF(int x, int y)>& expected);
+
+}  // namespace sweepfilter

@@ -16,6 +16,8 @@
 #include "VerticalSlider.h"
 #include "VerticalSwitch.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr std::int32_t tag = 5;
@@ -222,3 +224,5 @@ TEST(ControlMouse, AHeldDragGivesUpTheProcessorBetweenPolls) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

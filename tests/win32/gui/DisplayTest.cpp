@@ -11,6 +11,8 @@
 #include "TestWindow.h"
 #include "TextDisplay.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr COLORREF black = RGB(0, 0, 0);
@@ -137,3 +139,5 @@ TEST(ArmedIndicator, ShowsOnlyWhileArmedAndTakesOnePressAsAcknowledgement) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

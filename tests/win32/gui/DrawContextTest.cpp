@@ -6,6 +6,8 @@
 #include "PanelFrame.h"
 #include "TestWindow.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr COLORREF black = RGB(0, 0, 0);
@@ -178,3 +180,5 @@ TEST(DrawContext, GivesTheCursorInTheWindowsClientCoordinatesUnclamped) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -6,6 +6,8 @@
 
 #include "ImportRedirect.h"
 
+namespace sweepfilter {
+
 namespace {
 
 std::set<HGDIOBJ> made;
@@ -144,3 +146,5 @@ std::int64_t deletedWhileSelected() { return selectedAtDeletion; }
 void watch(HMODULE module) { install(module); }
 
 }  // namespace gdiObjects
+
+}  // namespace sweepfilter

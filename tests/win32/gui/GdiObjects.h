@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace sweepfilter {
+
 // Counts the GDI objects this program makes and deletes, by redirecting its
 // own imports of the functions that make and delete them (the system's
 // per-process count is not kept under wine). Installed before main runs.
@@ -18,3 +20,5 @@ std::int64_t deletedWhileSelected();
 void watch(HMODULE module);
 
 }  // namespace gdiObjects
+
+}  // namespace sweepfilter

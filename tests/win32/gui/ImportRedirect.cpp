@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace sweepfilter {
+
 void* redirectImport(const char* library, const char* name, void* replacement, HMODULE module) {
   auto* base = reinterpret_cast<BYTE*>(module);
   const auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
@@ -28,3 +30,5 @@ void* redirectImport(const char* library, const char* name, void* replacement, H
   }
   return real;
 }
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 
 #include "TestWindow.h"
 
+namespace sweepfilter {
+
 namespace {
 
 // Wine answers the button state from a cache that a cursor move refreshes:
@@ -80,3 +82,5 @@ bool playMouse(HWND window, const std::vector<MouseStep>& steps) {
 }
 
 std::vector<MouseStep> clickAt(int x, int y, int button) { return {moveTo(x, y), press(button), release(button)}; }
+
+}  // namespace sweepfilter

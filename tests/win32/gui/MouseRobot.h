@@ -6,6 +6,8 @@
 
 #include "Point.h"
 
+namespace sweepfilter {
+
 // Real mouse input, sent from a second thread while this thread handles the
 // window's messages (and so runs the controls' drag loops).
 struct MouseStep {
@@ -25,3 +27,5 @@ bool playMouse(HWND window, const std::vector<MouseStep>& steps);
 
 // A press and release at one point.
 std::vector<MouseStep> clickAt(int x, int y, int button = MK_LBUTTON);
+
+}  // namespace sweepfilter

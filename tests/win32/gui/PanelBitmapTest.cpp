@@ -6,6 +6,8 @@
 #include "TestBitmapIds.h"
 #include "TestWindow.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr COLORREF white = RGB(255, 255, 255);
@@ -77,3 +79,5 @@ TEST(PanelBitmap, MakesItsMaskOnceAndLeavesThePicturesOwnPixelsAlone) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -17,6 +17,8 @@
 #include "TextDisplay.h"
 #include "VerticalSlider.h"
 
+namespace sweepfilter {
+
 namespace {
 
 // Logs its tag at every drawing, like a real control setting oldValue as it draws.
@@ -188,3 +190,5 @@ TEST(PanelFrame, RepeatedDrawingAndTeardownLeaveNoGdiObject) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -8,6 +8,8 @@
 #include "Control.h"
 #include "ControlListener.h"
 
+namespace sweepfilter {
+
 struct Report {
   std::int32_t tag;
   float value;
@@ -25,3 +27,5 @@ class RecordingListener : public ControlListener {
 
   std::vector<Report> reports;
 };
+
+}  // namespace sweepfilter

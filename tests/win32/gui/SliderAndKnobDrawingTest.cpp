@@ -6,6 +6,8 @@
 #include "TestWindow.h"
 #include "VerticalSlider.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr COLORREF black = RGB(0, 0, 0);
@@ -90,3 +92,5 @@ TEST(HandleKnobDrawing, PutsTheHandleOnItsCircleOverTheBackground) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

@@ -17,6 +17,8 @@
 #include "TestWindow.h"
 #include "VerticalSwitch.h"
 
+namespace sweepfilter {
+
 namespace {
 
 constexpr float notANumber = std::numeric_limits<float>::quiet_NaN();
@@ -147,3 +149,5 @@ TEST(StripDrawing, SwitchesAndButtonsChangeFrameExactlyAtTheirThresholds) {
 }
 
 }  // namespace
+
+}  // namespace sweepfilter

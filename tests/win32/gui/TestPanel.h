@@ -12,6 +12,8 @@
 #include "TestBitmapIds.h"
 #include "TestWindow.h"
 
+namespace sweepfilter {
+
 // The test pictures as the toolkit loads them, shared by the whole program.
 struct TestPictures {
   PanelBitmap background{TEST_BACKGROUND};
@@ -65,3 +67,5 @@ std::unique_ptr<TestPanel> playOnFreshPanel(const Build& build, const std::vecto
   }
   return nullptr;
 }
+
+}  // namespace sweepfilter

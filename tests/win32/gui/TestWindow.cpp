@@ -3,6 +3,8 @@
 #include <utility>
 #include <vector>
 
+namespace sweepfilter {
+
 HWND testWindow() {
   static HWND window = [] {
     WNDCLASSA windowClass{};
@@ -54,3 +56,5 @@ bool pumpUntil(const std::function<bool()>& condition, int timeoutMilliseconds) 
 }
 
 std::vector<MSG> takePresses() { return std::exchange(presses, {}); }
+
+}  // namespace sweepfilter

@@ -7,6 +7,8 @@
 
 #include "View.h"
 
+namespace sweepfilter {
+
 // The program's one top-level window (making and destroying top-level
 // windows is slow under Xvfb), at the screen's top-left corner.
 HWND testWindow();
@@ -25,3 +27,5 @@ struct CountingOwner : View {
   void update(DrawContext&) override { ++updates; }
   int updates = 0;
 };
+
+}  // namespace sweepfilter

@@ -4,6 +4,8 @@
 
 #include "ImportRedirect.h"
 
+namespace sweepfilter {
+
 namespace {
 
 // Static initialisation runs on the main thread.
@@ -25,3 +27,5 @@ const bool installed = [] {
 }  // namespace
 
 std::int64_t mainThreadSleeps() { return installed ? sleeps : -1; }
+
+}  // namespace sweepfilter

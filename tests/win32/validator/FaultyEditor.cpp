@@ -6,6 +6,8 @@
 #include "EffectBase.h"
 #include "ModuleInstance.h"
 
+namespace sweepfilter {
+
 namespace {
 constexpr const char* className = "PluginWindowClass";
 int liveEditors = 0;
@@ -62,3 +64,5 @@ LRESULT CALLBACK FaultyEditor::windowProcedure(HWND window, UINT message, WPARAM
   if (editor && message == WM_DESTROY) editor->window = nullptr;  // also when the host destroys its window
   return DefWindowProcA(window, message, wParam, lParam);
 }
+
+}  // namespace sweepfilter

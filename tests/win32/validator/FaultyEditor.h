@@ -4,6 +4,8 @@
 
 #include "EditorBase.h"
 
+namespace sweepfilter {
+
 // A bare panel for the faulty effect: a child window whose clicks set a
 // parameter through the editor path, with the faults asked for.
 struct EditorFaults {
@@ -28,3 +30,5 @@ class FaultyEditor final : public EditorBase {
   HWND window = nullptr;
   EditorRect rect{0, 0, 285, 400};
 };
+
+}  // namespace sweepfilter

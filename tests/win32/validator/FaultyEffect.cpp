@@ -12,6 +12,8 @@
 #include "FaultyEditor.h"
 #include "PluginMain.h"
 
+namespace sweepfilter {
+
 namespace {
 enum class Fault {
   none,
@@ -165,3 +167,5 @@ class FaultyEffect final : public EffectBase {
 }  // namespace
 
 EffectBase* createEffect(HostCallback callback) { return new (std::nothrow) FaultyEffect(callback); }
+
+}  // namespace sweepfilter
