@@ -18,19 +18,24 @@ const Command commands[] = {
     {"validate", runValidate, "validate PLUGIN.dll [--seed N] [--quick]  checks it as a hostile host would"},
 };
 
-int usage() {
-  std::fprintf(stderr, "usage: plughost COMMAND ...\n");
-  for (const Command& c : commands) std::fprintf(stderr, "  plughost %s\n", c.usage);
-  return 2;
+int usage(std::FILE* to, int status) {
+  std::fprintf(to, "usage: plughost COMMAND ...\n");
+  for (const Command& c : commands) std::fprintf(to, "  plughost %s\n", c.usage);
+  return status;
+}
+
+bool asksForHelp(const char* word) {
+  return std::strcmp(word, "--help") == 0 || std::strcmp(word, "-h") == 0 || std::strcmp(word, "help") == 0;
 }
 }  // namespace
 }  // namespace sweepfilter
 
 int main(int argc, char** argv) {
   using namespace sweepfilter;
-  if (argc < 2) return usage();
+  if (argc < 2) return usage(stderr, 2);
+  if (asksForHelp(argv[1])) return usage(stdout, 0);
   for (const Command& c : commands)
     if (std::strcmp(argv[1], c.name) == 0) return c.run(Arguments(argv + 2, argv + argc));
   std::fprintf(stderr, "plughost: unknown command '%s'\n", argv[1]);
-  return usage();
+  return usage(stderr, 2);
 }

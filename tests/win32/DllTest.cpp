@@ -116,7 +116,7 @@ TEST_F(LoadedPlugin, DescriptorBytesAsTheHostReadsThem) {
   EXPECT_EQ(at<std::int32_t>(d, l.inputCount), 2);
   EXPECT_EQ(at<std::int32_t>(d, l.outputCount), 2);
   const std::int32_t flags = at<std::int32_t>(d, l.flags);
-  EXPECT_TRUE(flags == 24 || flags == 25) << flags;  // 25 once the editor is built in
+  EXPECT_EQ(flags, 25);  // 1 (the editor is built in) + 8 + 16
   for (std::size_t offset : {l.reserved1, l.reserved2, l.userWord})
     EXPECT_EQ(at<std::intptr_t>(d, offset), 0) << offset;
   for (std::size_t offset : {l.hostWordA, l.hostWordB, l.hostWordC})
