@@ -58,7 +58,8 @@ struct PairState {
   }
 };
 
-// What a sample puts into the output: added to it, or stored in it.
+// What a sample puts into the output: added to it, or stored in it. The
+// quarter is written as each rule was first stated; * 0.25f and / 4.0f give the same bits.
 template <OutputRule rule, typename Value>
 Value outputOf(Value x, Value wet, float dryGain, float outputLevel) {
   if constexpr (rule == OutputRule::accumulate)

@@ -11,6 +11,7 @@ namespace sweepfilter {
 namespace {
 // The value arrays are kept in the order Cutoff, Resonance, Input, Leveltrack,
 // LFO freq., ..., Output, Mode: this maps a parameter index to its array.
+// Why not parameter order: the program memory keeps its original layout, and only this table needs to know.
 constexpr std::int32_t arrayOfParameter[numParameters] = {2, 1, 0, 3, 4, 5, 6, 7, 8, 9, 11, 10};
 
 bool isParameter(std::int32_t index) { return index >= 0 && index < numParameters; }
@@ -56,6 +57,8 @@ void SweepFilterEffect::setParameterValue(std::int32_t index, float value) {
 
 float SweepFilterEffect::getParameterValue(std::int32_t index) {
   const float value = isParameter(index) ? valueOf(index) : 0.0f;
+  // On purpose: the refresh reads every value and so schedules the next one; an open
+  // panel thus follows the effect (a host's program change included) at every idle call.
   if (editor) editor->requestRefresh();
   return value;
 }

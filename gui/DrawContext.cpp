@@ -121,6 +121,7 @@ std::int32_t DrawContext::getMouseButtons() {
   if (isDown(VK_LBUTTON)) buttons |= leftButton;
   if (isDown(VK_MBUTTON)) buttons |= middleButton;
   if (isDown(VK_RBUTTON)) buttons |= rightButton;
+  // A drag loop handles no window messages: this update is what redraws the panel while a drag lasts.
   owner->update(*this);
   return buttons;
 }
