@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <vector>
 
 #include "EffectBase.h"
 #include "HostRecorder.h"
@@ -134,13 +136,71 @@ TEST_F(Dispatcher, NullPointersAreIgnored) {
 TEST_F(Dispatcher, EditorOpcodesReachTheEditor) {
   EditorRect* rect = nullptr;
   EXPECT_EQ(dispatch(opEditorGetRect, 0, 0, &rect), 1);
-  ASSERT_NE(rect, nullptr);
-  EXPECT_EQ(rect->bottom, 285);
+  EXPECT_EQ(rect, &editor()->bounds);  // the editor's own rectangle, handed through unchanged
   int parent = 0;
   EXPECT_EQ(dispatch(opEditorOpen, 0, 0, &parent), 1);
   EXPECT_EQ(editor()->lastParent(), &parent);
   dispatch(opEditorClose);
   EXPECT_EQ(editor()->closeCount, 1);
+}
+
+// An effect that counts the lifecycle operations the dispatcher reaches.
+class LifecycleEffect : public EffectBase {
+ public:
+  LifecycleEffect() : EffectBase(recordingHost, 1, 1) {}
+  void processAccumulate(float**, float**, std::int32_t) override {}
+  void onOpen() override { ++opens; }
+  void onSuspend() override { ++suspends; }
+  void onResume() override { ++resumes; }
+  int opens = 0, suspends = 0, resumes = 0;
+};
+
+TEST(EffectBaseTest, OpcodesZeroAndTwelveReachOpenSuspendAndResume) {
+  const struct {
+    std::int32_t opcode;
+    HostWord value;
+    int opens, suspends, resumes;
+  } cases[] = {{opOpen, 0, 1, 0, 0},
+               {opSuspendResume, 0, 0, 1, 0},
+               {opSuspendResume, 1, 0, 0, 1},
+               {opSuspendResume, -7, 0, 0, 1}};
+  for (const auto& c : cases) {
+    LifecycleEffect effect;
+    PluginDescriptor* d = effect.descriptorOf();
+    d->dispatchEntry(d, c.opcode, 0, c.value, nullptr, 0.0f);
+    EXPECT_EQ(effect.opens, c.opens) << c.opcode << " " << c.value;
+    EXPECT_EQ(effect.suspends, c.suspends) << c.opcode << " " << c.value;
+    EXPECT_EQ(effect.resumes, c.resumes) << c.opcode << " " << c.value;
+  }
+}
+
+TEST_F(Dispatcher, AttachingNoEditorClearsTheEditorFlag) {
+  const std::unique_ptr<EditorBase> detached(effect()->getEditor());  // the effect no longer owns it
+  effect()->attachEditor(nullptr);
+  EXPECT_EQ(d->flags, 24);
+  EXPECT_EQ(dispatch(opEditorOpen, 0, 0, nullptr), 0);
+}
+
+// A host may suspend and resume between any two blocks: the sound goes on
+// exactly as if it had not.
+TEST_F(Dispatcher, SuspendAndResumeBetweenBlocksLeaveTheSignalAlone) {
+  PluginDescriptor* plain = pluginMain(recordingHost);
+  ASSERT_NE(plain, nullptr);
+  std::vector<float> input(1024), withPause[2] = {std::vector<float>(1024), std::vector<float>(1024)};
+  std::vector<float> without[2] = {std::vector<float>(1024), std::vector<float>(1024)};
+  for (std::size_t i = 0; i < input.size(); ++i) input[i] = std::sin(0.05f * static_cast<float>(i));
+  for (std::int32_t block = 0; block < 4; ++block) {
+    float* in[2] = {input.data() + block * 256, input.data() + block * 256};
+    float* out[2] = {withPause[0].data() + block * 256, withPause[1].data() + block * 256};
+    float* plainOut[2] = {without[0].data() + block * 256, without[1].data() + block * 256};
+    d->processReplaceEntry(d, in, out, 256);
+    plain->processReplaceEntry(plain, in, plainOut, 256);
+    dispatch(opSuspendResume, 0, 0);
+    dispatch(opSuspendResume, 0, 1);
+  }
+  plain->dispatchEntry(plain, opClose, 0, 0, nullptr, 0.0f);
+  EXPECT_EQ(withPause[0], without[0]);
+  EXPECT_EQ(withPause[1], without[1]);
 }
 
 TEST(EffectWithoutEditor, EditorOpcodesAnswerZero) {
