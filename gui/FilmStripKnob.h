@@ -5,6 +5,8 @@
 #include "Control.h"
 #include "PanelBitmap.h"
 
+namespace sweepfilter {
+
 // A knob whose picture is one frame of a vertical film strip, frame 0 at the
 // minimum. The rectangle is one frame in size; the pointer's angle sets the value.
 class FilmStripKnob : public Control {
@@ -22,3 +24,5 @@ class FilmStripKnob : public Control {
   std::int32_t frameCount;
   std::int32_t frameHeight;
 };
+
+}  // namespace sweepfilter
