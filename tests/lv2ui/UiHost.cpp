@@ -10,6 +10,8 @@
 
 #include "BundleUris.h"
 
+namespace sweepfilter {
+
 UiHost::UiHost(const std::string& bundlePath) : bundle(bundlePath) {
   connection = XOpenDisplay(nullptr);
   if (!connection) throw std::runtime_error("no X display");
@@ -101,3 +103,5 @@ void UiHost::write(LV2UI_Controller controller, std::uint32_t port, std::uint32_
   std::memcpy(&value, buffer, sizeof value);
   static_cast<UiHost*>(controller)->writes.emplace_back(port, value);
 }
+
+}  // namespace sweepfilter

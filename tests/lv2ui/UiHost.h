@@ -10,6 +10,8 @@
 
 #include "RgbImage.h"
 
+namespace sweepfilter {
+
 // A small LV2 host of the panel on the X server named by DISPLAY: loads the
 // UI object from the bundle, gives it a parent window, sends port values,
 // moves the pointer with XTest and reads the pixels back.
@@ -47,3 +49,5 @@ class UiHost {
   LV2UI_Handle ui = nullptr;
   std::vector<std::pair<std::uint32_t, float>> writes;
 };
+
+}  // namespace sweepfilter

@@ -2,6 +2,8 @@
 
 #include "Point.h"
 
+namespace sweepfilter {
+
 // Pointer paths on the effect's panel and the values they give, held to both
 // panels: the DLL's under wine and the LV2 UI's under X.
 
@@ -16,3 +18,5 @@ inline constexpr float knobTolerance = 1e-6f;
 
 // One slider pixel is 1/173 of the range.
 inline constexpr float sliderTravelPixels = 173.0f;
+
+}  // namespace sweepfilter
