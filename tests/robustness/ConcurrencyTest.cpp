@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <cstring>
 #include <random>
 #include <thread>
 #include <vector>
@@ -40,10 +41,15 @@ TEST(Concurrency, AutomationAudioTextsAndIdleAtOnce) {
   std::atomic<bool> stop{false};
   Counts counts;
 
+  // The only writer: what it stores it must read back, whatever the others do.
   std::mt19937 setterRng(1);
+  std::atomic<long> lostValues{0};
   std::thread setter = repeatUntil(stop, [&] {
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-    d->setParameterEntry(d, static_cast<std::int32_t>(setterRng() % 12), unit(setterRng));
+    const auto index = static_cast<std::int32_t>(setterRng() % 12);
+    const float value = unit(setterRng);
+    d->setParameterEntry(d, index, value);
+    if (d->getParameterEntry(d, index) != value) ++lostValues;
     if (setterRng() % 32 == 0) d->dispatchEntry(d, opSelectProgram, 0, setterRng() % 5, nullptr, 0.0f);
     ++counts.sets;
   });
@@ -85,6 +91,49 @@ TEST(Concurrency, AutomationAudioTextsAndIdleAtOnce) {
   d->dispatchEntry(d, opClose, 0, 0, nullptr, 0.0f);
 
   EXPECT_EQ(nonFinite, 0);
+  EXPECT_EQ(lostValues.load(), 0);
+}
+
+// The same automation made between blocks on the audio thread gives the same
+// bits whether or not other threads read texts and make idle calls meanwhile.
+std::vector<float> automatedRun(bool withReaders) {
+  PluginDescriptor* d = pluginMain(quietHost);
+  std::atomic<bool> stop{false};
+  std::vector<std::thread> readers;
+  if (withReaders) {
+    readers.push_back(repeatUntil(stop, [d] {
+      char text[64];
+      for (std::int32_t i = 0; i < 12; ++i) {
+        d->dispatchEntry(d, opGetParameterText, i, 0, text, 0.0f);
+        d->getParameterEntry(d, i);
+      }
+    }));
+    readers.push_back(repeatUntil(stop, [d] { d->dispatchEntry(d, opEditorIdle, 0, 0, nullptr, 0.0f); }));
+  }
+  std::mt19937 rng(3);
+  std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  std::vector<float> left(128), right(128), output;
+  float* inputs[2] = {left.data(), right.data()};
+  for (int block = 0; block < 400; ++block) {
+    d->setParameterEntry(d, static_cast<std::int32_t>(rng() % 12), unit(rng));
+    for (std::size_t i = 0; i < left.size(); ++i) left[i] = 2.0f * unit(rng) - 1.0f, right[i] = 2.0f * unit(rng) - 1.0f;
+    std::vector<float> outLeft(128), outRight(128);
+    float* outputs[2] = {outLeft.data(), outRight.data()};
+    d->processReplaceEntry(d, inputs, outputs, 128);
+    output.insert(output.end(), outLeft.begin(), outLeft.end());
+    output.insert(output.end(), outRight.begin(), outRight.end());
+  }
+  stop = true;
+  for (std::thread& t : readers) t.join();
+  d->dispatchEntry(d, opClose, 0, 0, nullptr, 0.0f);
+  return output;
+}
+
+TEST(Concurrency, ReadersAndIdleCallsLeaveTheSoundAsASingleThreadMakesIt) {
+  const std::vector<float> alone = automatedRun(false);
+  const std::vector<float> shared = automatedRun(true);
+  ASSERT_EQ(alone.size(), shared.size());
+  EXPECT_EQ(std::memcmp(alone.data(), shared.data(), alone.size() * sizeof(float)), 0);
 }
 }  // namespace
 
