@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "Checks.h"
+#include "CommandLine.h"
 #include "Commands.h"
 #include "CrashReport.h"
 #include "Instance.h"
@@ -16,11 +17,6 @@ struct Options {
   bool quick = false;
 };
 
-int usage() {
-  std::fprintf(stderr, "usage: plughost validate PLUGIN.dll [--seed N] [--quick]\n");
-  return 2;
-}
-
 std::optional<std::uint32_t> parseSeed(const std::string& text) {
   char* end = nullptr;
   const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
@@ -28,40 +24,27 @@ std::optional<std::uint32_t> parseSeed(const std::string& text) {
   return static_cast<std::uint32_t>(value);
 }
 
-// Answers the options, or an exit code after a one-line message.
-std::optional<Options> parse(const Arguments& args, int& exitCode) {
-  Options options;
-  exitCode = 2;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--quick") {
-      options.quick = true;
-    } else if (args[i] == "--seed") {
-      if (i + 1 == args.size()) {
-        std::fprintf(stderr, "plughost validate: --seed needs a number\n");
-        return std::nullopt;
+// Answers the options, or nothing after a one-line message.
+std::optional<Options> parse(const Arguments& args) {
+  std::string error;
+  const auto line = splitCommandLine(args, {"--seed"}, {"--quick"}, error);
+  std::optional<Options> options;
+  if (line && expectFiles(*line, 1, "validate PLUGIN.dll [--seed N] [--quick]", error)) {
+    options.emplace();
+    options->plugin = line->files[0];
+    for (const auto& [name, value] : line->options) {
+      if (name == "--quick") {
+        options->quick = true;
+      } else if (const std::optional<std::uint32_t> seed = parseSeed(value)) {
+        options->seed = *seed;
+      } else {
+        error = "--seed takes a whole number from 0 to 4294967295, not '" + value + "'";
+        options.reset();
+        break;
       }
-      const std::optional<std::uint32_t> seed = parseSeed(args[++i]);
-      if (!seed) {
-        std::fprintf(stderr, "plughost validate: --seed takes a whole number from 0 to 4294967295, not '%s'\n",
-                     args[i].c_str());
-        return std::nullopt;
-      }
-      options.seed = *seed;
-    } else if (args[i].rfind("--", 0) == 0) {
-      std::fprintf(stderr, "plughost validate: unknown option '%s'\n", args[i].c_str());
-      return std::nullopt;
-    } else if (options.plugin.empty()) {
-      options.plugin = args[i];
-    } else {
-      std::fprintf(stderr, "plughost validate: one plug-in at a time ('%s' and '%s')\n", options.plugin.c_str(),
-                   args[i].c_str());
-      return std::nullopt;
     }
   }
-  if (options.plugin.empty()) {
-    usage();
-    return std::nullopt;
-  }
+  if (!options) std::fprintf(stderr, "plughost validate: %s\n", error.c_str());
   return options;
 }
 
@@ -74,9 +57,8 @@ HMODULE moduleOf(const PluginDescriptor* d) {
 }  // namespace
 
 int runValidate(const Arguments& args) {
-  int exitCode = 0;
-  const std::optional<Options> options = parse(args, exitCode);
-  if (!options) return exitCode;
+  const std::optional<Options> options = parse(args);
+  if (!options) return 2;
 
   PluginLibrary library(options->plugin);
   std::optional<Instance> first;
