@@ -14,7 +14,8 @@ bash "$root/tools/panel-screenshot.sh"
 echo "plug-in: $root/build/win32/SweepFilter.dll" >&2
 
 # The same demo once through the LV2 bundle, with lv2apply and the last preset's settings.
-cmake --preset native -S "$root" >/dev/null
+cd "$root"
+cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs" --target lv2_bundle
 bundle="$root/build/native/lv2-bundles/sweepfilter.lv2"
 mapfile -t controls < <(bash "$root/tools/lv2-preset-args.sh" "$bundle" 4)
