@@ -1,6 +1,7 @@
 #include "PanelView.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "AngleToValue.h"
 #include "FilmStrip.h"
@@ -68,7 +69,8 @@ void PanelView::paintAll() {
 
 void PanelView::redrawChanged(const std::function<void(const Rect&)>& changed) {
   for (ControlState& control : controls) {
-    if (control.value != control.shown) {
+    // Bits, not values: a NaN from the host is drawn once, not at every idle call.
+    if (std::bit_cast<std::uint32_t>(control.value) != std::bit_cast<std::uint32_t>(control.shown)) {
       draw(control);
       changed(paintedArea(control));
     }
