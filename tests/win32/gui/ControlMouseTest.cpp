@@ -2,10 +2,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "FilmStripKnob.h"
+#include "FlipToggle.h"
 #include "HandleKnob.h"
 #include "KickButton.h"
 #include "MultiPositionSwitch.h"
@@ -27,7 +29,8 @@ struct Gesture {
   std::function<void(TestPanel&)> build;
   std::vector<MouseStep> steps;
   std::vector<float> reported;
-  float tolerance = 0;  // 0: exactly
+  float tolerance = 0;                             // 0: exactly
+  std::optional<float> valueAfter = std::nullopt;  // of the control added last, when given
 };
 
 void expectReports(const Gesture& gesture) {
@@ -41,6 +44,9 @@ void expectReports(const Gesture& gesture) {
       EXPECT_EQ(reports[i].value, gesture.reported[i]) << gesture.name << ", report " << i;
     else
       EXPECT_NEAR(reports[i].value, gesture.reported[i], gesture.tolerance) << gesture.name << ", report " << i;
+  }
+  if (gesture.valueAfter) {
+    EXPECT_EQ(panel->added->getValue(), *gesture.valueAfter) << gesture.name;
   }
 }
 
@@ -139,11 +145,29 @@ TEST(ControlMouse, SwitchesPickThePositionAtTheirPixelLimits) {
   for (const Gesture& gesture : gestures) expectReports(gesture);
 }
 
+TEST(ControlMouse, PressesReachAControlOnItsRightAndBottomEdgesButNotOnePixelBeyond) {
+  // The switch covers x 20 to 65 and y 100 to 116; a press it gets always changes its value.
+  const Gesture gestures[] = {
+      {"right edge", slideSwitch(3, 0), clickAt(65, 108), {1.0f}},
+      {"bottom edge", slideSwitch(3, 0), clickAt(30, 116), {0.33f}},
+      {"bottom right corner", slideSwitch(3, 0), clickAt(65, 116), {1.0f}},
+      {"right of the right edge", slideSwitch(3, 0), clickAt(66, 108), {}},
+      {"below the bottom edge", slideSwitch(3, 0), clickAt(30, 117), {}},
+  };
+  for (const Gesture& gesture : gestures) expectReports(gesture);
+}
+
 template <typename ButtonClass>
 std::function<void(TestPanel&)> button(float start) {
   return [=](TestPanel& panel) {
     panel.add<ButtonClass>(Rect(20, 100, 65, 116), &panel.listener, tag, 16, &pictures().switchStrip, Point(20, 100))
         .setValue(start);
+  };
+}
+
+std::function<void(TestPanel&)> flipToggle(float start) {
+  return [=](TestPanel& panel) {
+    panel.add<FlipToggle>(Rect(20, 100, 65, 116), &panel.listener, tag, &pictures().switchStrip).setValue(start);
   };
 }
 
@@ -161,6 +185,12 @@ TEST(ControlMouse, ButtonsFlipWhileThePointerIsOnThem) {
        button<KickButton>(0),
        pressAt(30, 108, {moveTo(100, 140)}),
        {1.0f, 0.0f, 0.0f}},
+      // The flip toggle flips at the press and keeps it, and its listener never hears.
+      {"flip at 0, clicked", flipToggle(0), clickAt(30, 108), {}, 0, 1.0f},
+      {"flip at 1, clicked", flipToggle(1), clickAt(30, 108), {}, 0, 0.0f},
+      {"flip at 0.5, clicked", flipToggle(0.5f), clickAt(30, 108), {}, 0, 0.0f},
+      {"flip clicked twice", flipToggle(0), {moveTo(30, 108), press(), release(), press(), release()}, {}, 0, 0.0f},
+      {"flip dragged off before release", flipToggle(0), pressAt(30, 108, {moveTo(100, 140)}), {}, 0, 1.0f},
   };
   for (const Gesture& gesture : gestures) expectReports(gesture);
 }

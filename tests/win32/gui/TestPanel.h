@@ -36,6 +36,7 @@ struct TestPanel {
   ControlClass& add(Arguments&&... arguments) {
     auto* control = new ControlClass(std::forward<Arguments>(arguments)...);
     frame.addControl(control);
+    added = control;
     return *control;
   }
 
@@ -52,6 +53,7 @@ struct TestPanel {
   }
 
   RecordingListener listener;
+  Control* added = nullptr;  // the last control added
   PanelFrame frame{Rect(0, 0, 200, 150), testWindow()};
 };
 
