@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -22,40 +23,76 @@ void writeQuarter(float value, char* text) {
   if (text[0] == 0 && value == 0.25f) std::strcpy(text, "a quarter");
 }
 
+// The text's size in a font made here from its description, not through the control's drawing.
+SIZE extentOf(const char* text, FontKind kind) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT font = CreateFontA(-13, 0, 0, 0, kind == boldFont ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_STRING_PRECIS, CLIP_STROKE_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, "Arial");
+  const HGDIOBJ previous = SelectObject(dc, font);
+  SIZE extent{};
+  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &extent);
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  DeleteDC(dc);
+  return extent;
+}
+
+// Each channel between the two colours: an edge pixel of smoothed text.
+bool mixOf(COLORREF shown, COLORREF a, COLORREF b) {
+  for (int shift : {0, 8, 16}) {
+    const int s = (shown >> shift) & 255, x = (a >> shift) & 255, y = (b >> shift) & 255;
+    if (s < std::min(x, y) || s > std::max(x, y)) return false;
+  }
+  return true;
+}
+
 TEST(TextDisplay, WritesTheValueWithTwoDecimalsOrThroughItsConversion) {
   struct Shown {
     float value;
     ValueToTextFunction conversion;
+    FontKind font;
     const char* text;
   };
   const Rect rect(10, 10, 110, 30);
-  const Colour ink{0, 0, 120};
-  const Colour paper{240, 230, 200};
+  const COLORREF ink = RGB(0, 0, 120);
+  const COLORREF paper = RGB(240, 230, 200);
   for (const Shown& c :
-       {Shown{0.5f, nullptr, "0.50"}, Shown{1.0f, nullptr, "1.00"}, Shown{0.25f, writeQuarter, "a quarter"}}) {
-    Canvas drawn(120, 40);
-    Canvas expected(120, 40);
-    CountingOwner owner;
+       {Shown{0.5f, nullptr, boldFont, "0.50"}, Shown{1.0f, nullptr, normalFont, "1.00"},
+        Shown{-12.5f, nullptr, boldFont, "-12.50"}, Shown{0.25f, writeQuarter, boldFont, "a quarter"}}) {
+    Canvas canvas(120, 40);
+    canvas.fill(black);
     {
       TextDisplay display(rect);
-      display.setFont(boldFont);
-      display.setTextColour(ink);
-      display.setBackgroundColour(paper);
+      display.setFont(c.font);
+      display.setTextColour({0, 0, 120});
+      display.setBackgroundColour({240, 230, 200});
       display.setValueToText(c.conversion);
       display.setValue(c.value);
-      DrawContext context(owner, drawn.dc(), nullptr);
+      CountingOwner owner;
+      DrawContext context(owner, canvas.dc(), nullptr);
       display.draw(context);
     }
-    {
-      DrawContext context(owner, expected.dc(), nullptr);
-      context.setFillColour(paper);
-      context.fillRect(rect);
-      context.setTextColour(ink);
-      context.setFont(boldFont);
-      context.drawString(c.text, rect, false);
+    // Paper from (10, 10) to (109, 29) on the black canvas; the text over both, in ink or a mix of the ink
+    // with what lies beneath, and nowhere a pixel of anything else.
+    Rect inked(120, 40, -1, -1);
+    bool pureInk = false;
+    int strays = 0;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < 120; ++x) {
+        const COLORREF ground = x >= 10 && x < 110 && y >= 10 && y < 30 ? paper : black;
+        const COLORREF shown = canvas.pixel(x, y);
+        if (shown == ground) continue;
+        strays += mixOf(shown, ink, ground) ? 0 : 1;
+        pureInk = pureInk || shown == ink;
+        inked =
+            Rect(std::min(inked.left, x), std::min(inked.top, y), std::max(inked.right, x), std::max(inked.bottom, y));
+      }
     }
-    EXPECT_EQ(firstDifference(drawn, Rect(0, 0, 120, 40), [&](int x, int y) { return expected.pixel(x, y); }), "")
-        << c.text;
+    EXPECT_EQ(strays, 0) << c.text;
+    EXPECT_TRUE(pureInk) << c.text;
+    // As wide as the text in its font and as far from either edge, within a pixel of smoothing and rounding.
+    EXPECT_NEAR(inked.right - inked.left + 1, extentOf(c.text, c.font).cx, 1) << c.text;
+    EXPECT_NEAR(inked.left - rect.left, rect.right - 1 - inked.right, 1) << c.text;
   }
 }
 
