@@ -218,25 +218,23 @@ void SignalPath::processBlock(const ParameterValues& values, float sampleRate, f
     restartPhases(state.channels[0].lfo, state.channels[1].lfo, mode);
   }
   for (ChannelState& channel : state.channels) channel.tracker.restart();
-  state.dryGain = 1.0f - values[paramOutput];
-  state.windowLength = windowLengthFor(values[paramSoftHard]);
   const float input = values[paramInput];
-  const float inputGain = input < lowestInputGain ? lowestInputGain : input;
-  state.rangeFreq = rangeFrequency(static_cast<CutRange>(threeWaySetting(values[paramCutFreq])));
-  state.phaseIncrement = lfoPhaseIncrement(values[paramLfoFreq], sampleRate);
-  const float trackGain = values[paramLevelTrack] * 3.0f;
-
   const auto trigger = static_cast<ModulationTarget>(threeWaySetting(values[paramLfoTrigger]));
   const auto wave = static_cast<LfoWave>(threeWaySetting(values[paramLfoWave]));
   const BlockSettings block{
-      inputGain,
-      trackGain,
-      values[paramOutput],
-      state.dryGain,
-      state.phaseIncrement,
-      state.windowLength,
-      {values[paramCutoff], values[paramResonance], state.rangeFreq, sampleRate, cutoffCeiling(sampleRate),
-       static_cast<ModulationTarget>(threeWaySetting(values[paramTrackDest])), trigger}};
+      .inputGain = input < lowestInputGain ? lowestInputGain : input,
+      .trackGain = values[paramLevelTrack] * 3.0f,
+      .outputLevel = values[paramOutput],
+      .dryGain = 1.0f - values[paramOutput],
+      .phaseIncrement = lfoPhaseIncrement(values[paramLfoFreq], sampleRate),
+      .windowLength = windowLengthFor(values[paramSoftHard]),
+      .control = {.cutoff = values[paramCutoff],
+                  .resonance = values[paramResonance],
+                  .rangeFreq = rangeFrequency(static_cast<CutRange>(threeWaySetting(values[paramCutFreq]))),
+                  .sampleRate = sampleRate,
+                  .cutoffCeiling = cutoffCeiling(sampleRate),
+                  .trackDest = static_cast<ModulationTarget>(threeWaySetting(values[paramTrackDest])),
+                  .lfoTrigger = trigger}};
 
   if (sampleFrames > 0 && buffersPresent(inputs, outputs)) {
     const Buffers io{inputs[0], inputs[1], outputs[0], outputs[1]};

@@ -4,13 +4,12 @@
 
 #include "LevelTracker.h"
 #include "Lfo.h"
+#include "OutputRule.h"
 #include "Parameters.h"
 #include "ResonantFilter.h"
 #include "WaveTables.h"
 
 namespace sweepfilter {
-
-enum class OutputRule { accumulate, replace };
 
 // Everything one channel carries from block to block.
 struct ChannelState {
@@ -23,11 +22,7 @@ struct ChannelState {
 // The whole signal state, all zero when an effect is made.
 struct SignalState {
   ChannelState channels[2];  // 0 left, 1 right
-  float rangeFreq = 0.0f;
-  float dryGain = 0.0f;
-  float phaseIncrement = 0.0f;
   float lastMode = 0.0f;
-  std::int32_t windowLength = 0;
   // Working values of the latest control update, left then right.
   float resAmount = 0.0f;
   float cutoffHz = 0.0f;

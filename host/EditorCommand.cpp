@@ -3,9 +3,10 @@
 #include <cstdio>
 
 #include "Commands.h"
-#include "EditorHostWindow.h"
 #include "EditorOptions.h"
+#include "HostFrame.h"
 #include "HostProtocol.h"
+#include "HostWindow.h"
 #include "PluginHost.h"
 #include "WindowCapture.h"
 
@@ -17,62 +18,58 @@ constexpr DWORD idleIntervalMs = 20;
 // Long enough for the first paint, an idle call and a tick of a panel's timer.
 constexpr DWORD settleMs = 200;
 
+// The one instance whose editor is shown.
+const PluginInstance* shown = nullptr;
+
 // Prints each change the panel reports at once, with the text the plug-in
 // gives the new value (asked while the value is the one reported).
 HostWord printingCallback(PluginDescriptor* d, std::int32_t opcode, std::int32_t index, HostWord value, void* ptr,
                           float opt) {
-  if (opcode != hostParameterChanged || !d) return HostCallbackLog::callback(d, opcode, index, value, ptr, opt);
-  std::printf("%2d  %-12s value %.6g  text \"%s\"\n", index, pluginCalls::parameterName(d, index).c_str(),
-              static_cast<double>(opt), pluginCalls::parameterText(d, index).c_str());
+  if (opcode != hostParameterChanged || !shown || d != shown->descriptor())
+    return HostCallbackLog::callback(d, opcode, index, value, ptr, opt);
+  std::printf("%2d  %-12s value %.6g  text \"%s\"\n", index, shown->parameterName(index).c_str(),
+              static_cast<double>(opt), shown->parameterText(index).c_str());
   std::fflush(stdout);
   return 0;
 }
 
-void handleWaitingMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
 // Handles the window's messages and sends idle calls until the time is up
 // (forever without one) or the window is closed.
-void runFor(PluginDescriptor* d, const EditorHostWindow& window, std::optional<ULONGLONG> milliseconds) {
+void runFor(const PluginInstance& instance, const HostFrame& window, std::optional<ULONGLONG> milliseconds) {
   const ULONGLONG start = GetTickCount64();
   ULONGLONG lastIdle = 0;
   while (!window.closeRequested() && (!milliseconds || GetTickCount64() - start < *milliseconds)) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, idleIntervalMs, QS_ALLINPUT);
-    handleWaitingMessages();
+    pumpMessages();
     if (GetTickCount64() - lastIdle >= idleIntervalMs) {
       lastIdle = GetTickCount64();
-      pluginCalls::dispatch(d, opEditorIdle);
+      instance.idleEditor();
     }
   }
 }
 
-std::string showEditor(PluginDescriptor* d, const EditorOptions& options) {
+std::string showEditor(const PluginInstance& instance, const EditorOptions& options) {
   std::vector<ResolvedSetting> settings;
-  if (std::string error = resolveSettings(d, options.program, options.settings, settings); !error.empty()) return error;
+  if (std::string error = resolveSettings(instance, options.program, options.settings, settings); !error.empty())
+    return error;
   EditorRect* rect = nullptr;
-  if (pluginCalls::dispatch(d, opEditorGetRect, 0, 0, &rect) != 1 || !rect) return "the plug-in has no editor";
+  if (instance.editorRect(&rect) != 1 || !rect) return "the plug-in has no editor";
   const int width = rect->right - rect->left, height = rect->bottom - rect->top;
   if (width <= 0 || height <= 0)
     return "the plug-in's editor asks for " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
-  applySettings(d, options.program, settings);
+  applySettings(instance, options.program, settings);
 
-  const std::string title = "plughost editor: " + pluginCalls::programName(d);
-  EditorHostWindow window(title.c_str(), width, height);
+  const std::string title = "plughost editor: " + instance.programName();
+  HostFrame window(title.c_str(), width, height);
   if (!window.ok()) return "cannot make a window (Windows error " + std::to_string(GetLastError()) + ")";
-  if (pluginCalls::dispatch(d, opEditorOpen, 0, 0, window.handle()) != 1)
-    return "the plug-in could not open its editor";
+  if (instance.openEditor(window.handle()) != 1) return "the plug-in could not open its editor";
 
   std::optional<ULONGLONG> milliseconds;
   if (options.seconds)
     milliseconds = static_cast<ULONGLONG>(*options.seconds * 1000.0f);
   else if (options.screenshot)
     milliseconds = settleMs;
-  runFor(d, window, milliseconds);
+  runFor(instance, window, milliseconds);
 
   std::string failure;
   if (options.screenshot) {
@@ -81,10 +78,10 @@ std::string showEditor(PluginDescriptor* d, const EditorOptions& options) {
     failure = saveClientAreaAsBmp(window.handle(), *options.screenshot);
     if (failure.empty())
       std::printf("%s: %d x %d pixels of \"%s\"\n", options.screenshot->c_str(), width, height,
-                  pluginCalls::programName(d).c_str());
+                  instance.programName().c_str());
   }
   // A host closes the editor before it destroys the editor's window.
-  pluginCalls::dispatch(d, opEditorClose);
+  instance.closeEditor();
   return failure;
 }
 }  // namespace
@@ -97,13 +94,15 @@ int runEditor(const Arguments& args) {
     return 2;
   }
   PluginLibrary library(options->plugin);
-  PluginDescriptor* d = library.ok() ? library.createInstance(printingCallback) : nullptr;
-  if (!d) {
+  PluginInstance instance = library.createInstance(printingCallback);
+  if (!instance) {
     std::fprintf(stderr, "plughost: %s\n", library.error().c_str());
     return 1;
   }
-  const std::string failure = showEditor(d, *options);
-  pluginCalls::close(d);
+  shown = &instance;
+  const std::string failure = showEditor(instance, *options);
+  instance.close();
+  shown = nullptr;
   if (!failure.empty()) {
     std::fprintf(stderr, "plughost editor: %s\n", failure.c_str());
     return 1;

@@ -28,23 +28,22 @@ void printDescriptor(const PluginDescriptor* d) {
   std::printf("  effectVersion    %d\n", d->effectVersion);
 }
 
-void printParameters(PluginDescriptor* d) {
+void printParameters(const PluginInstance& instance) {
   std::printf("parameters\n");
-  for (std::int32_t i = 0; i < d->parameterCount; ++i) {
-    const float value = d->getParameterEntry(d, i);
-    std::printf("  %2d  %-12s label \"%s\"  value %.6g  text \"%s\"\n", i, pluginCalls::parameterName(d, i).c_str(),
-                pluginCalls::parameterLabel(d, i).c_str(), static_cast<double>(value),
-                pluginCalls::parameterText(d, i).c_str());
+  for (std::int32_t i = 0; i < instance.descriptor()->parameterCount; ++i) {
+    const float value = instance.get(i);
+    std::printf("  %2d  %-12s label \"%s\"  value %.6g  text \"%s\"\n", i, instance.parameterName(i).c_str(),
+                instance.parameterLabel(i).c_str(), static_cast<double>(value), instance.parameterText(i).c_str());
   }
 }
 
-void printPrograms(PluginDescriptor* d) {
+void printPrograms(const PluginInstance& instance) {
   std::printf("programs\n");
-  for (std::int32_t p = 0; p < d->programCount; ++p) {
-    pluginCalls::selectProgram(d, p);
-    std::printf("  %d  \"%s\"\n", p, pluginCalls::programName(d).c_str());
+  for (std::int32_t p = 0; p < instance.descriptor()->programCount; ++p) {
+    instance.selectProgram(p);
+    std::printf("  %d  \"%s\"\n", p, instance.programName().c_str());
   }
-  pluginCalls::selectProgram(d, 0);
+  instance.selectProgram(0);
 }
 }  // namespace
 
@@ -54,15 +53,14 @@ int runInfo(const Arguments& args) {
     return 2;
   }
   PluginLibrary library(args[0]);
-  PluginDescriptor* d = library.ok() ? library.createInstance() : nullptr;
-  if (!d) {
+  const PluginInstance instance = library.createInstance();
+  if (!instance) {
     std::fprintf(stderr, "plughost: %s\n", library.error().c_str());
     return 1;
   }
-  printDescriptor(d);
-  printParameters(d);
-  printPrograms(d);
-  pluginCalls::close(d);
+  printDescriptor(instance.descriptor());
+  printParameters(instance);
+  printPrograms(instance);
   return 0;
 }
 

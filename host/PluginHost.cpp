@@ -40,14 +40,14 @@ PluginLibrary::~PluginLibrary() {
   if (module_) FreeLibrary(module_);
 }
 
-PluginDescriptor* PluginLibrary::createInstance(HostCallback callback) {
-  if (!main_) return nullptr;
+PluginInstance PluginLibrary::createInstance(HostCallback callback) {
+  if (!main_) return PluginInstance();
   PluginDescriptor* d = main_(callback);
   if (!d)
     error_ = "the plug-in's main returned no descriptor";
   else if (d->magic != descriptorMagic)
     error_ = "the plug-in's main returned a record without the plug-in magic number", d = nullptr;
-  return d;
+  return PluginInstance(d);
 }
 
 }  // namespace sweepfilter

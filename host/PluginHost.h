@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "PluginCalls.h"
 #include "PluginDescriptor.h"
+#include "PluginInstance.h"
 
 namespace sweepfilter {
 
@@ -40,8 +40,8 @@ class PluginLibrary {
 
   bool ok() const { return error_.empty(); }
   const std::string& error() const { return error_; }
-  // A new instance talking to `callback`, or null (with `error()` set) when main refuses.
-  PluginDescriptor* createInstance(HostCallback callback = HostCallbackLog::callback);
+  // A new instance talking to `callback`; empty (with `error()` set) when main refuses.
+  PluginInstance createInstance(HostCallback callback = HostCallbackLog::callback);
 
  private:
   using MainFunction = PluginDescriptor* (*)(HostCallback);

@@ -4,14 +4,13 @@
 #include <climits>
 #include <cmath>
 
-#include "PluginCalls.h"
-
 namespace sweepfilter {
 
 namespace {
-std::string parameterList(PluginDescriptor* d) {
+std::string parameterList(const PluginInstance& instance) {
   std::string list;
-  for (std::int32_t i = 0; i < d->parameterCount; ++i) list += (i ? ", " : "") + pluginCalls::parameterName(d, i);
+  for (std::int32_t i = 0; i < instance.descriptor()->parameterCount; ++i)
+    list += (i ? ", " : "") + instance.parameterName(i);
   return list;
 }
 }  // namespace
@@ -60,23 +59,24 @@ bool takeProgramOption(const std::string& name, const std::string& value, std::o
   return setting.has_value();
 }
 
-std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> program,
+std::string resolveSettings(const PluginInstance& instance, std::optional<std::int32_t> program,
                             const std::vector<ParameterSetting>& settings, std::vector<ResolvedSetting>& out) {
   for (const ParameterSetting& setting : settings) {
-    const std::int32_t index = pluginCalls::findParameter(d, setting.name);
-    if (index < 0) return "unknown parameter '" + setting.name + "' (the plug-in has: " + parameterList(d) + ")";
+    const std::int32_t index = instance.findParameter(setting.name);
+    if (index < 0) return "unknown parameter '" + setting.name + "' (the plug-in has: " + parameterList(instance) + ")";
     out.push_back({index, setting.value});
   }
-  if (program && *program >= d->programCount)
+  const std::int32_t programCount = instance.descriptor()->programCount;
+  if (program && *program >= programCount)
     return "program " + std::to_string(*program) + " does not exist (the plug-in has 0 to " +
-           std::to_string(d->programCount - 1) + ")";
+           std::to_string(programCount - 1) + ")";
   return {};
 }
 
-void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program,
+void applySettings(const PluginInstance& instance, std::optional<std::int32_t> program,
                    const std::vector<ResolvedSetting>& settings) {
-  if (program) pluginCalls::selectProgram(d, *program);
-  for (const ResolvedSetting& setting : settings) d->setParameterEntry(d, setting.index, setting.value);
+  if (program) instance.selectProgram(*program);
+  for (const ResolvedSetting& setting : settings) instance.set(setting.index, setting.value);
 }
 
 }  // namespace sweepfilter

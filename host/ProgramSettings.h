@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "PluginDescriptor.h"
+#include "PluginInstance.h"
 
 namespace sweepfilter {
 
@@ -39,10 +39,10 @@ bool takeProgramOption(const std::string& name, const std::string& value, std::o
                        std::vector<ParameterSetting>& settings, std::string& error);
 
 // Looks every name up and checks the program number: "" or the reason.
-std::string resolveSettings(PluginDescriptor* d, std::optional<std::int32_t> program,
+std::string resolveSettings(const PluginInstance& instance, std::optional<std::int32_t> program,
                             const std::vector<ParameterSetting>& settings, std::vector<ResolvedSetting>& out);
 // Selects the program (if any), then sets the values in their order.
-void applySettings(PluginDescriptor* d, std::optional<std::int32_t> program,
+void applySettings(const PluginInstance& instance, std::optional<std::int32_t> program,
                    const std::vector<ResolvedSetting>& settings);
 
 }  // namespace sweepfilter

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "OutputFile.h"
-#include "PluginCalls.h"
 #include "WavReader.h"
 #include "WavWriter.h"
 
@@ -20,24 +19,22 @@ constexpr std::int32_t maxChannels = 64;
 // The whole file in blocks of options.blockSize, the last one shorter. Every
 // channel the plug-in declares gets a buffer, at least two each way: inputs
 // past the file's channels stay silent, outputs past two are not written.
-std::string process(PluginDescriptor* d, const RenderOptions& options, WavReader& reader, WavWriter& writer,
+std::string process(const PluginInstance& instance, const RenderOptions& options, WavReader& reader, WavWriter& writer,
                     const ProgressFunction& progress) {
   const std::size_t blockSize = static_cast<std::size_t>(options.blockSize);
-  const std::size_t inputCount = static_cast<std::size_t>(std::max(2, d->inputCount));
-  const std::size_t outputCount = static_cast<std::size_t>(std::max(2, d->outputCount));
+  const std::size_t inputCount = static_cast<std::size_t>(std::max(2, instance.descriptor()->inputCount));
+  const std::size_t outputCount = static_cast<std::size_t>(std::max(2, instance.descriptor()->outputCount));
   std::vector<std::vector<float>> buffers(inputCount + outputCount, std::vector<float>(blockSize));
   std::vector<float*> inputs, outputs;
   for (std::size_t c = 0; c < buffers.size(); ++c) (c < inputCount ? inputs : outputs).push_back(buffers[c].data());
   const bool mono = reader.format().channels == 1;
-  const PluginDescriptor::ProcessFunction processEntry =
-      options.accumulate ? d->processAccumulateEntry : d->processReplaceEntry;
 
   RenderProgress state{0, reader.frames(), reader.format().sampleRate};
   while (const std::size_t frames = reader.read(inputs.data(), blockSize)) {
     if (mono) std::copy_n(inputs[0], frames, inputs[1]);
-    if (options.accumulate)
+    if (options.rule == OutputRule::accumulate)
       for (float* output : outputs) std::fill_n(output, frames, 0.0f);
-    processEntry(d, inputs.data(), outputs.data(), static_cast<std::int32_t>(frames));
+    instance.process(options.rule, inputs.data(), outputs.data(), static_cast<std::int32_t>(frames));
     if (!writer.write(outputs.data(), frames)) return "'" + options.output + "': " + writer.error();
     state.framesDone += frames;
     if (progress) progress(state);
@@ -47,7 +44,8 @@ std::string process(PluginDescriptor* d, const RenderOptions& options, WavReader
 }
 }  // namespace
 
-std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const ProgressFunction& progress) {
+std::string renderFile(const PluginInstance& instance, const RenderOptions& options, const ProgressFunction& progress) {
+  const PluginDescriptor* d = instance.descriptor();
   std::ifstream in(options.input, std::ios::binary);
   if (!in) return "cannot open '" + options.input + "': " + std::strerror(errno);
   WavReader reader(in);
@@ -61,18 +59,19 @@ std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const 
            " outputs";
 
   std::vector<ResolvedSetting> settings;
-  if (std::string error = resolveSettings(d, options.program, options.settings, settings); !error.empty()) return error;
+  if (std::string error = resolveSettings(instance, options.program, options.settings, settings); !error.empty())
+    return error;
 
   OutputFile output(options.output);
   if (!output.ok()) return output.error();
   WavWriter writer(output.stream(), {2, format.sampleRate, options.format});
 
-  pluginCalls::setSampleRate(d, static_cast<float>(format.sampleRate));
-  pluginCalls::setBlockSize(d, options.blockSize);
-  applySettings(d, options.program, settings);
-  pluginCalls::resume(d);
-  const std::string error = process(d, options, reader, writer, progress);
-  pluginCalls::suspend(d);
+  instance.setSampleRate(static_cast<float>(format.sampleRate));
+  instance.setBlockSize(options.blockSize);
+  applySettings(instance, options.program, settings);
+  instance.resume();
+  const std::string error = process(instance, options, reader, writer, progress);
+  instance.suspend();
   if (!error.empty()) return error;
 
   in.close();  // the output may replace the input

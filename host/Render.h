@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "PluginDescriptor.h"
+#include "PluginInstance.h"
 #include "RenderOptions.h"
 
 namespace sweepfilter {
@@ -22,6 +22,6 @@ using ProgressFunction = std::function<void(const RenderProgress&)>;
 // parameter values, then blocks through the replacing (or, with accumulate,
 // the accumulating) process entry. Returns "" on success, else a one-line
 // reason; the output file then does not exist. The plug-in stays open.
-std::string renderFile(PluginDescriptor* d, const RenderOptions& options, const ProgressFunction& progress);
+std::string renderFile(const PluginInstance& instance, const RenderOptions& options, const ProgressFunction& progress);
 
 }  // namespace sweepfilter

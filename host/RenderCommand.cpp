@@ -48,19 +48,18 @@ int runRender(const Arguments& args) {
     return 2;
   }
   PluginLibrary library(options->plugin);
-  PluginDescriptor* d = library.ok() ? library.createInstance() : nullptr;
-  if (!d) {
+  const PluginInstance instance = library.createInstance();
+  if (!instance) {
     std::fprintf(stderr, "plughost: %s\n", library.error().c_str());
     return 1;
   }
   std::uint64_t frames = 0;
   const std::string failure =
-      renderFile(d, *options, [&frames, printer = ProgressPrinter()](const RenderProgress& p) mutable {
+      renderFile(instance, *options, [&frames, printer = ProgressPrinter()](const RenderProgress& p) mutable {
         frames = p.framesDone;
         printer(p);
       });
-  const std::string program = pluginCalls::programName(d);
-  pluginCalls::close(d);
+  const std::string program = instance.programName();
   if (!failure.empty()) {
     std::fprintf(stderr, "plughost render: %s\n", failure.c_str());
     return 1;

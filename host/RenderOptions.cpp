@@ -22,7 +22,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
   options.output = line->files[2];
   for (const auto& [name, value] : line->options) {
     if (name == "--accumulate") {
-      options.accumulate = true;
+      options.rule = OutputRule::accumulate;
     } else if (name == "--block") {
       const auto size = parseInteger(value, 1, maxBlockSize);
       if (!size) {

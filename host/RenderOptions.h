@@ -18,7 +18,7 @@ struct RenderOptions {
   std::optional<std::int32_t> program;
   std::vector<ParameterSetting> settings;
   std::int32_t blockSize = 512;
-  bool accumulate = false;
+  OutputRule rule = OutputRule::replace;
   SampleFormat format = SampleFormat::float32;
 };
 

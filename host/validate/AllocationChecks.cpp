@@ -13,9 +13,9 @@ namespace {
 // dispatcher's rate changes, program changes from the user interface) is not.
 class AudioThreadCalls {
  public:
-  explicit AudioThreadCalls(const Instance& instance) : instance(instance) {}
+  explicit AudioThreadCalls(const PluginInstance& instance) : instance(instance) {}
 
-  void process(ProcessEntry entry, StereoBuffers& buffers, std::int32_t frames) {
+  void process(OutputRule entry, StereoBuffers& buffers, std::int32_t frames) {
     allocationHook::armForThisThread();
     instance.process(entry, buffers.inputs(), buffers.outputs(), frames);
     allocationHook::disarm();
@@ -31,7 +31,7 @@ class AudioThreadCalls {
   long long calls = 0;
 
  private:
-  const Instance& instance;
+  const PluginInstance& instance;
 };
 
 void noAllocation(Check& check, ValidationContext& context) {
@@ -43,7 +43,7 @@ void noAllocation(Check& check, ValidationContext& context) {
   // Self-test: making an instance allocates, and the hook must see it.
   allocationHook::takeCount();
   allocationHook::armForThisThread();
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   allocationHook::disarm();
   const long long inMain = allocationHook::takeCount();
   if (!instance) return check.fail(context.library.error());
@@ -64,16 +64,16 @@ void noAllocation(Check& check, ValidationContext& context) {
           testSignal::noise(buffers.inputs()[0], 4096, context.rng);
           testSignal::square(buffers.inputs()[1], 4096, 10);
           for (std::int32_t frames : sizes) {
-            audio.process(ProcessEntry::replace, buffers, frames);
-            audio.process(ProcessEntry::accumulate, buffers, frames);
+            audio.process(OutputRule::replace, buffers, frames);
+            audio.process(OutputRule::accumulate, buffers, frames);
           }
         }
     }
   }
   testSignal::constant(buffers.inputs()[0], 4096, std::nanf(""));
-  audio.process(ProcessEntry::replace, buffers, 4096);
+  audio.process(OutputRule::replace, buffers, 4096);
   audio.set(0, std::nanf(""));
-  audio.process(ProcessEntry::replace, buffers, 4096);
+  audio.process(OutputRule::replace, buffers, 4096);
   const long long during = allocationHook::takeCount();
   if (during) check.fail(formatText("%lld heap allocations on the audio thread", during));
   check.figure(

@@ -36,7 +36,7 @@ float automationValue(std::mt19937& rng) {
 }
 
 void shortCallsWithSets(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   HostCallbackLog::takeChanges();
   constexpr std::int32_t frames = 32;
@@ -50,8 +50,7 @@ void shortCallsWithSets(Check& check, ValidationContext& context) {
       instance.set(static_cast<std::int32_t>(context.rng() % context.parameterCount), automationValue(context.rng));
     testSignal::noise(buffers.inputs()[0], frames, context.rng);
     testSignal::noise(buffers.inputs()[1], frames, context.rng);
-    const BlockRun run =
-        runBlock(instance, call % 2 ? ProcessEntry::accumulate : ProcessEntry::replace, buffers, frames);
+    const BlockRun run = runBlock(instance, call % 2 ? OutputRule::accumulate : OutputRule::replace, buffers, frames);
     peak = std::max(peak, run.facts.peak);
     if (std::string p = run.problems(fullScaleOutputBound); !p.empty())
       check.fail(formatText("call %d: %s", call, p.c_str()));
@@ -62,10 +61,10 @@ void shortCallsWithSets(Check& check, ValidationContext& context) {
                           frames, sets, static_cast<double>(peak)));
 }
 
-std::string processNoise(const Instance& instance, StereoBuffers& buffers, std::mt19937& rng, bool mustBeFinite) {
+std::string processNoise(const PluginInstance& instance, StereoBuffers& buffers, std::mt19937& rng, bool mustBeFinite) {
   testSignal::noise(buffers.inputs()[0], buffers.frames(), rng);
   testSignal::noise(buffers.inputs()[1], buffers.frames(), rng);
-  const BlockRun run = runBlock(instance, ProcessEntry::replace, buffers, buffers.frames());
+  const BlockRun run = runBlock(instance, OutputRule::replace, buffers, buffers.frames());
   if (!run.damage.empty()) return run.damage;
   return mustBeFinite && !run.facts.finite() ? "output not finite" : "";
 }
@@ -74,7 +73,7 @@ std::string processNoise(const Instance& instance, StereoBuffers& buffers, std::
 // its value back: the next block must be finite. Then all parameters at once,
 // and a factory program again: its first block must be finite.
 void extremeValuesWhileProcessing(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   const std::vector<float> values = extremeValues();
   StereoBuffers buffers(1024, false);
@@ -114,7 +113,7 @@ void extremeValuesWhileProcessing(Check& check, ValidationContext& context) {
 // same bits. Once in the state the plug-in came with, once in a state a user
 // left (which shows values stored in one place and read from another).
 void hostStateRoundTrip(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   std::uniform_real_distribution<float> unit(0.0f, 1.0f);
   const auto randomise = [&] {

@@ -8,8 +8,8 @@
 
 namespace sweepfilter {
 
-BlockRun runBlock(const Instance& instance, ProcessEntry entry, StereoBuffers& buffers, std::int32_t frames) {
-  buffers.fillOutputs(entry == ProcessEntry::replace ? std::nanf("") : 0.0f);
+BlockRun runBlock(const PluginInstance& instance, OutputRule entry, StereoBuffers& buffers, std::int32_t frames) {
+  buffers.fillOutputs(entry == OutputRule::replace ? std::nanf("") : 0.0f);
   buffers.sealInputs();
   const std::int32_t held = buffers.frames();
   std::vector<float> before;

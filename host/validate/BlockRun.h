@@ -4,7 +4,7 @@
 #include <string>
 
 #include "GuardedSamples.h"
-#include "Instance.h"
+#include "PluginInstance.h"
 #include "Signals.h"
 
 namespace sweepfilter {
@@ -21,6 +21,6 @@ struct BlockRun {
   std::string problems(float bound) const { return damage.empty() ? facts.problems(bound) : damage; }
 };
 
-BlockRun runBlock(const Instance& instance, ProcessEntry entry, StereoBuffers& buffers, std::int32_t frames);
+BlockRun runBlock(const PluginInstance& instance, OutputRule entry, StereoBuffers& buffers, std::int32_t frames);
 
 }  // namespace sweepfilter

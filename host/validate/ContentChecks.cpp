@@ -11,7 +11,6 @@
 
 #include "BlockRun.h"
 #include "Checks.h"
-#include "PluginCalls.h"
 
 namespace sweepfilter {
 
@@ -39,7 +38,7 @@ using Fill = std::function<void(float* samples, std::int32_t frames)>;
 
 // Processes `blocks` blocks of the signal, checking each, and answers each
 // block's time in microseconds.
-std::vector<double> timedBlocks(Check& check, const Instance& instance, StereoBuffers& buffers, int blocks,
+std::vector<double> timedBlocks(Check& check, const PluginInstance& instance, StereoBuffers& buffers, int blocks,
                                 const Fill& fill, const char* what) {
   std::vector<double> times;
   for (int block = 0; block < blocks; ++block) {
@@ -47,7 +46,7 @@ std::vector<double> timedBlocks(Check& check, const Instance& instance, StereoBu
     fill(buffers.inputs()[1], blockFrames);
     buffers.sealInputs();
     const double start = nowMicroseconds();
-    instance.process(ProcessEntry::replace, buffers.inputs(), buffers.outputs(), blockFrames);
+    instance.process(OutputRule::replace, buffers.inputs(), buffers.outputs(), blockFrames);
     times.push_back(nowMicroseconds() - start);
     SampleFacts facts;
     facts.scan(buffers.outputs(), blockFrames);
@@ -61,9 +60,9 @@ std::vector<double> timedBlocks(Check& check, const Instance& instance, StereoBu
 // One block of noise, then 10 s of silence at 44.1 kHz: no subnormal output,
 // and silent blocks no slower than twice the noise blocks.
 void silenceAfterNoise(Check& check, ValidationContext& context, bool hard) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
-  const std::int32_t window = pluginCalls::findParameter(instance.descriptor(), "Soft/Hard");
+  const std::int32_t window = instance.findParameter("Soft/Hard");
   if (window < 0) return check.skip("the plug-in has no \"Soft/Hard\" parameter");
   instance.set(window, hard ? 1.0f : 0.0f);
   instance.setSampleRate(44100.0f);
@@ -82,7 +81,7 @@ void silenceAfterNoise(Check& check, ValidationContext& context, bool hard) {
 }
 
 void subnormalInput(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   StereoBuffers buffers(blockFrames, false);
   const Fill noise = [&](float* s, std::int32_t n) { testSignal::noise(s, n, context.rng); };
@@ -106,7 +105,7 @@ void fullScaleShapes(Check& check, ValidationContext& context) {
   float peak = 0.0f;
   for (const auto& [name, fill] : shapes)
     for (std::int32_t program = 0; program < context.programCount; ++program) {
-      Instance instance(context.library);
+      PluginInstance instance = context.library.createInstance();
       if (!instance) return check.fail(context.library.error());
       instance.selectProgram(program);
       StereoBuffers buffers(blockFrames, false);
@@ -114,7 +113,7 @@ void fullScaleShapes(Check& check, ValidationContext& context) {
         fill(buffers.inputs()[0], blockFrames);
         fill(buffers.inputs()[1], blockFrames);
         const BlockRun run =
-            runBlock(instance, block % 2 ? ProcessEntry::accumulate : ProcessEntry::replace, buffers, blockFrames);
+            runBlock(instance, block % 2 ? OutputRule::accumulate : OutputRule::replace, buffers, blockFrames);
         peak = std::max(peak, run.facts.peak);
         if (std::string p = run.problems(fullScaleOutputBound); !p.empty())
           check.fail(formatText("%s, program %d, block %d: %s", name, program, block, p.c_str()));
@@ -144,8 +143,8 @@ void nonFiniteBursts(Check& check, ValidationContext& context) {
   int recoveries = 0;
   for (const auto& [name, fill] : bursts)
     for (std::int32_t program = 0; program < context.programCount; ++program)
-      for (ProcessEntry entry : {ProcessEntry::replace, ProcessEntry::accumulate}) {
-        Instance instance(context.library);
+      for (OutputRule entry : {OutputRule::replace, OutputRule::accumulate}) {
+        PluginInstance instance = context.library.createInstance();
         if (!instance) return check.fail(context.library.error());
         instance.selectProgram(program);
         StereoBuffers buffers(blockFrames, false);
@@ -162,8 +161,8 @@ void nonFiniteBursts(Check& check, ValidationContext& context) {
         testSignal::noise(buffers.inputs()[1], blockFrames, context.rng);
         const BlockRun clean = runBlock(instance, entry, buffers, blockFrames);
         if (std::string p = clean.problems(fullScaleOutputBound); !p.empty())
-          check.fail(formatText("%s burst, program %d, %s: the next clean block: %s", name, program, entryName(entry),
-                                p.c_str()));
+          check.fail(formatText("%s burst, program %d, %s: the next clean block: %s", name, program,
+                                outputRuleName(entry), p.c_str()));
         else
           ++recoveries;
       }

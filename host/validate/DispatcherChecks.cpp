@@ -26,16 +26,16 @@ bool sweptWithPointer(std::int32_t opcode) { return opcode != opClose && opcode 
 
 // A block at whatever rate and size the sweep left behind must still be
 // processed safely and give finite output.
-std::string processAfterSweep(const Instance& instance, std::mt19937& rng) {
+std::string processAfterSweep(const PluginInstance& instance, std::mt19937& rng) {
   StereoBuffers buffers(600, false);
   testSignal::noise(buffers.inputs()[0], 600, rng);
   testSignal::noise(buffers.inputs()[1], 600, rng);
-  BlockRun run = runBlock(instance, ProcessEntry::replace, buffers, 600);
+  BlockRun run = runBlock(instance, OutputRule::replace, buffers, 600);
   return run.damage.empty() ? (run.facts.finite() ? "" : "output not finite") : run.damage;
 }
 
 void opcodeSweep(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   const HostWord identify = instance.dispatch(opIdentify);
   long long calls = 0;
@@ -76,7 +76,7 @@ const float valueTextProbes[] = {0.0f,    0.5f,     1.0f,   -1.0f,   1.5f,      
                                  FLT_MAX, -FLT_MAX, 1e-40f, -1e-40f, std::nanf(""), INFINITY, -INFINITY};
 
 void textOpcodes(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   std::size_t longest[9] = {};
   const auto read = [&](std::int32_t opcode, std::int32_t index, const char* what) {
@@ -126,7 +126,7 @@ void textOpcodes(Check& check, ValidationContext& context) {
 }
 
 void programsOutOfRange(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   const std::int32_t kept = context.programCount > 1 ? 1 : 0;
   instance.selectProgram(kept);

@@ -6,7 +6,8 @@
 
 #include "BlockRun.h"
 #include "Checks.h"
-#include "HostWindow.h"
+#include "ResourceUse.h"
+#include "ValidatorWindows.h"
 
 namespace sweepfilter {
 
@@ -22,10 +23,10 @@ struct PanelSize {
   int height = 300;
 };
 
-PanelSize panelSize(const Instance& instance) {
+PanelSize panelSize(const PluginInstance& instance) {
   EditorRect* rect = nullptr;
   PanelSize size;
-  if (instance.dispatch(opEditorGetRect, 0, 0, &rect) == 1 && rect) {
+  if (instance.editorRect(&rect) == 1 && rect) {
     size.width = rect->right - rect->left;
     size.height = rect->bottom - rect->top;
   }
@@ -33,32 +34,30 @@ PanelSize panelSize(const Instance& instance) {
 }
 
 // Idle calls and timer ticks as a host gives them while a panel is open.
-void idle(const Instance& instance, HWND panel, int times) {
+void idle(const PluginInstance& instance, HWND panel, int times) {
   for (int i = 0; i < times; ++i) {
-    instance.dispatch(opEditorIdle);
+    instance.idleEditor();
     if (panel) tickTimer(panel);
     pumpMessages();
   }
 }
 
-// Opens the panel in a fresh container; answers the container (the caller
-// destroys it) and notes in the check what went wrong.
-HWND openIn(Check& check, const HostWindow& host, const Instance& instance, const char* when) {
+// Opens the panel in a fresh host window and notes in the check what went wrong.
+HostWindow openIn(Check& check, const ValidatorFrame& frame, const PluginInstance& instance, const char* when) {
   const PanelSize size = panelSize(instance);
-  HWND container = host.createContainer(size.width, size.height);
-  if (instance.dispatch(opEditorOpen, 0, 0, container) != 1)
+  HostWindow window = hostWindowIn(frame, size.width, size.height);
+  if (instance.openEditor(window.handle()) != 1)
     check.fail(formatText("%s: opening the editor did not answer 1", when));
-  else if (!panelIn(container))
+  else if (!window.panel())
     check.fail(formatText("%s: the editor made no window in the host's window", when));
-  return container;
+  return window;
 }
 
 void sizeRectangle(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   EditorRect* rect = nullptr;
-  if (instance.dispatch(opEditorGetRect, 0, 0, &rect) != 1 || !rect)
-    return check.fail("the size request did not answer 1 with a rectangle");
+  if (instance.editorRect(&rect) != 1 || !rect) return check.fail("the size request did not answer 1 with a rectangle");
   const int width = rect->right - rect->left, height = rect->bottom - rect->top;
   if (width <= 0 || height <= 0 || width > 4096 || height > 4096)
     check.fail(formatText("a panel of %d x %d pixels", width, height));
@@ -66,17 +65,15 @@ void sizeRectangle(Check& check, ValidationContext& context) {
 }
 
 void openCloseCycles(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
-  HostWindow host;
+  const ValidatorFrame frame;
   const auto cycle = [&] {
-    HWND container = openIn(check, host, instance, "a cycle");
-    idle(instance, panelIn(container), 2);
-    instance.dispatch(opEditorClose);
+    HostWindow window = openIn(check, frame, instance, "a cycle");
+    idle(instance, window.panel(), 2);
+    instance.closeEditor();
     pumpMessages();
-    if (HWND left = panelIn(container); left && IsWindow(left)) check.fail("closing the editor left its window behind");
-    DestroyWindow(container);
-    pumpMessages();
+    if (HWND left = window.panel(); left && IsWindow(left)) check.fail("closing the editor left its window behind");
   };
   for (int i = 0; i < 10; ++i) cycle();  // warm-up: caches a system fills once
   const ResourceUse before = ResourceUse::now();
@@ -94,64 +91,59 @@ void openCloseCycles(Check& check, ValidationContext& context) {
 }
 
 void openedAtRateZero(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   instance.setSampleRate(0.0f);
   instance.setBlockSize(0);
-  HostWindow host;
-  HWND container = openIn(check, host, instance, "at rate 0");
-  idle(instance, panelIn(container), 5);
+  const ValidatorFrame frame;
+  HostWindow window = openIn(check, frame, instance, "at rate 0");
+  idle(instance, window.panel(), 5);
   StereoBuffers buffers(512, false);
   testSignal::noise(buffers.inputs()[0], 512, context.rng);
   testSignal::noise(buffers.inputs()[1], 512, context.rng);
-  if (std::string p = runBlock(instance, ProcessEntry::replace, buffers, 512).problems(fullScaleOutputBound);
-      !p.empty())
+  if (std::string p = runBlock(instance, OutputRule::replace, buffers, 512).problems(fullScaleOutputBound); !p.empty())
     check.fail("processing at rate 0 with the panel open: " + p);
-  instance.dispatch(opEditorClose);
-  DestroyWindow(container);
-  pumpMessages();
+  instance.closeEditor();
+  window.destroy();
   check.figure("opened, idled and processed at sample rate 0 and block size 0");
 }
 
 void hostWindowDestroyedFirst(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
-  HostWindow host;
-  HWND first = openIn(check, host, instance, "first opening");
-  idle(instance, panelIn(first), 2);
-  DestroyWindow(first);  // the panel goes with it, unannounced
-  pumpMessages();
+  const ValidatorFrame frame;
+  HostWindow first = openIn(check, frame, instance, "first opening");
+  idle(instance, first.panel(), 2);
+  first.destroy();  // the panel goes with it, unannounced
   idle(instance, nullptr, 3);
-  HWND second = openIn(check, host, instance, "opening again");
-  idle(instance, panelIn(second), 3);
-  instance.dispatch(opEditorClose);
-  DestroyWindow(second);
-  pumpMessages();
+  HostWindow second = openIn(check, frame, instance, "opening again");
+  idle(instance, second.panel(), 3);
+  instance.closeEditor();
+  second.destroy();
   check.figure("host window destroyed under an open panel, idle calls, opened again in a new one");
 }
 
 void effectClosedWithPanelOpen(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
-  HostWindow host;
-  HWND container = openIn(check, host, instance, "opening");
-  idle(instance, panelIn(container), 3);
+  const ValidatorFrame frame;
+  HostWindow window = openIn(check, frame, instance, "opening");
+  idle(instance, window.panel(), 3);
   instance.close();
   // Whatever the panel left behind must not run into the freed effect.
   for (int i = 0; i < 10; ++i) {
     pumpMessages();
     Sleep(20);
   }
-  DestroyWindow(container);
-  pumpMessages();
+  window.destroy();
   check.figure("effect closed with its panel open, messages pumped for 200 ms afterwards");
 }
 
 void twoPanelsWithAudio(Check& check, ValidationContext& context) {
-  Instance first(context.library), second(context.library);
+  PluginInstance first = context.library.createInstance(), second = context.library.createInstance();
   if (!first || !second) return check.fail(context.library.error());
-  HostWindow host;
-  HWND containers[2] = {openIn(check, host, first, "first panel"), openIn(check, host, second, "second panel")};
+  const ValidatorFrame frame;
+  HostWindow windows[2] = {openIn(check, frame, first, "first panel"), openIn(check, frame, second, "second panel")};
   std::atomic<bool> done{false};
   std::string audioProblem;
   int blocks = 0;
@@ -161,32 +153,31 @@ void twoPanelsWithAudio(Check& check, ValidationContext& context) {
     for (; !done; ++blocks) {
       testSignal::noise(buffers.inputs()[0], 256, rng);
       testSignal::noise(buffers.inputs()[1], 256, rng);
-      const BlockRun run = runBlock(blocks % 2 ? second : first, ProcessEntry::replace, buffers, 256);
+      const BlockRun run = runBlock(blocks % 2 ? second : first, OutputRule::replace, buffers, 256);
       if (std::string p = run.problems(fullScaleOutputBound); !p.empty() && audioProblem.empty())
         audioProblem = formatText("block %d: %s", blocks, p.c_str());
     }
   });
   const int rounds = context.scaled(500, 50);
   for (int round = 0; round < rounds; ++round) {
-    idle(first, panelIn(containers[0]), 1);
-    idle(second, panelIn(containers[1]), 1);
+    idle(first, windows[0].panel(), 1);
+    idle(second, windows[1].panel(), 1);
   }
   done = true;
   audio.join();
-  first.dispatch(opEditorClose);
-  second.dispatch(opEditorClose);
-  for (HWND container : containers) DestroyWindow(container);
-  pumpMessages();
+  first.closeEditor();
+  second.closeEditor();
+  for (HostWindow& window : windows) window.destroy();
   if (!audioProblem.empty()) check.fail(audioProblem);
   check.figure(
       formatText("two panels open, %d blocks processed on another thread during %d idle calls", blocks, 2 * rounds));
 }
 
 void automationWhileOpen(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
-  HostWindow host;
-  HWND container = openIn(check, host, instance, "opening");
+  const ValidatorFrame frame;
+  HostWindow window = openIn(check, frame, instance, "opening");
   const int rounds = 1000;
   std::vector<float> last(context.parameterCount);
   std::atomic<bool> done{false};
@@ -199,16 +190,15 @@ void automationWhileOpen(Check& check, ValidationContext& context) {
   });
   long long idles = 0;
   do {
-    idle(instance, panelIn(container), 1);
+    idle(instance, window.panel(), 1);
     ++idles;
   } while (!done);
   automation.join();
-  idle(instance, panelIn(container), 3);
+  idle(instance, window.panel(), 3);
   for (std::int32_t i = 0; i < context.parameterCount; ++i)
     if (!sameBits(instance.get(i), last[i])) check.fail(formatText("parameter %d does not hold the last value set", i));
-  instance.dispatch(opEditorClose);
-  DestroyWindow(container);
-  pumpMessages();
+  instance.closeEditor();
+  window.destroy();
   check.figure(formatText("%d rounds of all %d values set on a host thread, %lld idle calls meanwhile", rounds,
                           context.parameterCount, idles + 3));
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "CheckRunner.h"
-#include "Instance.h"
+#include "PluginInstance.h"
 
 namespace sweepfilter {
 
@@ -42,7 +42,7 @@ std::string GuardedText::text() const {
   return std::string(start, strnlen(start, area));
 }
 
-TextRead readText(const Instance& instance, std::int32_t opcode, std::int32_t index) {
+TextRead readText(const PluginInstance& instance, std::int32_t opcode, std::int32_t index) {
   GuardedText buffer;
   instance.dispatch(opcode, index, 0, buffer.data());
   return {buffer.text(), buffer.problem(textLimit(opcode))};

@@ -6,7 +6,7 @@
 
 namespace sweepfilter {
 
-class Instance;
+class PluginInstance;
 
 // The longest texts a plug-in of this kind may write through its text
 // opcodes, terminator not counted: program names are cut to 64 characters;
@@ -42,6 +42,6 @@ struct TextRead {
   std::string text;
   std::string problem;  // "" when well-formed and within the opcode's limit
 };
-TextRead readText(const Instance& instance, std::int32_t opcode, std::int32_t index = 0);
+TextRead readText(const PluginInstance& instance, std::int32_t opcode, std::int32_t index = 0);
 
 }  // namespace sweepfilter

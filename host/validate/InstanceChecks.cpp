@@ -7,7 +7,7 @@
 #include "BlockRun.h"
 #include "Checks.h"
 #include "GuardedText.h"
-#include "HostWindow.h"
+#include "ValidatorWindows.h"
 
 namespace sweepfilter {
 
@@ -18,7 +18,7 @@ void manyInARow(Check& check, ValidationContext& context) {
   const int count = 100;
   int closedWithOne = 0;
   for (int i = 0; i < count; ++i) {
-    Instance instance(context.library);
+    PluginInstance instance = context.library.createInstance();
     if (!instance) return check.fail(formatText("instance %d: %s", i + 1, context.library.error().c_str()));
     const PluginDescriptor* d = instance.descriptor();
     if (d->parameterCount != context.parameterCount || d->programCount != context.programCount)
@@ -39,9 +39,9 @@ void manyInARow(Check& check, ValidationContext& context) {
 void eightAtOnce(Check& check, ValidationContext& context) {
   constexpr int count = 8;
   const int blocks = context.scaled(400, 60);
-  std::vector<Instance> instances;
+  std::vector<PluginInstance> instances;
   for (int i = 0; i < count; ++i) {
-    instances.emplace_back(context.library);
+    instances.push_back(context.library.createInstance());
     if (!instances.back()) return check.fail(formatText("instance %d: %s", i + 1, context.library.error().c_str()));
   }
   std::vector<std::string> problems(count);
@@ -49,7 +49,7 @@ void eightAtOnce(Check& check, ValidationContext& context) {
   for (int i = 0; i < count; ++i) {
     const std::uint32_t seed = context.seed + static_cast<std::uint32_t>(i);
     threads.emplace_back([&, i, seed] {
-      const Instance& instance = instances[i];
+      const PluginInstance& instance = instances[i];
       std::mt19937 rng(seed);
       instance.selectProgram(i % context.programCount);
       instance.set(context.parameterCount - 1, 0.1f * static_cast<float>(i + 1) / count);
@@ -57,7 +57,7 @@ void eightAtOnce(Check& check, ValidationContext& context) {
       for (int block = 0; block < blocks && problems[i].empty(); ++block) {
         testSignal::noise(buffers.inputs()[0], 512, rng);
         testSignal::noise(buffers.inputs()[1], 512, rng);
-        const ProcessEntry entry = block % 2 ? ProcessEntry::accumulate : ProcessEntry::replace;
+        const OutputRule entry = block % 2 ? OutputRule::accumulate : OutputRule::replace;
         const BlockRun run = runBlock(instance, entry, buffers, 512);
         if (std::string p = run.problems(fullScaleOutputBound); !p.empty())
           problems[i] = formatText("instance %d, block %d: %s", i + 1, block, p.c_str());
@@ -78,7 +78,8 @@ void eightAtOnce(Check& check, ValidationContext& context) {
 // third one is doing in between; values, programs and names set in one are
 // not seen in another.
 void independence(Check& check, ValidationContext& context) {
-  Instance loud(context.library), twinA(context.library), twinB(context.library);
+  PluginInstance loud = context.library.createInstance(), twinA = context.library.createInstance(),
+                 twinB = context.library.createInstance();
   if (!loud || !twinA || !twinB) return check.fail(context.library.error());
 
   const std::int32_t last = context.parameterCount - 1;
@@ -100,11 +101,11 @@ void independence(Check& check, ValidationContext& context) {
     testSignal::square(noisy.inputs()[0], 1024, 7);
     testSignal::square(noisy.inputs()[1], 1024, 5);
     loud.set(blocks % (last + 1), static_cast<float>(blocks % 7) / 6.0f);
-    runBlock(twinA, ProcessEntry::replace, quiet, 1024);
+    runBlock(twinA, OutputRule::replace, quiet, 1024);
     std::vector<float> first(quiet.outputs()[0], quiet.outputs()[0] + 1024);
     first.insert(first.end(), quiet.outputs()[1], quiet.outputs()[1] + 1024);
-    runBlock(loud, ProcessEntry::replace, noisy, 1024);
-    runBlock(twinB, ProcessEntry::replace, quiet, 1024);
+    runBlock(loud, OutputRule::replace, noisy, 1024);
+    runBlock(twinB, OutputRule::replace, quiet, 1024);
     if (std::memcmp(first.data(), quiet.outputs()[0], 1024 * sizeof(float)) != 0 ||
         std::memcmp(first.data() + 1024, quiet.outputs()[1], 1024 * sizeof(float)) != 0)
       check.fail(
@@ -118,17 +119,16 @@ void independence(Check& check, ValidationContext& context) {
 void windowClassGone(Check& check, ValidationContext& context) {
   if (!context.hasEditor) return check.skip("no editor");
   {
-    HostWindow host;
-    Instance first(context.library), second(context.library);
+    const ValidatorFrame frame;
+    PluginInstance first = context.library.createInstance(), second = context.library.createInstance();
     if (!first || !second) return check.fail(context.library.error());
-    HWND containers[2] = {host.createContainer(400, 300), host.createContainer(400, 300)};
-    first.dispatch(opEditorOpen, 0, 0, containers[0]);
-    second.dispatch(opEditorOpen, 0, 0, containers[1]);
+    HostWindow windows[2] = {hostWindowIn(frame, 400, 300), hostWindowIn(frame, 400, 300)};
+    first.openEditor(windows[0].handle());
+    second.openEditor(windows[1].handle());
     pumpMessages();
-    first.dispatch(opEditorClose);
-    second.dispatch(opEditorClose);
-    for (HWND container : containers) DestroyWindow(container);
-    pumpMessages();
+    first.closeEditor();
+    second.closeEditor();
+    for (HostWindow& window : windows) window.destroy();
   }
   WNDCLASSA info;
   if (GetClassInfoA(context.module, panelClassName, &info))

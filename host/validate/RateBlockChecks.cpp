@@ -39,7 +39,7 @@ void fillFullScale(StereoBuffers& buffers, std::int32_t frames, int block, std::
 }
 
 void ratesTimesBlocks(Check& check, ValidationContext& context, const Way& way) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   // The last program becomes the loudest one; the others stay as they came.
   instance.selectProgram(context.programCount - 1);
@@ -62,7 +62,7 @@ void ratesTimesBlocks(Check& check, ValidationContext& context, const Way& way) 
       instance.selectProgram(static_cast<std::int32_t>(s % context.programCount));
       ++combinations;
       for (bool inPlace : {false, true})
-        for (ProcessEntry entry : {ProcessEntry::replace, ProcessEntry::accumulate}) {
+        for (OutputRule entry : {OutputRule::replace, OutputRule::accumulate}) {
           StereoBuffers buffers(frames > 0 ? frames : 64, inPlace);
           fillFullScale(buffers, buffers.frames(), static_cast<int>(calls), context.rng);
           const BlockRun run = runBlock(instance, entry, buffers, frames);
@@ -71,7 +71,7 @@ void ratesTimesBlocks(Check& check, ValidationContext& context, const Way& way) 
           peak = std::max(peak, run.facts.peak);
           if (std::string p = run.problems(fullScaleOutputBound); !p.empty())
             check.fail(formatText("%g Hz, %d frames, program %zu, %s, %s: %s", static_cast<double>(rate), frames,
-                                  s % context.programCount, entryName(entry), inPlace ? "in place" : "separate",
+                                  s % context.programCount, outputRuleName(entry), inPlace ? "in place" : "separate",
                                   p.c_str()));
         }
     }

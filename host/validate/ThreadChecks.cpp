@@ -7,7 +7,7 @@
 #include "BlockRun.h"
 #include "Checks.h"
 #include "GuardedText.h"
-#include "HostWindow.h"
+#include "ValidatorWindows.h"
 
 namespace sweepfilter {
 
@@ -18,7 +18,7 @@ constexpr std::int32_t blockFrames = 256;
 // made `blocks` of them or someone else raised `done`; then raises `done`.
 class AudioThread {
  public:
-  AudioThread(const Instance& instance, int blocks, std::uint32_t seed, std::atomic<bool>& done)
+  AudioThread(const PluginInstance& instance, int blocks, std::uint32_t seed, std::atomic<bool>& done)
       : thread([this, &instance, blocks, seed, &done] {
           std::mt19937 rng(seed);
           StereoBuffers buffers(blockFrames, false);
@@ -27,7 +27,7 @@ class AudioThread {
             testSignal::noise(buffers.inputs()[0], blockFrames, rng);
             testSignal::noise(buffers.inputs()[1], blockFrames, rng);
             const BlockRun run =
-                runBlock(instance, block % 2 ? ProcessEntry::accumulate : ProcessEntry::replace, buffers, blockFrames);
+                runBlock(instance, block % 2 ? OutputRule::accumulate : OutputRule::replace, buffers, blockFrames);
             if (std::string p = run.problems(fullScaleOutputBound); !p.empty() && problem.empty())
               problem = formatText("audio block %d: %s", block, p.c_str());
           }
@@ -47,7 +47,7 @@ class AudioThread {
 };
 
 void setterAudioAndTexts(Check& check, ValidationContext& context) {
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   const int blocks = context.scaled(4000, 600);
   std::atomic<bool> done{false};
@@ -86,16 +86,13 @@ void setterAudioAndTexts(Check& check, ValidationContext& context) {
 // reported, back to the host.
 void editorStorm(Check& check, ValidationContext& context) {
   if (!context.hasEditor) return check.skip("no editor");
-  Instance instance(context.library);
+  PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
-  HostWindow host;
-  HWND container = host.createContainer(400, 300);
-  if (instance.dispatch(opEditorOpen, 0, 0, container) != 1) check.fail("opening the editor did not answer 1");
-  HWND panel = panelIn(container);
-  if (!panel) {
-    DestroyWindow(container);
-    return check.fail("the editor made no window in the host's window");
-  }
+  const ValidatorFrame frame;
+  HostWindow window = hostWindowIn(frame, 400, 300);
+  if (instance.openEditor(window.handle()) != 1) check.fail("opening the editor did not answer 1");
+  HWND panel = window.panel();
+  if (!panel) return check.fail("the editor made no window in the host's window");
   RECT area;
   GetClientRect(panel, &area);
   HostCallbackLog::takeChanges();
@@ -108,7 +105,7 @@ void editorStorm(Check& check, ValidationContext& context) {
     SendMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, where);
     SendMessageA(panel, WM_LBUTTONUP, 0, where);
     if (click % 16 == 0) {
-      instance.dispatch(opEditorIdle);
+      instance.idleEditor();
       tickTimer(panel);
       pumpMessages();
     }
@@ -116,9 +113,8 @@ void editorStorm(Check& check, ValidationContext& context) {
   done = true;
   const std::string audioProblem = audio.join();
   const std::size_t reported = HostCallbackLog::takeChanges().size();
-  instance.dispatch(opEditorClose);
-  DestroyWindow(container);
-  pumpMessages();
+  instance.closeEditor();
+  window.destroy();
   if (!audioProblem.empty()) check.fail(audioProblem);
   if (reported == 0) check.fail(formatText("%lld clicks on the panel reported no change to the host", clicks));
   check.figure(

@@ -6,7 +6,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "CrashReport.h"
-#include "Instance.h"
+#include "PluginInstance.h"
 
 namespace sweepfilter {
 
@@ -61,13 +61,12 @@ int runValidate(const Arguments& args) {
   if (!options) return 2;
 
   PluginLibrary library(options->plugin);
-  std::optional<Instance> first;
-  if (library.ok()) first.emplace(library);
-  if (!first || !*first) {
+  PluginInstance first = library.createInstance();
+  if (!first) {
     std::fprintf(stderr, "plughost: %s\n", library.error().c_str());
     return 1;
   }
-  const PluginDescriptor* d = first->descriptor();
+  const PluginDescriptor* d = first.descriptor();
   ValidationContext context{library,
                             moduleOf(d),
                             options->seed,
@@ -76,7 +75,7 @@ int runValidate(const Arguments& args) {
                             d->parameterCount,
                             d->programCount,
                             std::mt19937(options->seed)};
-  first.reset();
+  first.close();
   if (context.parameterCount <= 0 || context.programCount <= 0) {
     std::fprintf(stderr, "plughost: the plug-in declares %d parameters and %d programs; nothing to validate\n",
                  context.parameterCount, context.programCount);

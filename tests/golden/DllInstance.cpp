@@ -1,23 +1,14 @@
+#include "InstanceUnderTest.h"
 #include "PluginHost.h"
-#include "PluginInstance.h"
 
 namespace sweepfilter {
 
-namespace {
-// Loaded once for all instances, as a host keeps a plug-in library loaded.
-PluginLibrary& library() {
-  static PluginLibrary loaded("SweepFilter.dll");
-  return loaded;
-}
-}  // namespace
-
-PluginInstance::PluginInstance() {
-  descriptor_ = library().ok() ? library().createInstance() : nullptr;
-  if (!descriptor_) error_ = library().error();
-}
-
-PluginInstance::~PluginInstance() {
-  if (descriptor_) pluginCalls::close(descriptor_);
+PluginInstance instanceUnderTest(std::string* error) {
+  // Loaded once for all instances, as a host keeps a plug-in library loaded.
+  static PluginLibrary library("SweepFilter.dll");
+  PluginInstance instance = library.createInstance();
+  if (!instance && error) *error = library.error();
+  return instance;
 }
 
 }  // namespace sweepfilter

@@ -9,6 +9,7 @@ namespace {
 constexpr float off = 0.0f, cut = 0.66f, res = 1.0f;
 constexpr float square = 0.0f, saw = 0.66f, sine = 1.0f;
 constexpr float hard = 1.0f;
+constexpr OutputRule replace = OutputRule::replace, accumulate = OutputRule::accumulate;
 
 std::vector<GoldenCase> makeCases() {
   std::vector<GoldenCase> cases;
@@ -77,19 +78,19 @@ std::vector<GoldenCase> makeCases() {
       {"program2-blocks-of-4096", Signal::noiseBursts, 2, {}, 44100.0f, {4096}},
       {"hard-blocks-of-100", Signal::noise, 3, {{paramSoftHard, hard}}, 44100.0f, {100}},
       // The accumulating entry (into silent outputs, as plughost uses it).
-      {"program4-accumulate", Signal::sawChord, 4, {}, 44100.0f, {512}, true},
+      {"program4-accumulate", Signal::sawChord, 4, {}, 44100.0f, {512}, accumulate},
       {"program2-hard-accumulate-mono-blocks-of-100",
        Signal::monoSawChord,
        2,
        {{paramSoftHard, hard}},
        44100.0f,
        {100},
-       true},
+       accumulate},
       // A host automating the plug-in between blocks.
-      {"cutoff-automation", Signal::noise, 0, {}, 44100.0f, {512}, false, Automation::cutoffSteps},
-      {"mode-automation", Signal::sawChord, 4, {}, 44100.0f, {256}, false, Automation::modeChanges},
-      {"program-automation", Signal::noiseBursts, 0, {}, 44100.0f, {512}, false, Automation::programChanges},
-      {"rate-change", Signal::sawChord, 1, {}, 44100.0f, {512}, false, Automation::rateChange},
+      {"cutoff-automation", Signal::noise, 0, {}, 44100.0f, {512}, replace, Automation::cutoffSteps},
+      {"mode-automation", Signal::sawChord, 4, {}, 44100.0f, {256}, replace, Automation::modeChanges},
+      {"program-automation", Signal::noiseBursts, 0, {}, 44100.0f, {512}, replace, Automation::programChanges},
+      {"rate-change", Signal::sawChord, 1, {}, 44100.0f, {512}, replace, Automation::rateChange},
   };
   cases.insert(cases.end(), others.begin(), others.end());
   return cases;

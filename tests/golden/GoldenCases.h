@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "GoldenSignals.h"
+#include "OutputRule.h"
 
 namespace sweepfilter {
 
@@ -34,7 +35,7 @@ struct GoldenCase {
   std::vector<ParameterOverride> overrides = {};
   float sampleRate = 44100.0f;
   std::vector<std::int32_t> blocks = {512};
-  bool accumulate = false;
+  OutputRule rule = OutputRule::replace;
   Automation automation = Automation::none;
   std::size_t frames = 1 << 17;
 };

@@ -4,7 +4,6 @@
 #include <bit>
 
 #include "Parameters.h"
-#include "PluginCalls.h"
 
 namespace sweepfilter {
 
@@ -46,21 +45,20 @@ StereoSignal runBlocks(const GoldenCase& c, const PluginDoor& door) {
   return output;
 }
 
-StereoSignal runGoldenCase(PluginDescriptor* d, const GoldenCase& c) {
-  pluginCalls::setSampleRate(d, c.sampleRate);
-  pluginCalls::setBlockSize(d, *std::max_element(c.blocks.begin(), c.blocks.end()));
-  pluginCalls::selectProgram(d, c.program);
-  for (const ParameterOverride& o : c.overrides) d->setParameterEntry(d, o.index, o.value);
-  pluginCalls::resume(d);
+StereoSignal runGoldenCase(const PluginInstance& instance, const GoldenCase& c) {
+  instance.setSampleRate(c.sampleRate);
+  instance.setBlockSize(*std::max_element(c.blocks.begin(), c.blocks.end()));
+  instance.selectProgram(c.program);
+  for (const ParameterOverride& o : c.overrides) instance.set(o.index, o.value);
+  instance.resume();
 
-  const PluginDescriptor::ProcessFunction process = c.accumulate ? d->processAccumulateEntry : d->processReplaceEntry;
   const PluginDoor door{
-      [d](std::int32_t index, float value) { d->setParameterEntry(d, index, value); },
-      [d](std::int32_t program) { pluginCalls::selectProgram(d, program); },
-      [d](float sampleRate) { pluginCalls::setSampleRate(d, sampleRate); },
-      [d, process](float** inputs, float** outputs, std::int32_t frames) { process(d, inputs, outputs, frames); }};
+      [&](std::int32_t index, float value) { instance.set(index, value); },
+      [&](std::int32_t program) { instance.selectProgram(program); },
+      [&](float sampleRate) { instance.setSampleRate(sampleRate); },
+      [&](float** inputs, float** outputs, std::int32_t frames) { instance.process(c.rule, inputs, outputs, frames); }};
   StereoSignal output = runBlocks(c, door);
-  pluginCalls::suspend(d);
+  instance.suspend();
   return output;
 }
 

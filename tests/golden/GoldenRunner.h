@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "GoldenCases.h"
-#include "PluginDescriptor.h"
+#include "PluginInstance.h"
 
 namespace sweepfilter {
 
@@ -24,7 +24,7 @@ StereoSignal runBlocks(const GoldenCase& c, const PluginDoor& door);
 
 // Runs a case through a fresh instance's entry functions only, as a host
 // would: sample rate, block size, program, values, resume, then the blocks.
-StereoSignal runGoldenCase(PluginDescriptor* d, const GoldenCase& c);
+StereoSignal runGoldenCase(const PluginInstance& instance, const GoldenCase& c);
 
 // 64-bit FNV-1a over the frames' float bits, left then right, little-endian:
 // equal for equal output whatever the block pattern.

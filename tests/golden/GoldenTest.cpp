@@ -7,7 +7,7 @@
 #include <set>
 
 #include "GoldenRunner.h"
-#include "PluginInstance.h"
+#include "InstanceUnderTest.h"
 
 namespace sweepfilter {
 
@@ -20,9 +20,10 @@ class Golden : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(Golden, OutputHashesToTheCommittedValue) {
   const GoldenCase& c = GetParam();
-  PluginInstance instance;
-  ASSERT_NE(instance.descriptor(), nullptr) << instance.error();
-  const StereoSignal output = runGoldenCase(instance.descriptor(), c);
+  std::string error;
+  const PluginInstance instance = instanceUnderTest(&error);
+  ASSERT_TRUE(instance) << error;
+  const StereoSignal output = runGoldenCase(instance, c);
 
   // A hash would pin down a blown-up filter as readily as a sound one. With
   // input within full scale the output stays below 1 (dry) plus a quarter of

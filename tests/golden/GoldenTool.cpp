@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "GoldenRunner.h"
-#include "PluginInstance.h"
+#include "InstanceUnderTest.h"
 #include "WavReader.h"
 #include "WavWriter.h"
 
@@ -28,12 +28,9 @@ int fail(const std::string& message) {
 }
 
 bool render(const GoldenCase& c, StereoSignal& output, std::string& error) {
-  PluginInstance instance;
-  if (!instance.descriptor()) {
-    error = instance.error();
-    return false;
-  }
-  output = runGoldenCase(instance.descriptor(), c);
+  const PluginInstance instance = instanceUnderTest(&error);
+  if (!instance) return false;
+  output = runGoldenCase(instance, c);
   return true;
 }
 

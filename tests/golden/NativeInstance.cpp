@@ -1,5 +1,4 @@
-#include "PluginCalls.h"
-#include "PluginInstance.h"
+#include "InstanceUnderTest.h"
 #include "PluginMain.h"
 
 namespace sweepfilter {
@@ -10,12 +9,10 @@ HostWord host(PluginDescriptor*, std::int32_t opcode, std::int32_t, HostWord, vo
 }
 }  // namespace
 
-PluginInstance::PluginInstance() : descriptor_(pluginMain(host)) {
-  if (!descriptor_) error_ = "the effect's main returned no descriptor";
-}
-
-PluginInstance::~PluginInstance() {
-  if (descriptor_) pluginCalls::close(descriptor_);
+PluginInstance instanceUnderTest(std::string* error) {
+  PluginInstance instance(pluginMain(host));
+  if (!instance && error) *error = "the effect's main returned no descriptor";
+  return instance;
 }
 
 }  // namespace sweepfilter

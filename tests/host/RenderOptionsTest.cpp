@@ -20,7 +20,7 @@ TEST(RenderOptions, DefaultsAndEveryOptionInAnyOrder) {
   EXPECT_FALSE(plain->program);
   EXPECT_TRUE(plain->settings.empty());
   EXPECT_EQ(plain->blockSize, 512);
-  EXPECT_FALSE(plain->accumulate);
+  EXPECT_EQ(plain->rule, OutputRule::replace);
   EXPECT_EQ(plain->format, SampleFormat::float32);
 
   const auto all = parseRenderOptions({"--program", "3", "fx.dll", "--set", "LFO freq.=0.25", "in.wav", "--block", "64",
@@ -36,7 +36,7 @@ TEST(RenderOptions, DefaultsAndEveryOptionInAnyOrder) {
   EXPECT_EQ(all->settings[1].name, "Cutoff");
   EXPECT_EQ(all->settings[1].value, 0.1f);
   EXPECT_EQ(all->blockSize, 64);
-  EXPECT_TRUE(all->accumulate);
+  EXPECT_EQ(all->rule, OutputRule::accumulate);
   EXPECT_EQ(all->format, SampleFormat::pcm24);
 
   for (const auto& [text, format] : {std::pair{"f32", SampleFormat::float32}, {"s16", SampleFormat::pcm16}}) {

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "GoldenRunner.h"
-#include "PluginInstance.h"
+#include "InstanceUnderTest.h"
 #include "Render.h"
 #include "WavBytes.h"
 #include "WavReader.h"
@@ -29,7 +29,7 @@ class Render : public ::testing::Test {
              (std::string("plughost-render-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
-    ASSERT_NE(instance.descriptor(), nullptr) << instance.error();
+    ASSERT_TRUE(instance) << instanceError;
   }
   void TearDown() override { fs::remove_all(folder); }
 
@@ -76,7 +76,8 @@ class Render : public ::testing::Test {
   }
 
   fs::path folder;
-  PluginInstance instance;
+  std::string instanceError;
+  PluginInstance instance = instanceUnderTest(&instanceError);
 };
 
 struct ThroughFiles {
@@ -104,22 +105,22 @@ TEST_F(Render, EqualsTheGoldenRenderingOfTheSameCase) {
     std::string error;
     const auto parsed = parseRenderOptions(args, error);
     ASSERT_TRUE(parsed) << error;
-    PluginInstance fresh;
-    ASSERT_EQ(renderFile(fresh.descriptor(), *parsed, nullptr), "");
+    const PluginInstance fresh = instanceUnderTest();
+    ASSERT_EQ(renderFile(fresh, *parsed, nullptr), "");
     EXPECT_EQ(hashOutput(readOutput("out.wav")), expectedHash(c.golden));
   }
 }
 
 TEST_F(Render, IntegerOutputIsTheFloatOutputRoundedAndClipped) {
   const GoldenCase& golden = *findGoldenCase("program4-saw-chord");
-  const StereoSignal expected = runGoldenCase(instance.descriptor(), golden);
+  const StereoSignal expected = runGoldenCase(instance, golden);
   writeInput(golden, "in.wav", SampleFormat::float32);
   for (const auto& [format, bits] : {std::pair{SampleFormat::pcm16, 16}, {SampleFormat::pcm24, 24}}) {
-    PluginInstance fresh;
+    const PluginInstance fresh = instanceUnderTest();
     RenderOptions o = options();
     o.program = 4;
     o.format = format;
-    ASSERT_EQ(renderFile(fresh.descriptor(), o, nullptr), "");
+    ASSERT_EQ(renderFile(fresh, o, nullptr), "");
     const StereoSignal output = readOutput("out.wav");
     ASSERT_EQ(output.left.size(), golden.frames);
     for (std::size_t i = 0; i < golden.frames; ++i) {
@@ -134,7 +135,7 @@ TEST_F(Render, ReportsProgressUpToTheLastFrame) {
   RenderOptions o = options();
   o.blockSize = 300;
   std::vector<std::uint64_t> done;
-  ASSERT_EQ(renderFile(instance.descriptor(), o,
+  ASSERT_EQ(renderFile(instance, o,
                        [&done](const RenderProgress& p) {
                          EXPECT_EQ(p.framesTotal, 1000u);
                          EXPECT_EQ(p.sampleRate, 8000u);
@@ -148,11 +149,11 @@ TEST_F(Render, ReplacesAnExistingOutputAndMayOverwriteItsInput) {
   const GoldenCase& golden = *findGoldenCase("program0-saw-chord");
   writeInput(golden, "in.wav", SampleFormat::float32);
   writeBytes("out.wav", "an older file");
-  ASSERT_EQ(renderFile(instance.descriptor(), options(), nullptr), "");
+  ASSERT_EQ(renderFile(instance, options(), nullptr), "");
   EXPECT_EQ(hashOutput(readOutput("out.wav")), expectedHash("program0-saw-chord"));
 
-  PluginInstance fresh;
-  ASSERT_EQ(renderFile(fresh.descriptor(), options("in.wav", "in.wav"), nullptr), "");
+  const PluginInstance fresh = instanceUnderTest();
+  ASSERT_EQ(renderFile(fresh, options("in.wav", "in.wav"), nullptr), "");
   EXPECT_EQ(hashOutput(readOutput("in.wav")), expectedHash("program0-saw-chord"));
   EXPECT_EQ(files(), (std::set<std::string>{"in.wav", "out.wav"}));
 }
@@ -185,14 +186,15 @@ PluginDescriptor descriptor(std::int32_t channels) {
 TEST_F(Render, GivesEveryDeclaredChannelABufferAndWritesTheFirstTwo) {
   writeBytes("in.wav", riff(chunk("fmt ", fmtPayload(1, 2, 44100, 16)) + chunk("data", le32(0x40004000u) + le32(0))));
   PluginDescriptor d = quad::descriptor(4);
-  ASSERT_EQ(renderFile(&d, options(), nullptr), "");
+  ASSERT_EQ(renderFile(PluginInstance(&d), options(), nullptr), "");
   const StereoSignal output = readOutput("out.wav");
   EXPECT_EQ(output.left, (std::vector<float>{0.5f, 0.0f}));
   EXPECT_EQ(output.right, (std::vector<float>{1.5f, 1.0f}));
   EXPECT_TRUE(quad::extraInputsSilent);
 
   PluginDescriptor garbage = quad::descriptor(1000);
-  EXPECT_EQ(renderFile(&garbage, options(), nullptr), "the plug-in declares 1000 inputs and 1000 outputs");
+  EXPECT_EQ(renderFile(PluginInstance(&garbage), options(), nullptr),
+            "the plug-in declares 1000 inputs and 1000 outputs");
 }
 
 TEST_F(Render, FailuresLeaveTheFolderAsItWas) {
@@ -230,7 +232,7 @@ TEST_F(Render, FailuresLeaveTheFolderAsItWas) {
     const std::set<std::string> before = files();
     RenderOptions o = options();
     c.change(o);
-    const std::string error = renderFile(instance.descriptor(), o, nullptr);
+    const std::string error = renderFile(instance, o, nullptr);
     EXPECT_NE(error.find(c.error), std::string::npos) << error;
     EXPECT_EQ(error.find('\n'), std::string::npos);
     EXPECT_EQ(files(), before);

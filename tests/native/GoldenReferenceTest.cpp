@@ -23,7 +23,7 @@ TEST(GoldenReference, EveryCaseTheModelCanRunHashesToTheCommittedValue) {
                           [&](std::int32_t program) { values = programValues(program); },
                           [&](float rate) { sampleRate = rate; },
                           [&](float** inputs, float** outputs, std::int32_t frames) {
-                            model.process(values, sampleRate, inputs, outputs, frames, c.accumulate);
+                            model.process(values, sampleRate, inputs, outputs, frames, c.rule);
                           }};
     const auto expected = expectedHash(c.name);
     ASSERT_TRUE(expected) << c.name;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "OutputRule.h"
 #include "Parameters.h"
 #include "WaveTables.h"
 
@@ -21,7 +22,7 @@ struct ReferenceSignalPath {
 
   static std::int32_t setting(float value) { return value > 0.66f ? 2 : value > 0.33f ? 1 : 0; }
 
-  void process(const ParameterValues& v, float fs, float** in, float** out, std::int32_t n, bool accumulate) {
+  void process(const ParameterValues& v, float fs, float** in, float** out, std::int32_t n, OutputRule rule) {
     const WaveTables& t = waveTables();
     if (v[paramMode] != lastMode) {
       lastMode = v[paramMode];
@@ -89,7 +90,7 @@ struct ReferenceSignalPath {
         band2[c] = band2[c] + f * h;
       }
       for (std::int32_t c = 0; c < 2; ++c) {
-        if (accumulate)
+        if (rule == OutputRule::accumulate)
           out[c][i] += low2[c] * v[paramOutput] * 0.25f;
         else
           out[c][i] = dryGain * x[c] + low2[c] * v[paramOutput] / 4;

@@ -79,13 +79,12 @@ class LoadedPlugin : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(library.ok()) << library.error();
-    d = library.createInstance();
-    ASSERT_NE(d, nullptr) << library.error();
-  }
-  void TearDown() override {
-    if (d) pluginCalls::close(d);
+    instance = library.createInstance();
+    ASSERT_TRUE(instance) << library.error();
+    d = instance.descriptor();
   }
   PluginLibrary library{dllPath};
+  PluginInstance instance;
   PluginDescriptor* d = nullptr;
 };
 
@@ -130,42 +129,37 @@ TEST_F(LoadedPlugin, DescriptorBytesAsTheHostReadsThem) {
 }
 
 TEST_F(LoadedPlugin, TwoInstancesAreIndependent) {
-  PluginDescriptor* other = library.createInstance();
-  ASSERT_NE(other, nullptr);
-  EXPECT_NE(other->effectObject, d->effectObject);
-  d->setParameterEntry(d, 2, 0.9f);
-  pluginCalls::selectProgram(other, 3);
-  EXPECT_EQ(other->getParameterEntry(other, 2), 0.28f);
-  EXPECT_EQ(d->getParameterEntry(d, 2), 0.9f);
-  EXPECT_EQ(pluginCalls::dispatch(d, 3), 0);
-  EXPECT_EQ(pluginCalls::programName(other), "large leveltracking");
-  EXPECT_EQ(pluginCalls::dispatch(other, 1), 1);
+  PluginInstance other = library.createInstance();
+  ASSERT_TRUE(other);
+  EXPECT_NE(other.descriptor()->effectObject, d->effectObject);
+  instance.set(2, 0.9f);
+  other.selectProgram(3);
+  EXPECT_EQ(other.get(2), 0.28f);
+  EXPECT_EQ(instance.get(2), 0.9f);
+  EXPECT_EQ(instance.dispatch(3), 0);
+  EXPECT_EQ(other.programName(), "large leveltracking");
+  EXPECT_EQ(other.close(), 1);
 }
 
 TEST_F(LoadedPlugin, TextsThroughTheDispatcher) {
-  EXPECT_EQ(pluginCalls::parameterName(d, 6), "LFO trigger");
-  EXPECT_EQ(pluginCalls::parameterLabel(d, 4), "    Hz   ");
-  d->setParameterEntry(d, 11, 0.7f);
-  EXPECT_EQ(pluginCalls::parameterText(d, 11), "   69");
-  d->setParameterEntry(d, 4, 0.2f);
-  EXPECT_EQ(pluginCalls::parameterText(d, 4), "   2.1");
-  EXPECT_EQ(pluginCalls::parameterName(d, 12), "???");
-  EXPECT_EQ(pluginCalls::dispatch(d, 22), 0x4E764566);
+  EXPECT_EQ(instance.parameterName(6), "LFO trigger");
+  EXPECT_EQ(instance.parameterLabel(4), "    Hz   ");
+  instance.set(11, 0.7f);
+  EXPECT_EQ(instance.parameterText(11), "   69");
+  instance.set(4, 0.2f);
+  EXPECT_EQ(instance.parameterText(4), "   2.1");
+  EXPECT_EQ(instance.parameterName(12), "???");
+  EXPECT_EQ(instance.dispatch(22), 0x4E764566);
 }
 
-TEST_F(LoadedPlugin, CloseAnswersOne) {
-  EXPECT_EQ(pluginCalls::dispatch(d, 1), 1);
-  d = nullptr;
-}
+TEST_F(LoadedPlugin, CloseAnswersOne) { EXPECT_EQ(instance.close(), 1); }
 
 TEST(PluginMainRefusal, HostVersionZeroGivesNoDescriptor) {
   PluginLibrary library(dllPath);
   HostCallbackLog::versionAnswer = 0;
-  EXPECT_EQ(library.createInstance(), nullptr);
+  EXPECT_FALSE(library.createInstance());
   HostCallbackLog::versionAnswer = 2400;
-  PluginDescriptor* d = library.createInstance();
-  ASSERT_NE(d, nullptr);
-  pluginCalls::close(d);
+  EXPECT_TRUE(library.createInstance());
 }
 
 }  // namespace

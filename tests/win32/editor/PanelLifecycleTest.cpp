@@ -14,7 +14,7 @@
 #include "PanelResources.h"
 #include "GdiObjects.h"
 #include "Gestures.h"
-#include "HostWindow.h"
+#include "OpenPanel.h"
 #include "ModuleInstance.h"
 #include "MouseRobot.h"
 #include "PluginUnderTest.h"
@@ -63,7 +63,7 @@ void expectNothingLeft(const ResourceUse& before, const ResourceUse& after, cons
 }
 
 TEST(PanelLifecycle, TheEditorsSizeIsThePanelsBeforeTheFirstOpenAndAfter) {
-  PluginInstance instance;
+  PluginInstance instance = pluginUnderTest();
   // Has an editor (1), and the effect's own two flags (8, 16).
   EXPECT_EQ(instance.descriptor()->flags, 25);
   EditorRect* rect = nullptr;
@@ -82,7 +82,7 @@ TEST(PanelLifecycle, TheEditorsSizeIsThePanelsBeforeTheFirstOpenAndAfter) {
 }
 
 TEST(PanelLifecycle, ThePanelIsAVisibleChildWindowAtTheHostWindowsCorner) {
-  PluginInstance instance;
+  PluginInstance instance = pluginUnderTest();
   const OpenPanel panel(instance);
   ASSERT_NE(panel.window(), nullptr);
   char name[64] = {};
@@ -100,21 +100,21 @@ TEST(PanelLifecycle, ThePanelIsAVisibleChildWindowAtTheHostWindowsCorner) {
 
 TEST(PanelLifecycle, ClosingThenOpeningInANewHostWindowBuildsACompleteSecondPanel) {
   EXPECT_TRUE(untilPressesArrive([] {
-    PluginInstance instance;
-    HostWindow first(0, panelWidth, panelHeight);
+    PluginInstance instance = pluginUnderTest();
+    HostWindow first = panelHostWindow();
     EXPECT_EQ(instance.openEditor(first.handle()), 1);
     instance.closeEditor();
     EXPECT_EQ(first.panel(), nullptr) << "closing left the panel's window in the host's";
     first.destroy();
 
     instance.selectProgram(stereoProgram);
-    HostWindow second(panelWidth, panelWidth, panelHeight);
+    HostWindow second = panelHostWindow(panelWidth);
     EXPECT_EQ(instance.openEditor(second.handle()), 1);
     UpdateWindow(second.panel());
-    EXPECT_EQ(panelDifference(*capture(second.panel()), instance.values()), "");
+    EXPECT_EQ(panelDifference(*capture(second.panel()), values(instance)), "");
     const bool arrived = playMouse(second.panel(), clickAt(middleX(paramMode), middleY(paramMode)));
     if (arrived) {
-      EXPECT_EQ(instance.takeReports(), (std::vector<Report>{{paramMode, 0.0f}}));
+      EXPECT_EQ(takeReports(instance), (std::vector<Report>{{paramMode, 0.0f}}));
     }
     instance.closeEditor();
     return arrived;
@@ -123,45 +123,45 @@ TEST(PanelLifecycle, ClosingThenOpeningInANewHostWindowBuildsACompleteSecondPane
 
 TEST(PanelLifecycle, OpeningAgainWithoutClosingReplacesThePanel) {
   countTheDllsGdiObjects();
-  PluginInstance instance;
+  PluginInstance instance = pluginUnderTest();
   const std::int64_t noPanel = gdiObjects::live();
   const OpenPanel first(instance);
   const std::int64_t onePanel = gdiObjects::live();
   EXPECT_GE(onePanel - noPanel, std::ssize(panel_bitmaps::all)) << "the panel's pictures are not counted";
-  HostWindow second(panelWidth, panelWidth, panelHeight);
+  HostWindow second = panelHostWindow(panelWidth);
   ASSERT_EQ(instance.openEditor(second.handle()), 1);
   UpdateWindow(second.panel());
   EXPECT_EQ(first.window(), nullptr) << "the first panel's window is still there";
   EXPECT_EQ(gdiObjects::live(), onePanel) << "the first panel's pictures are still there";
-  EXPECT_EQ(panelDifference(*capture(second.panel()), instance.values()), "");
+  EXPECT_EQ(panelDifference(*capture(second.panel()), values(instance)), "");
   instance.closeEditor();
 }
 
 TEST(PanelLifecycle, TwoInstancesShowTwoWorkingPanelsAtOnce) {
   EXPECT_TRUE(untilPressesArrive([] {
-    PluginInstance left, right;
+    PluginInstance left = pluginUnderTest(), right = pluginUnderTest();
     right.selectProgram(stereoProgram);
     const OpenPanel leftPanel(left, 0), rightPanel(right, panelWidth);
-    EXPECT_EQ(panelDifference(*leftPanel.shown(), left.values()), "");
-    EXPECT_EQ(panelDifference(*rightPanel.shown(), right.values()), "");
+    EXPECT_EQ(panelDifference(*leftPanel.shown(), values(left)), "");
+    EXPECT_EQ(panelDifference(*rightPanel.shown(), values(right)), "");
 
     const auto modeButton = clickAt(middleX(paramMode), middleY(paramMode));
     // The range switch's right third: its highest position.
     const auto highRange = clickAt(expectedControl(paramCutFreq).painted.left + 40, middleY(paramCutFreq));
     if (!playMouse(rightPanel.window(), modeButton) || !playMouse(leftPanel.window(), highRange)) return false;
-    EXPECT_EQ(right.takeReports(), (std::vector<Report>{{paramMode, 0.0f}}));
-    EXPECT_EQ(left.takeReports(), (std::vector<Report>{{paramCutFreq, 1.0f}}));
+    EXPECT_EQ(takeReports(right), (std::vector<Report>{{paramMode, 0.0f}}));
+    EXPECT_EQ(takeReports(left), (std::vector<Report>{{paramCutFreq, 1.0f}}));
     leftPanel.idleAndTick();
     rightPanel.idleAndTick();
-    EXPECT_EQ(panelDifference(*leftPanel.shown(), left.values()), "");
-    EXPECT_EQ(panelDifference(*rightPanel.shown(), right.values()), "");
+    EXPECT_EQ(panelDifference(*leftPanel.shown(), values(left)), "");
+    EXPECT_EQ(panelDifference(*rightPanel.shown(), values(right)), "");
     return true;
   }));
 }
 
 TEST(PanelLifecycle, OpenCloseCyclesLeaveGdiObjectsWindowsAndMemoryWhereTheyWere) {
   countTheDllsGdiObjects();
-  PluginInstance instance;
+  PluginInstance instance = pluginUnderTest();
   const auto cycle = [&] {
     const OpenPanel panel(instance);
     panel.idleAndTick();
@@ -181,8 +181,8 @@ TEST(PanelLifecycle, OpenCloseCyclesLeaveGdiObjectsWindowsAndMemoryWhereTheyWere
 TEST(PanelLifecycle, ClosingTheEffectWithThePanelOpenReleasesThePanel) {
   countTheDllsGdiObjects();
   const auto cycle = [] {
-    PluginInstance instance;
-    HostWindow host(0, panelWidth, panelHeight);
+    PluginInstance instance = pluginUnderTest();
+    HostWindow host = panelHostWindow();
     instance.openEditor(host.handle());
     UpdateWindow(host.panel());
     const HWND panel = host.panel();
@@ -201,18 +201,18 @@ TEST(PanelLifecycle, ClosingTheEffectWithThePanelOpenReleasesThePanel) {
 TEST(PanelLifecycle, AHostThatDestroysItsWindowFirstCanOpenAgainAndCloseTheEffect) {
   countTheDllsGdiObjects();
   const auto cycle = [] {
-    PluginInstance instance;
-    HostWindow first(0, panelWidth, panelHeight);
+    PluginInstance instance = pluginUnderTest();
+    HostWindow first = panelHostWindow();
     instance.openEditor(first.handle());
     UpdateWindow(first.panel());
     first.destroy();  // the panel's window goes with it, unannounced
-    instance.idle();
-    HostWindow second(0, panelWidth, panelHeight);
+    instance.idleEditor();
+    HostWindow second = panelHostWindow();
     ASSERT_EQ(instance.openEditor(second.handle()), 1);
     UpdateWindow(second.panel());
-    EXPECT_EQ(panelDifference(*capture(second.panel()), instance.values()), "");
+    EXPECT_EQ(panelDifference(*capture(second.panel()), values(instance)), "");
     second.destroy();
-    instance.idle();
+    instance.idleEditor();
     instance.close();
   };
   cycle();

@@ -10,7 +10,7 @@
 
 #include "ExpectedPanel.h"
 #include "Gestures.h"
-#include "HostWindow.h"
+#include "OpenPanel.h"
 #include "MouseRobot.h"
 #include "PanelGestures.h"
 #include "PluginUnderTest.h"
@@ -114,14 +114,14 @@ TEST(PanelMouse, PressesAndDragsOnEveryControlReportExactlyTheirChangesAndNothin
   for (const MouseCase& c : mouseCases()) {
     SCOPED_TRACE(c.name);
     EXPECT_TRUE(untilPressesArrive([&] {
-      PluginInstance instance;
+      PluginInstance instance = pluginUnderTest();
       const OpenPanel panel(instance);
       for (const auto& [parameter, value] : c.hostValues) instance.set(parameter, value);
       panel.idleAndTick();
-      const ParameterValues before = instance.values();
+      const ParameterValues before = values(instance);
       if (!playMouse(panel.window(), c.steps)) return false;
 
-      const std::vector<Report> shown = instance.takeReports();
+      const std::vector<Report> shown = takeReports(instance);
       EXPECT_EQ(shown.size(), c.expected.size()) << ::testing::PrintToString(shown);
       for (std::size_t i = 0; i < std::min(shown.size(), c.expected.size()); ++i)
         EXPECT_TRUE(sameReport(shown[i], c.expected[i]))
@@ -129,7 +129,7 @@ TEST(PanelMouse, PressesAndDragsOnEveryControlReportExactlyTheirChangesAndNothin
       // Each moved parameter holds its last reported value; the others are untouched.
       ParameterValues wanted = before;
       for (const Report& report : shown) wanted[report.index] = report.value;
-      EXPECT_EQ(instance.values(), wanted);
+      EXPECT_EQ(values(instance), wanted);
       return true;
     }));
   }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ExpectedPanel.h"
-#include "HostWindow.h"
+#include "OpenPanel.h"
 #include "PluginUnderTest.h"
 
 namespace sweepfilter {
@@ -12,25 +12,25 @@ namespace {
 
 TEST(PanelPixels, EachProgramOpenedOnThePanelShowsItsValuesWithTheLampLitOnlyForProgramFour) {
   for (std::int32_t program = 0; program < numPrograms; ++program) {
-    PluginInstance instance;
-    ASSERT_NE(instance.descriptor(), nullptr);
+    PluginInstance instance = pluginUnderTest();
+    ASSERT_TRUE(instance);
     instance.selectProgram(program);
     const OpenPanel panel(instance);
     ASSERT_NE(panel.window(), nullptr) << "program " << program;
     const auto shown = panel.shown();
-    EXPECT_EQ(panelDifference(*shown, instance.values()), "") << "program " << program;
+    EXPECT_EQ(panelDifference(*shown, values(instance)), "") << "program " << program;
     EXPECT_EQ(controlDifference(*shown, expectedControl(paramMode), program == stereoProgram ? 1 : 0), "")
         << "program " << program;
   }
 }
 
 TEST(PanelPixels, AProgramChangeShowsAfterTheNextIdleCallAndTimerTick) {
-  PluginInstance instance;
+  PluginInstance instance = pluginUnderTest();
   const OpenPanel panel(instance);
   for (const std::int32_t program : {stereoProgram, 2, 0, 3, 1}) {
     instance.selectProgram(program);
     panel.idleAndTick();
-    EXPECT_EQ(panelDifference(*panel.shown(), instance.values()), "") << "program " << program;
+    EXPECT_EQ(panelDifference(*panel.shown(), values(instance)), "") << "program " << program;
   }
 }
 
@@ -56,7 +56,7 @@ const ValueCase valueCases[] = {
 };
 
 TEST(PanelPixels, EveryControlShowsTheFrameTheHostsValueSelectsOnlyAfterTheIdleCall) {
-  PluginInstance instance;
+  PluginInstance instance = pluginUnderTest();
   const OpenPanel panel(instance);
   for (const ValueCase& c : valueCases) {
     const ExpectedControl& control = expectedControl(c.parameter);
@@ -69,8 +69,8 @@ TEST(PanelPixels, EveryControlShowsTheFrameTheHostsValueSelectsOnlyAfterTheIdleC
     EXPECT_EQ(controlDifference(*panel.shown(), control, c.frame), "")
         << "parameter " << c.parameter << " at " << c.value;
   }
-  EXPECT_EQ(panelDifference(*panel.shown(), instance.values()), "") << "the whole panel at the end";
-  EXPECT_TRUE(instance.takeReports().empty()) << "values the host set came back to it";
+  EXPECT_EQ(panelDifference(*panel.shown(), values(instance)), "") << "the whole panel at the end";
+  EXPECT_TRUE(takeReports(instance).empty()) << "values the host set came back to it";
 }
 
 }  // namespace

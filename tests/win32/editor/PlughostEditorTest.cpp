@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ExpectedPanel.h"
-#include "HostWindow.h"
+#include "OpenPanel.h"
 #include "MouseRobot.h"
 #include "PluginUnderTest.h"
 #include "TestWindow.h"
@@ -76,7 +76,7 @@ TEST(PlughostEditor, TheScreenshotIsThePanelOfTheProgramWithTheValuesSet) {
   ASSERT_TRUE(run.ok());
   ASSERT_EQ(run.exitCode(), 0u) << contents("editor_test_screenshot.txt");
 
-  PluginInstance instance;
+  PluginInstance instance = pluginUnderTest();
   instance.selectProgram(stereoProgram);
   instance.set(paramCutFreq, 0.9f);
   auto* loaded = static_cast<HBITMAP>(
@@ -94,7 +94,7 @@ TEST(PlughostEditor, TheScreenshotIsThePanelOfTheProgramWithTheValuesSet) {
   SelectObject(source, previous);
   DeleteDC(source);
   DeleteObject(loaded);
-  EXPECT_EQ(panelDifference(shown, instance.values()), "");
+  EXPECT_EQ(panelDifference(shown, values(instance)), "");
   DeleteFileA(picture.c_str());
 }
 
@@ -116,7 +116,7 @@ TEST(PlughostEditor, PrintsEachChangeThePanelReportsWithItsText) {
     const Plughost run("--seconds 60", printed);
     ASSERT_TRUE(run.ok());
     HWND window = nullptr;
-    ASSERT_TRUE(pumpUntil([&] { return (window = FindWindowA("PlughostEditorWindow", nullptr)) != nullptr; }, 30000));
+    ASSERT_TRUE(pumpUntil([&] { return (window = FindWindowA("PlughostFrame", nullptr)) != nullptr; }, 30000));
     ASSERT_TRUE(pumpUntil([&] { return GetWindow(window, GW_CHILD) != nullptr; }, 30000));
     // Above this program's window, where the presses go.
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

@@ -5,29 +5,14 @@
 #include <memory>
 
 #include "Canvas.h"
+#include "HostWindow.h"
 #include "PluginUnderTest.h"
 
 namespace sweepfilter {
 
-// A host's window for one panel: a child of the program's one top-level
-// window, at a place in it, as large as the editor asks.
-class HostWindow {
- public:
-  HostWindow(int left, int width, int height);
-  // Destroys the window unless the test already did.
-  ~HostWindow();
-  HostWindow(const HostWindow&) = delete;
-  HostWindow& operator=(const HostWindow&) = delete;
-
-  HWND handle() const { return window; }
-  // The window the editor made in it (its only child), or null.
-  HWND panel() const;
-  // As a host that closes its window without telling the editor first.
-  void destroy();
-
- private:
-  HWND window = nullptr;
-};
+// A host window as large as the panel, at `left` in the test program's one
+// top-level window (two fit side by side).
+HostWindow panelHostWindow(int left = 0);
 
 // An instance's panel opened in a host window of its own, at `left` in the
 // test window, and painted.
@@ -52,8 +37,6 @@ class OpenPanel {
 extern const int panelWidth;
 extern const int panelHeight;
 
-// A tick of a panel's timer, delivered at once.
-void tickTimer(HWND panel);
 // What a window shows now, read from its own surface.
 std::unique_ptr<Canvas> capture(HWND window);
 // The windows of the test program: the top-level one and all inside it.

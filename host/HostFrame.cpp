@@ -1,13 +1,13 @@
-#include "EditorHostWindow.h"
+#include "HostFrame.h"
 
 namespace sweepfilter {
 
 namespace {
-constexpr const char* className = "PlughostEditorWindow";
+constexpr const char* className = "PlughostFrame";
 constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 }  // namespace
 
-EditorHostWindow::EditorHostWindow(const char* title, int width, int height) {
+HostFrame::HostFrame(const char* title, int width, int height) {
   WNDCLASSA info{};
   if (!GetClassInfoA(GetModuleHandleA(nullptr), className, &info)) {
     info.lpfnWndProc = procedure;
@@ -27,18 +27,17 @@ EditorHostWindow::EditorHostWindow(const char* title, int width, int height) {
   UpdateWindow(window);
 }
 
-EditorHostWindow::~EditorHostWindow() {
+HostFrame::~HostFrame() {
   if (window) DestroyWindow(window);
 }
 
-LRESULT CALLBACK EditorHostWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK HostFrame::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<EditorHostWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    auto* self = static_cast<HostFrame*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   if (message == WM_CLOSE) {
-    if (auto* self = reinterpret_cast<EditorHostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA)))
-      self->closing = true;
+    if (auto* self = reinterpret_cast<HostFrame*>(GetWindowLongPtrA(window, GWLP_USERDATA))) self->closing = true;
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

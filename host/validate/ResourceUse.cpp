@@ -1,4 +1,6 @@
-#include "HostWindow.h"
+#include "ResourceUse.h"
+
+#include <windows.h>
 
 #include <psapi.h>
 
@@ -7,20 +9,6 @@
 namespace sweepfilter {
 
 namespace {
-constexpr const char* frameClass = "PlughostValidateFrame";
-constexpr const char* containerClass = "PlughostValidateContainer";
-
-void registerClass(const char* name) {
-  WNDCLASSA info{};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &info)) return;
-  info.lpfnWndProc = DefWindowProcA;
-  info.hInstance = GetModuleHandleA(nullptr);
-  info.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  info.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  info.lpszClassName = name;
-  RegisterClassA(&info);
-}
-
 // Committed private pages, added up from the address space: what the
 // process's private-usage counter reports on systems that keep one.
 std::int64_t committedPrivateBytes() {
@@ -58,39 +46,6 @@ GdiCounter gdiCounter() {
   return systemCounts ? systemGdiCount : probedGdiCount;
 }
 }  // namespace
-
-HostWindow::HostWindow() {
-  registerClass(frameClass);
-  registerClass(containerClass);
-  frame = CreateWindowExA(0, frameClass, "plughost validate", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 800, 600, nullptr,
-                          nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (!frame) abortCheck(formatText("the validator could not make its host window (error %lu)", GetLastError()));
-  pumpMessages();
-}
-
-HostWindow::~HostWindow() {
-  DestroyWindow(frame);
-  pumpMessages();
-}
-
-HWND HostWindow::createContainer(int width, int height) const {
-  HWND container = CreateWindowExA(0, containerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
-                                   frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (!container) abortCheck(formatText("the validator could not make a container window (error %lu)", GetLastError()));
-  return container;
-}
-
-void pumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
-HWND panelIn(HWND container) { return GetWindow(container, GW_CHILD); }
-
-void tickTimer(HWND panel) { SendMessageA(panel, WM_TIMER, 0, 0); }
 
 ResourceUse ResourceUse::now() {
   static const auto countGdiObjects = gdiCounter();

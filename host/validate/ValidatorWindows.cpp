@@ -1,0 +1,14 @@
+#include "ValidatorWindows.h"
+
+#include "CheckRunner.h"
+
+namespace sweepfilter {
+
+HostWindow hostWindowIn(const ValidatorFrame& frame, int width, int height) {
+  HostWindow window(frame.handle(), width, height);
+  if (!window.handle())
+    abortCheck(formatText("the validator could not make a host window (error %lu)", GetLastError()));
+  return window;
+}
+
+}  // namespace sweepfilter

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "HostFrame.h"
+#include "HostWindow.h"
+
+namespace sweepfilter {
+
+// The top-level window a check opens its panels in.
+class ValidatorFrame : public HostFrame {
+ public:
+  ValidatorFrame() : HostFrame("plughost validate", 800, 600) {}
+};
+
+// A host window for one panel in the frame; a window that cannot be made ends the check.
+HostWindow hostWindowIn(const ValidatorFrame& frame, int width, int height);
+
+}  // namespace sweepfilter
