@@ -34,12 +34,21 @@ struct ParameterFacts {
 inline constexpr std::array<float, 3> threeWayValues = {0.0f, threeWayHighThreshold, 1.0f};
 inline constexpr std::array<float, 3> twoWayValues = {0.0f, 1.0f, 1.0f};
 
+// "LFO freq." spans 0.1 to 10 Hz.
+inline constexpr float lowestLfoRateHz = 0.1f;
+inline constexpr float lfoRateSpanHz = 9.9f;
+inline constexpr float highestLfoRateHz = 10.0f;
+
 inline constexpr const char* percentLabel = "     %   ";
 inline constexpr const char* hertzLabel = "    Hz   ";
 inline constexpr const char* noLabel = "         ";
 
 constexpr ParameterFacts percent(const char* name, const char* symbol, const char* group) {
   return {name, percentLabel, ValueKind::percent, 0, {}, {}, 0.0f, 100.0f, symbol, "pc", group};
+}
+
+constexpr ParameterFacts lfoRate(const char* name, const char* symbol, const char* group) {
+  return {name, hertzLabel, ValueKind::lfoRate, 0, {}, {}, lowestLfoRateHz, highestLfoRateHz, symbol, "hz", group};
 }
 
 constexpr ParameterFacts threeWay(const char* name, std::array<const char*, 3> choices, const char* symbol,
@@ -60,7 +69,7 @@ inline constexpr ParameterFacts parameterTable[numParameters] = {
     percent("Resonance", "resonance", "resonance"),
     percent("Cutoff", "cutoff", "cutoff"),
     percent("Leveltrack", "leveltrack", "tracking"),
-    {"LFO freq.", hertzLabel, ValueKind::lfoRate, 0, {}, {}, 0.1f, 10.0f, "lfo_rate", "hz", "lfo"},
+    lfoRate("LFO freq.", "lfo_rate", "lfo"),
     threeWay("LFO wave", {"SQUARE", "SAW", "SINE"}, "lfo_wave", "lfo"),
     threeWay("LFO trigger", targetChoices, "lfo_target", "lfo"),
     threeWay("CUT freq.", {"LOW", "MID", "HIGH"}, "cut_range", "cutoff"),
@@ -86,6 +95,8 @@ constexpr std::int32_t choiceOf(const ParameterFacts& facts, float value) {
 }
 
 // "LFO freq." in Hz: 0.1 at 0, 10 at 1. What the oscillator runs at and what its text shows.
-constexpr float lfoRateHz(float value) { return value * 9.9f + 0.1f; }
+constexpr float lfoRateHz(float value) { return value * lfoRateSpanHz + lowestLfoRateHz; }
+// The value that runs the LFO at `hertz`: lfoRateHz the other way.
+constexpr float lfoRateValue(float hertz) { return (hertz - lowestLfoRateHz) / lfoRateSpanHz; }
 
 }  // namespace sweepfilter

@@ -35,7 +35,7 @@ float normalisedOf(std::int32_t index, float portValue) {
     case ValueKind::percent:
       return portValue / 100.0f;
     case ValueKind::lfoRate:
-      return (portValue - 0.1f) / 9.9f;
+      return lfoRateValue(portValue);
     case ValueKind::choice:
     case ValueKind::toggle:
       break;
