@@ -22,14 +22,6 @@ SliderTravel travelOf(const panel_layout::SliderPlacement& slider) {
           slider.travelBottom, slider.handle.width, slider.handle.height};
 }
 
-const Rect& rectOf(const panel_layout::PlacedControl& placed) {
-  return placed.slider ? placed.slider->rect : placed.strip->rect;
-}
-
-ParameterIndex tagOf(const panel_layout::PlacedControl& placed) {
-  return placed.slider ? placed.slider->tag : placed.strip->tag;
-}
-
 std::size_t pictureSlot(const panel_bitmaps::BitmapInfo& info) {
   return static_cast<std::size_t>(info.id - panel_bitmaps::background.id);
 }
@@ -52,7 +44,7 @@ std::string PanelView::load(const std::string& folder) {
 
 std::size_t PanelView::slotOf(ParameterIndex parameter) {
   for (std::size_t i = 0; i < std::size(panel_layout::controlsInOrder); ++i)
-    if (tagOf(panel_layout::controlsInOrder[i]) == parameter) return i;
+    if (panel_layout::controlsInOrder[i].tag() == parameter) return i;
   return 0;
 }
 
@@ -144,7 +136,7 @@ void PanelView::offer(std::size_t first, const Point& point, bool held, const Re
                       const std::function<void(const Rect&)>& changed) {
   for (std::size_t i = first; i < controls.size(); ++i) {
     ControlState& control = controls[i];
-    if (!rectOf(control.placed).contains(point)) continue;
+    if (!control.placed.rect().contains(point)) continue;
     Drag drag{i, point, control.value, 0};
     if (control.placed.kind == ControlKind::slider) {
       // Only a press on the handle moves it; it keeps the offset it was taken at.
@@ -170,13 +162,13 @@ void PanelView::set(ControlState& control, float value, const Report& report, bo
                     const std::function<void(const Rect&)>& changed) {
   control.value = value;
   if (!always && value == control.shown) return;
-  report(tagOf(control.placed), value);
+  report(control.placed.tag(), value);
   draw(control);
   changed(paintedArea(control));
 }
 
 float PanelView::valueAt(const ControlState& control, const Drag& drag, const Point& point) const {
-  const Rect& rect = rectOf(control.placed);
+  const Rect& rect = control.placed.rect();
   switch (control.placed.kind) {
     case ControlKind::knob:
       return angleToValue(Point(point.x - rect.left, point.y - rect.top), static_cast<float>(rect.width()) / 2, 0.0f,

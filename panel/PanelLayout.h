@@ -39,6 +39,10 @@ struct SliderPlacement {
   const BitmapInfo& handle;
 };
 
+constexpr StripPlacement stripAt(ParameterIndex tag, std::int32_t x, std::int32_t y, const BitmapInfo& strip) {
+  return {tag, frameAt(x, y, strip), strip};
+}
+
 // Both sliders share their rows; the rectangle reaches below the handle's travel.
 constexpr SliderPlacement sliderAt(ParameterIndex tag, std::int32_t left) {
   constexpr std::int32_t top = 36, bottom = 283, travelBottom = 209, trackTop = 20, trackBottom = 257;
@@ -48,26 +52,17 @@ constexpr SliderPlacement sliderAt(ParameterIndex tag, std::int32_t left) {
 }
 
 // In the order of making.
-inline constexpr StripPlacement resonanceKnob{paramResonance, frameAt(165, 40, panel_bitmaps::resonanceKnob),
-                                              panel_bitmaps::resonanceKnob};
-inline constexpr StripPlacement cutoffKnob{paramCutoff, frameAt(68, 40, panel_bitmaps::cutoffKnob),
-                                           panel_bitmaps::cutoffKnob};
-inline constexpr StripPlacement trackKnob{paramLevelTrack, frameAt(263, 40, panel_bitmaps::levelTrackingKnob),
-                                          panel_bitmaps::levelTrackingKnob};
-inline constexpr StripPlacement lfoFreqKnob{paramLfoFreq, frameAt(165, 200, panel_bitmaps::lfoFrequencyKnob),
-                                            panel_bitmaps::lfoFrequencyKnob};
-inline constexpr StripPlacement cutRangeSwitch{paramCutFreq, frameAt(79, 145, panel_bitmaps::slideSwitch3),
-                                               panel_bitmaps::slideSwitch3};
-inline constexpr StripPlacement trackDestSwitch{paramTrackDest, frameAt(273, 109, panel_bitmaps::slideSwitch3),
-                                                panel_bitmaps::slideSwitch3};
-inline constexpr StripPlacement softHardSwitch{paramSoftHard, frameAt(273, 140, panel_bitmaps::slideSwitch2),
-                                               panel_bitmaps::slideSwitch2};
-inline constexpr StripPlacement lfoWaveSwitch{paramLfoWave, frameAt(72, 200, panel_bitmaps::lfoWaveSelector),
-                                              panel_bitmaps::lfoWaveSelector};
-inline constexpr StripPlacement lfoTriggerSwitch{paramLfoTrigger, frameAt(267, 200, panel_bitmaps::lfoTriggerSelector),
-                                                 panel_bitmaps::lfoTriggerSelector};
-inline constexpr StripPlacement modeButton{paramMode, frameAt(42, 218, panel_bitmaps::modeButton),
-                                           panel_bitmaps::modeButton};
+inline constexpr StripPlacement resonanceKnob = stripAt(paramResonance, 165, 40, panel_bitmaps::resonanceKnob);
+inline constexpr StripPlacement cutoffKnob = stripAt(paramCutoff, 68, 40, panel_bitmaps::cutoffKnob);
+inline constexpr StripPlacement trackKnob = stripAt(paramLevelTrack, 263, 40, panel_bitmaps::levelTrackingKnob);
+inline constexpr StripPlacement lfoFreqKnob = stripAt(paramLfoFreq, 165, 200, panel_bitmaps::lfoFrequencyKnob);
+inline constexpr StripPlacement cutRangeSwitch = stripAt(paramCutFreq, 79, 145, panel_bitmaps::slideSwitch3);
+inline constexpr StripPlacement trackDestSwitch = stripAt(paramTrackDest, 273, 109, panel_bitmaps::slideSwitch3);
+inline constexpr StripPlacement softHardSwitch = stripAt(paramSoftHard, 273, 140, panel_bitmaps::slideSwitch2);
+inline constexpr StripPlacement lfoWaveSwitch = stripAt(paramLfoWave, 72, 200, panel_bitmaps::lfoWaveSelector);
+inline constexpr StripPlacement lfoTriggerSwitch =
+    stripAt(paramLfoTrigger, 267, 200, panel_bitmaps::lfoTriggerSelector);
+inline constexpr StripPlacement modeButton = stripAt(paramMode, 42, 218, panel_bitmaps::modeButton);
 inline constexpr SliderPlacement inputSlider = sliderAt(paramInput, 20);
 inline constexpr SliderPlacement outputSlider = sliderAt(paramOutput, 363);
 
@@ -78,6 +73,9 @@ struct PlacedControl {
   ControlKind kind;
   const StripPlacement* strip;    // null for a slider
   const SliderPlacement* slider;  // null for the others
+
+  constexpr const Rect& rect() const { return slider ? slider->rect : strip->rect; }
+  constexpr ParameterIndex tag() const { return slider ? slider->tag : strip->tag; }
 };
 
 // Every control, in the order of making, painting and taking a press.

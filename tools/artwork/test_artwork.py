@@ -64,7 +64,7 @@ class TheEditorsLayoutAgrees(unittest.TestCase):
         switch_pictures = {"cutRange": "slideSwitch3", "trackDest": "slideSwitch3", "softHard": "slideSwitch2"}
         drawn += [(switch_pictures[name], place) for name, place in L.SLIDE_SWITCH_PLACES.items()]
         placed = [(name, (int(x), int(y))) for x, y, name in
-                  re.findall(r"frameAt\((\d+), (\d+), panel_bitmaps::(\w+)\)", self.table)]
+                  re.findall(r"stripAt\(param\w+, (\d+), (\d+), panel_bitmaps::(\w+)\)", self.table)]
         self.assertEqual(sorted(placed), sorted(drawn))
 
     def test_the_sliders_travel_over_the_tracks_the_artwork_drew(self):
