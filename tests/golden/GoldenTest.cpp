@@ -7,12 +7,10 @@
 #include <set>
 
 #include "GoldenRunner.h"
+#include "GoldenTestNames.h"
 #include "InstanceUnderTest.h"
 
 namespace sweepfilter {
-
-// Test names already say which case failed.
-void PrintTo(const GoldenCase& c, std::ostream* out) { *out << c.name; }
 
 namespace {
 
@@ -39,13 +37,7 @@ TEST_P(Golden, OutputHashesToTheCommittedValue) {
       << c.name << " renders differently; \"golden_tool dump\" in two builds and \"golden_tool diff\" show where";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Golden, ::testing::ValuesIn(goldenCases()),
-                         [](const ::testing::TestParamInfo<GoldenCase>& info) {
-                           std::string name = info.param.name;
-                           for (char& ch : name)
-                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, Golden, ::testing::ValuesIn(goldenCases()), goldenTestName);
 
 TEST(GoldenTable, EveryCommittedHashBelongsToExactlyOneCase) {
   std::set<std::string> names;

@@ -2,16 +2,12 @@
 // committed hashes as the DLL and the native build.
 #include <gtest/gtest.h>
 
-#include <cctype>
-
 #include "GoldenRunner.h"
+#include "GoldenTestNames.h"
 #include "Lv2Host.h"
 #include "PortValues.h"
 
 namespace sweepfilter {
-
-// Test names already say which case failed.
-void PrintTo(const GoldenCase& c, std::ostream* out) { *out << c.name; }
 
 namespace {
 
@@ -48,13 +44,7 @@ TEST_P(Lv2Golden, OutputHashesToTheCommittedValue) {
   EXPECT_EQ(hashOutput(output), expectedHash(c.name).value_or(0)) << c.name << " renders differently through LV2";
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Lv2Golden, ::testing::ValuesIn(goldenCases()),
-                         [](const ::testing::TestParamInfo<GoldenCase>& info) {
-                           std::string name = info.param.name;
-                           for (char& ch : name)
-                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, Lv2Golden, ::testing::ValuesIn(goldenCases()), goldenTestName);
 
 }  // namespace
 }  // namespace sweepfilter
