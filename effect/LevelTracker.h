@@ -18,7 +18,7 @@ Value rectifiedInput(Value x, float trackGain) {
 }
 
 // One channel's level tracker: twice the mean of the rectified input over a
-// window. Windows never span blocks; a block's incomplete last window is dropped.
+// window. Whether windows span blocks is the window policy's (WindowPolicy.h).
 struct LevelTracker {
   float trackSum = 0.0f;
   std::int32_t trackCount = 0;

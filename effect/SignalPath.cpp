@@ -9,9 +9,9 @@ namespace sweepfilter {
 
 namespace {
 
-// Added to every input sample with a sign that alternates backwards from the
-// block's last sample (+ there), so that silence keeps the recursive filter
-// state away from subnormal numbers.
+// Added to every input sample with an alternating sign, so that silence keeps
+// the recursive filter state away from subnormal numbers. Where the sign
+// starts is the window policy's.
 constexpr float denormalOffset = 1e-7f;
 constexpr float lowestInputGain = 0.05f;
 
@@ -23,6 +23,7 @@ struct BlockSettings {
   float dryGain;
   float phaseIncrement;
   std::int32_t windowLength;
+  float firstOffset;
   ControlSettings control;
 };
 
@@ -101,7 +102,7 @@ void runBlock(SignalState& state, const BlockSettings& block, const WaveTables& 
   float resAmount = state.resAmount;
   float cutoffHz = state.cutoffHz;
   PairState pair = PairState::of(left, right);
-  float offset = (sampleFrames - 1) % 2 == 0 ? denormalOffset : -denormalOffset;
+  float offset = block.firstOffset;
 
   // Both inputs of a sample are read before either output is written: in-place safe.
   const auto plainSample = [&](std::int32_t i) {
@@ -148,12 +149,16 @@ void runBlock(SignalState& state, const BlockSettings& block, const WaveTables& 
     pair = PairState::of(left, right);
   };
 
-  // Window by window; the block's last, incomplete window is processed but dropped.
+  // Window by window, the first one going on with what earlier blocks counted
+  // (nothing, in the DLL's policy); the block's unfinished last window stays
+  // counted in the trackers.
+  std::int32_t counted = left.tracker.trackCount;
   for (std::int32_t start = 0; start < sampleFrames;) {
-    const std::int32_t length = std::min(windowLength, sampleFrames - start);
+    const std::int32_t length = std::min(windowLength - counted, sampleFrames - start);
     const std::int32_t last = start + length - 1;
     for (std::int32_t i = start; i < last; ++i) plainSample(i);
-    lastSample(last, length - 1, length == windowLength);
+    lastSample(last, counted + length - 1, counted + length == windowLength);
+    counted = 0;
     start = last + 1;
   }
 
@@ -162,6 +167,7 @@ void runBlock(SignalState& state, const BlockSettings& block, const WaveTables& 
   state.channels[1] = right;
   state.resAmount = resAmount;
   state.cutoffHz = cutoffHz;
+  state.nextSampleOdd = offset > 0.0f;  // offset is already the next sample's
 }
 
 using BlockRunner = void (*)(SignalState&, const BlockSettings&, const WaveTables&, const Buffers&, std::int32_t);
@@ -203,9 +209,16 @@ void repair(ChannelState& channel) {
   if (!std::isfinite(channel.cutFactor)) channel.cutFactor = 0.0f;
 }
 
+// The offset of a block's first sample: counted back from the block's last
+// sample (+ there), or + on the stream's odd samples.
+float firstOffset(WindowPolicy policy, const SignalState& state, std::int32_t sampleFrames) {
+  const bool positive = policy == WindowPolicy::perBlock ? (sampleFrames - 1) % 2 == 0 : state.nextSampleOdd;
+  return positive ? denormalOffset : -denormalOffset;
+}
+
 }  // namespace
 
-SignalPath::SignalPath() : tables(waveTables()) {}
+SignalPath::SignalPath(WindowPolicy policy) : tables(waveTables()), policy(policy) {}
 
 void SignalPath::processBlock(const ParameterValues& values, float sampleRate, float** inputs, float** outputs,
                               std::int32_t sampleFrames, OutputRule rule) {
@@ -217,7 +230,13 @@ void SignalPath::processBlock(const ParameterValues& values, float sampleRate, f
     state.lastMode = mode;
     restartPhases(state.channels[0].lfo, state.channels[1].lfo, mode);
   }
-  for (ChannelState& channel : state.channels) channel.tracker.restart();
+  // New windows at every block, or, running on, where the window length
+  // changes: the samples of the unfinished window are dropped, as a block's
+  // are, so that a window's mean is always over one length.
+  const std::int32_t windowLength = windowLengthFor(values[paramSoftHard]);
+  if (policy == WindowPolicy::perBlock || windowLength != state.windowLength)
+    for (ChannelState& channel : state.channels) channel.tracker.restart();
+  state.windowLength = windowLength;
   const float input = values[paramInput];
   const auto trigger = static_cast<ModulationTarget>(threeWaySetting(values[paramLfoTrigger]));
   const auto wave = static_cast<LfoWave>(threeWaySetting(values[paramLfoWave]));
@@ -227,7 +246,8 @@ void SignalPath::processBlock(const ParameterValues& values, float sampleRate, f
       .outputLevel = values[paramOutput],
       .dryGain = 1.0f - values[paramOutput],
       .phaseIncrement = lfoPhaseIncrement(values[paramLfoFreq], sampleRate),
-      .windowLength = windowLengthFor(values[paramSoftHard]),
+      .windowLength = windowLength,
+      .firstOffset = firstOffset(policy, state, sampleFrames),
       .control = {.cutoff = values[paramCutoff],
                   .resonance = values[paramResonance],
                   .rangeFreq = rangeFrequency(static_cast<CutRange>(threeWaySetting(values[paramCutFreq]))),

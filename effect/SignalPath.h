@@ -8,6 +8,7 @@
 #include "Parameters.h"
 #include "ResonantFilter.h"
 #include "WaveTables.h"
+#include "WindowPolicy.h"
 
 namespace sweepfilter {
 
@@ -23,6 +24,8 @@ struct ChannelState {
 struct SignalState {
   ChannelState channels[2];  // 0 left, 1 right
   float lastMode = 0.0f;
+  std::int32_t windowLength = 0;  // of the last block
+  bool nextSampleOdd = false;     // the stream's next sample, counted from 0
   // Working values of the latest control update, left then right.
   float resAmount = 0.0f;
   float cutoffHz = 0.0f;
@@ -33,7 +36,8 @@ struct SignalState {
 // sine only at control updates.
 class SignalPath {
  public:
-  SignalPath();  // builds the wave tables on first use, off the audio thread
+  // Builds the wave tables on first use: off the audio thread.
+  explicit SignalPath(WindowPolicy policy);
 
   // One block. The sample rate must be positive and finite. With null
   // buffers the block-start steps still run and no sample is processed.
@@ -44,6 +48,7 @@ class SignalPath {
 
  private:
   const WaveTables& tables;
+  WindowPolicy policy;
   SignalState signalState;
 };
 

@@ -40,7 +40,7 @@ class SweepFilterEffect final : public EffectBase {
   // One array per parameter, a slot per program. Written by the host's and the
   // editor's threads, read by the audio thread: relaxed atomics, no lock.
   std::atomic<float> programValues[numParameters][programSlots];
-  SignalPath signal;
+  SignalPath signal{WindowPolicy::perBlock};  // as the DLL is specified
   char programNames[programSlots][programNameSize];
 };
 

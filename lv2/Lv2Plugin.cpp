@@ -1,5 +1,6 @@
 // The LV2 front door: the signal path behind sixteen ports. Only
-// lv2_descriptor leaves the shared object.
+// lv2_descriptor leaves the shared object. Its windows run on across the
+// host's blocks, so the sound is the same at any buffer size.
 #include <lv2/core/lv2.h>
 
 #include <cmath>
@@ -36,7 +37,7 @@ LV2_Handle instantiate(const LV2_Descriptor*, double rate, const char*, const LV
     instance->unconnected[index] = *portValueOf(index, factoryPrograms[0].values[index]);
     instance->controls[index] = &instance->unconnected[index];
   }
-  instance->signal.emplace();
+  instance->signal.emplace(WindowPolicy::continuous);
   return instance;
 }
 
@@ -51,8 +52,9 @@ void connectPort(LV2_Handle handle, std::uint32_t port, void* data) {
     instance->outputs[port - audioOutLeftPort] = samples;
 }
 
-// A fresh start, as a new instance would make: off the audio thread.
-void activate(LV2_Handle handle) { static_cast<Instance*>(handle)->signal.emplace(); }
+// A fresh stream, as a new instance would make (phases, windows and offset
+// from the start): off the audio thread.
+void activate(LV2_Handle handle) { static_cast<Instance*>(handle)->signal.emplace(WindowPolicy::continuous); }
 
 void run(LV2_Handle handle, std::uint32_t sampleCount) {
   auto* instance = static_cast<Instance*>(handle);

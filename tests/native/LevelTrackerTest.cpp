@@ -26,7 +26,7 @@ struct Case {
 };
 
 float trackedLevel(const Case& c) {
-  SignalPath path;
+  SignalPath path{WindowPolicy::perBlock};
   ParameterValues values = programValues(2);
   values[paramLevelTrack] = c.levelTrack;
   values[paramSoftHard] = c.softHard;
@@ -63,7 +63,7 @@ TEST(LevelTracker, WindowMeans) {
 
 // Mean |sin| is 2/pi, so full scale at 100 % gives 12/pi = 3.82.
 TEST(LevelTracker, FullScaleSineAndIndependentChannels) {
-  SignalPath path;
+  SignalPath path{WindowPolicy::perBlock};
   ParameterValues values = programValues(2);
   values[paramLevelTrack] = 1.0f;
   std::vector<float> sine(512);

@@ -113,7 +113,7 @@ TEST(Lfo, RateMapping) {
 
 // The LFO through the signal path: OFF, Mode resets, stereo relation.
 struct LfoRun {
-  SignalPath path;
+  SignalPath path{WindowPolicy::perBlock};
   ParameterValues values = programValues(0);  // SINE on the cutoff, MONO
   const Lfo& lfo(std::int32_t channel) const { return path.state().channels[channel].lfo; }
   void run(std::int32_t frames, float sampleRate = 44100.0f) {

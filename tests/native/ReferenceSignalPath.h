@@ -6,6 +6,7 @@
 #include "OutputRule.h"
 #include "Parameters.h"
 #include "WaveTables.h"
+#include "WindowPolicy.h"
 
 namespace sweepfilter {
 
@@ -13,8 +14,12 @@ namespace sweepfilter {
 // channel 0 then channel 1, every setting decided where it is used. Without
 // the mends for odd rates and non-finite values, so it serves only for finite
 // input at rates from 22050 Hz up, where the optimised path must match it bit
-// for bit.
+// for bit. With the continuous policy the windows and the offset's sign
+// follow the sample's place in the stream instead of in the block.
 struct ReferenceSignalPath {
+  WindowPolicy policy = WindowPolicy::perBlock;
+  std::int64_t streamPosition = 0;
+  std::int32_t lastWindowLength = 0;
   float freqCoef[2] = {}, damping[2] = {}, band1[2] = {}, low1[2] = {}, band2[2] = {}, low2[2] = {};
   float trackSum[2] = {}, cutFactor[2] = {}, lfoResValue[2] = {}, lfoCutValue[2] = {}, trackLevel[2] = {};
   float lfoPhase[2] = {}, lastMode = 0;
@@ -29,18 +34,21 @@ struct ReferenceSignalPath {
       lfoPhase[0] = 0;
       lfoPhase[1] = v[paramMode] > 0.5f ? 90.0f : 0.0f;
     }
-    trackSum[0] = trackSum[1] = 0;
-    const float dryGain = 1 - v[paramOutput];
     const std::int32_t windowLength = v[paramSoftHard] > 0.5f ? 64 : 512;
+    const bool newWindows = policy == WindowPolicy::perBlock || windowLength != lastWindowLength;
+    lastWindowLength = windowLength;
+    if (newWindows) trackSum[0] = trackSum[1] = 0;
+    const float dryGain = 1 - v[paramOutput];
     const float inputGain = v[paramInput] < 0.05f ? 0.05f : v[paramInput];
     const float rangeFreq = setting(v[paramCutFreq]) == 2 ? 4000.0f : 3000.0f;
     const float phaseIncrement = (360.0f / fs) * (v[paramLfoFreq] * 9.9f + 0.1f);
-    trackCount[0] = trackCount[1] = 0;
+    if (newWindows) trackCount[0] = trackCount[1] = 0;
     const float trackGain = v[paramLevelTrack] * 3;
     const std::int32_t trigger = setting(v[paramLfoTrigger]), wave = setting(v[paramLfoWave]);
     const std::int32_t dest = setting(v[paramTrackDest]);
     for (std::int32_t i = 0; i < n; ++i) {
-      const float d = (n - 1 - i) % 2 == 0 ? 1e-7f : -1e-7f;
+      const bool positive = policy == WindowPolicy::perBlock ? (n - 1 - i) % 2 == 0 : (streamPosition + i) % 2 == 1;
+      const float d = positive ? 1e-7f : -1e-7f;
       const float x[2] = {in[0][i] + d, in[1][i] + d};
       for (std::int32_t c = 0; c < 2; ++c) {
         const float rectified = std::fabs(x[c] * trackGain);
@@ -96,6 +104,7 @@ struct ReferenceSignalPath {
           out[c][i] = dryGain * x[c] + low2[c] * v[paramOutput] / 4;
       }
     }
+    if (n > 0) streamPosition += n;
   }
 };
 

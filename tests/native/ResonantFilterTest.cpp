@@ -65,7 +65,7 @@ TEST(ResonantFilter, ControlUpdateRules) {
 
 // The first control update of a fresh effect on the first factory program.
 TEST(ResonantFilter, WorkedExampleOfTheFirstUpdate) {
-  SignalPath path;
+  SignalPath path{WindowPolicy::perBlock};
   replaceBlock(path, programValues(0), 44100.0f, Stereo(512));
   const ChannelState& left = path.state().channels[0];
   EXPECT_NEAR(left.cutFactor, 1.52698f, 5e-6f);
@@ -122,7 +122,7 @@ TEST(ResonantFilter, NoiseStaysBoundedAtEveryExtremeSetting) {
         values[index] = pick(2);
       for (ParameterIndex index : {paramLfoTrigger, paramLfoWave, paramTrackDest}) values[index] = pick(3);
       values[paramOutput] = 1.0f;
-      SignalPath path;
+      SignalPath path{WindowPolicy::perBlock};
       for (std::int32_t block = 0; block < 2; ++block) {
         const Stereo output = replaceBlock(path, values, sampleRate, input);
         for (float sample : output.left) ASSERT_LT(std::fabs(sample), 100.0f) << sampleRate << " #" << combination;
@@ -132,7 +132,7 @@ TEST(ResonantFilter, NoiseStaysBoundedAtEveryExtremeSetting) {
 
 // RMS gain of a sine, wet only, after the filter has settled.
 float sineGain(float hz, float resonance) {
-  SignalPath path;
+  SignalPath path{WindowPolicy::perBlock};
   ParameterValues values = programValues(2);  // no LFO, tracking off below
   values[paramTrackDest] = 0.0f;
   values[paramCutoff] = 1.0f / 3.0f;  // 1000 Hz

@@ -25,7 +25,7 @@ TEST(SignalPath, ControlUpdatesAtWindowEndsOfTheBlock) {
   const Case cases[] = {{0, 256, -1, -1},    {0, 511, -1, -1},   {0, 1000, 511, 511}, {0, 1024, 1023, 511},
                         {1, 1024, 1023, 63}, {1, 1000, 959, 63}, {1, 100, 63, 63}};
   for (const Case& c : cases) {
-    SignalPath path;
+    SignalPath path{WindowPolicy::perBlock};
     ParameterValues values = programValues(0);
     values[paramLfoWave] = 0.5f;
     values[paramLfoFreq] = 1.0f;
@@ -69,7 +69,7 @@ TEST(SignalPath, FreshEffectAtOutputZeroPassesInputPlusOffset) {
 
 TEST(SignalPath, AccumulateAddsTheWetSignalThatReplaceMixesWithTheDry) {
   for (float outputLevel : {0.0f, 0.72f, 1.0f}) {
-    SignalPath accumulating, replacing;
+    SignalPath accumulating{WindowPolicy::perBlock}, replacing{WindowPolicy::perBlock};
     ParameterValues values = programValues(4);
     values[paramOutput] = outputLevel;
     for (std::int32_t block = 0; block < 6; ++block) {
@@ -95,7 +95,7 @@ TEST(SignalPath, AccumulateAddsTheWetSignalThatReplaceMixesWithTheDry) {
 
 TEST(SignalPath, InPlaceEqualsSeparateBuffersAndUsesTheHostRate) {
   SweepFilterEffect inPlace(recordingHost), separate(recordingHost);
-  SignalPath direct;
+  SignalPath direct{WindowPolicy::perBlock};
   for (SweepFilterEffect* effect : {&inPlace, &separate}) {
     effect->dispatch(opSelectProgram, 0, 4, nullptr, 0.0f);
     effect->dispatch(opSetSampleRate, 0, 0, nullptr, 48000.0f);
@@ -124,7 +124,7 @@ TEST(SignalPath, NullBuffersRunOnlyTheBlockStart) {
                               {halfInputs, output.channels},
                               {input.channels, halfOutputs}};
   for (const auto& buffers : cases) {
-    SignalPath path;
+    SignalPath path{WindowPolicy::perBlock};
     ParameterValues values = programValues(4);  // STEREO: the block start sets the right phase to 90
     path.processBlock(values, 44100.0f, buffers[0], buffers[1], 64, OutputRule::replace);
     EXPECT_EQ(path.state().channels[1].lfo.lfoPhase, 90.0f);
@@ -148,7 +148,7 @@ TEST(SignalPath, NonFiniteInputDoesNotPoisonAChannel) {
   const float inf = std::numeric_limits<float>::infinity();
   for (float poison : {std::nanf(""), inf, -inf, 3e38f})
     for (std::int32_t program = 0; program < numPrograms; ++program) {
-      SignalPath poisoned, clean;
+      SignalPath poisoned{WindowPolicy::perBlock}, clean{WindowPolicy::perBlock};
       ParameterValues values = programValues(program);
       values[paramInput] = 1.0f;
       for (std::int32_t block = 0; block < 4; ++block) {
@@ -170,7 +170,7 @@ TEST(SignalPath, NonFiniteOrAbsurdParameterValuesLeaveNoTrace) {
   for (float poison : {std::nanf(""), inf, -inf, 1e30f, -1e30f})
     for (std::int32_t program : {3, 4})
       for (std::int32_t index = 0; index < numParameters; ++index) {
-        SignalPath path;
+        SignalPath path{WindowPolicy::perBlock};
         ParameterValues values = programValues(program);
         values[paramLfoTrigger] = program == 3 ? 1.0f : values[paramLfoTrigger];  // also the resonance LFO
         for (std::int32_t block = 0; block < 4; ++block) {
@@ -192,7 +192,7 @@ TEST(SignalPath, NoSubnormalsAfterLongSilence) {
   const auto normalOrZero = [](float value) { return std::fpclassify(value) != FP_SUBNORMAL; };
   for (float sampleRate : {44100.0f, 768000.0f})
     for (std::int32_t program = 0; program < numPrograms; ++program) {
-      SignalPath path;
+      SignalPath path{WindowPolicy::perBlock};
       const ParameterValues values = programValues(program);
       replaceBlock(path, values, sampleRate, Stereo(noise(4096, 80), noise(4096, 81)));
       const std::int32_t seconds = sampleRate > 100000.0f ? 1 : 10;
@@ -211,37 +211,39 @@ TEST(SignalPath, NoSubnormalsAfterLongSilence) {
 }
 
 // The optimised path against the literal model: many settings (thresholds on
-// both sides), rates, block lengths and both output rules, bit for bit.
+// both sides, "Soft/Hard" changing mid-window), rates, block lengths, both
+// output rules and both window policies, bit for bit.
 TEST(SignalPath, MatchesTheLiteralModelBitForBit) {
   const float choices[] = {0.0f, 0.33f, 0.331f, 0.5f, 0.66f, 0.661f, 1.0f, 0.2f, 0.9f};
-  const std::int32_t lengths[] = {1, 63, 64, 511, 512, 700, 1024, 4096};
+  const std::int32_t lengths[] = {1, 63, 64, 511, 512, 700, 1024, 4096, 0, 7};
   std::mt19937 random(99);
-  for (float sampleRate : {22050.0f, 44100.0f, 48000.0f, 96000.0f})
-    for (std::int32_t run = 0; run < 30; ++run) {
-      SignalPath path;
-      ReferenceSignalPath reference;
-      ParameterValues values = programValues(run % numPrograms);
-      for (std::int32_t block = 0; block < 12; ++block) {
-        if (block % 3 == 0)
-          for (float& value : values) value = choices[random() % std::size(choices)];
-        const std::int32_t frames = lengths[random() % std::size(lengths)];
-        const OutputRule rule = block % 2 == 1 ? OutputRule::accumulate : OutputRule::replace;
-        Stereo input(noise(frames, random()), noise(frames, random()));
-        Stereo output(noise(frames, 1000 + block), noise(frames, 2000 + block)), expected = output;
-        path.processBlock(values, sampleRate, input.channels, output.channels, frames, rule);
-        reference.process(values, sampleRate, input.channels, expected.channels, frames, rule);
-        ASSERT_EQ(output.left, expected.left) << sampleRate << " run " << run << " block " << block;
-        ASSERT_EQ(output.right, expected.right) << sampleRate << " run " << run << " block " << block;
-        for (std::int32_t c = 0; c < 2; ++c) {
-          const ChannelState& state = path.state().channels[c];
-          ASSERT_EQ(state.lfo.lfoPhase, reference.lfoPhase[c]);
-          ASSERT_EQ(state.tracker.trackLevel, reference.trackLevel[c]);
-          ASSERT_EQ(state.filter.freqCoef, reference.freqCoef[c]);
-          ASSERT_EQ(state.lfo.lfoResValue, reference.lfoResValue[c]);
-          ASSERT_EQ(state.lfo.lfoCutValue, reference.lfoCutValue[c]);
+  for (WindowPolicy policy : {WindowPolicy::perBlock, WindowPolicy::continuous})
+    for (float sampleRate : {22050.0f, 44100.0f, 48000.0f, 96000.0f})
+      for (std::int32_t run = 0; run < 30; ++run) {
+        SignalPath path{policy};
+        ReferenceSignalPath reference{policy};
+        ParameterValues values = programValues(run % numPrograms);
+        for (std::int32_t block = 0; block < 12; ++block) {
+          if (block % 3 == 0)
+            for (float& value : values) value = choices[random() % std::size(choices)];
+          const std::int32_t frames = lengths[random() % std::size(lengths)];
+          const OutputRule rule = block % 2 == 1 ? OutputRule::accumulate : OutputRule::replace;
+          Stereo input(noise(frames, random()), noise(frames, random()));
+          Stereo output(noise(frames, 1000 + block), noise(frames, 2000 + block)), expected = output;
+          path.processBlock(values, sampleRate, input.channels, output.channels, frames, rule);
+          reference.process(values, sampleRate, input.channels, expected.channels, frames, rule);
+          ASSERT_EQ(output.left, expected.left) << sampleRate << " run " << run << " block " << block;
+          ASSERT_EQ(output.right, expected.right) << sampleRate << " run " << run << " block " << block;
+          for (std::int32_t c = 0; c < 2; ++c) {
+            const ChannelState& state = path.state().channels[c];
+            ASSERT_EQ(state.lfo.lfoPhase, reference.lfoPhase[c]);
+            ASSERT_EQ(state.tracker.trackLevel, reference.trackLevel[c]);
+            ASSERT_EQ(state.filter.freqCoef, reference.freqCoef[c]);
+            ASSERT_EQ(state.lfo.lfoResValue, reference.lfoResValue[c]);
+            ASSERT_EQ(state.lfo.lfoCutValue, reference.lfoCutValue[c]);
+          }
         }
       }
-    }
 }
 
 }  // namespace
