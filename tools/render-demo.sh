@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The demo of the main job: a saw chord, first in eighth notes and then held,
 # rendered by plughost (under wine) through each factory program into
-# out/demo/, with a spectrogram of the input and of each rendering.
-# Needs the win32 build.
+# out/demo/, and once through the LV2 bundle by lv2apply (one frame a block)
+# with program 4's preset, with a spectrogram of the input and of each
+# rendering. Needs the win32 build and the native build's LV2 bundle.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build="$root/build/win32"
+bundle="$root/build/native/lv2-bundles/sweepfilter.lv2"
 demo="$root/out/demo"
 rm -rf "$demo"
 mkdir -p "$demo"
@@ -35,4 +37,8 @@ for program in "${programs[@]}"; do
   wine "$build/plughost.exe" render "$build/SweepFilter.dll" input.wav "$file.wav" --program "$number" </dev/null
   spectrogram "$file.wav" "Program $number: $name" "plughost render SweepFilter.dll input.wav $file.wav --program $number"
 done
-echo "demo: $demo (input, ${#programs[@]} renderings, a spectrogram of each)" >&2
+
+mapfile -t controls < <(bash "$root/tools/lv2-preset-args.sh" "$bundle" 4)
+LV2_PATH="$(dirname "$bundle")" lv2apply -i input.wav -o 4-lv2apply.wav "${controls[@]}" urn:sweepfilter:lv2
+spectrogram 4-lv2apply.wav "Program 4 through the LV2 bundle" "lv2apply -i input.wav -o 4-lv2apply.wav (preset 4)"
+echo "demo: $demo (input, ${#programs[@]} renderings and one through LV2, a spectrogram of each)" >&2

@@ -1,11 +1,14 @@
 // The golden cases from the command line: regenerate the expected hashes,
 // write a case's input as a WAV file and check a rendered WAV against the
-// case, or dump and compare raw outputs to find where two builds part.
+// case or against being a scaled copy of its input, or dump and compare raw
+// outputs to find where two builds part.
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -59,21 +62,52 @@ int writeInput(const GoldenCase& c, const std::string& path, SampleFormat format
   return 0;
 }
 
-int checkOutput(const GoldenCase& c, const std::string& path) {
+// A stereo WAV file's samples; empty, with a message, where it has none.
+std::optional<StereoSignal> readStereo(const std::string& path, std::string& error) {
   std::ifstream file(path, std::ios::binary);
   WavReader reader(file);
-  if (!reader.ok()) return fail(path + ": " + reader.error());
-  if (reader.format().channels != 2 || reader.frames() != c.frames)
-    return fail(path + " is not " + std::to_string(c.frames) + " stereo frames");
-  StereoSignal output{std::vector<float>(c.frames), std::vector<float>(c.frames)};
-  float* data[2] = {output.left.data(), output.right.data()};
-  if (reader.read(data, c.frames) != c.frames) return fail(path + ": " + reader.error());
+  const auto frames = static_cast<std::size_t>(reader.frames());
+  StereoSignal signal{std::vector<float>(frames), std::vector<float>(frames)};
+  float* data[2] = {signal.left.data(), signal.right.data()};
+  if (reader.ok() && reader.format().channels == 2 && reader.read(data, frames) == frames) return signal;
+  error = path + ": " + (reader.ok() ? std::string("not stereo") : reader.error());
+  return std::nullopt;
+}
+
+int checkOutput(const GoldenCase& c, const std::string& path) {
+  std::string error;
+  const auto output = readStereo(path, error);
+  if (!output) return fail(error);
+  if (output->left.size() != c.frames) return fail(path + " is not " + std::to_string(c.frames) + " stereo frames");
   const auto expected = expectedHash(c.name);
   if (!expected) return fail("no expected hash for " + c.name);
-  const std::uint64_t hash = hashOutput(output);
+  const std::uint64_t hash = hashOutput(*output);
   if (hash != *expected)
     return fail(path + " hashes to " + hex(hash) + ", not to " + hex(*expected) + ", the output of " + c.name);
   std::printf("%s: the output of %s\n", path.c_str(), c.name.c_str());
+  return 0;
+}
+
+// Fails where either channel of the output is the input times a constant
+// (within 0.1 % of its energy): an effect that only scaled what it was given.
+int checkFiltered(const std::string& inputPath, const std::string& outputPath) {
+  std::string error;
+  const auto input = readStereo(inputPath, error);
+  const auto output = input ? readStereo(outputPath, error) : std::nullopt;
+  if (!output) return fail(error);
+  if (output->left.size() != input->left.size()) return fail(outputPath + " is not as long as " + inputPath);
+  for (const auto& [x, y] : {std::pair{&input->left, &output->left}, std::pair{&input->right, &output->right}}) {
+    double xx = 0.0, xy = 0.0, yy = 0.0;
+    for (std::size_t i = 0; i < x->size(); ++i) {
+      xx += double((*x)[i]) * (*x)[i];
+      xy += double((*x)[i]) * (*y)[i];
+      yy += double((*y)[i]) * (*y)[i];
+    }
+    const double scale = xx > 0.0 ? xy / xx : 0.0;
+    const double residual = yy > 0.0 ? (yy - scale * xy) / yy : 0.0;  // energy not explained by scale * input
+    std::printf("%s: %.4f of the energy is not %.4f times the input\n", outputPath.c_str(), residual, scale);
+    if (!(residual > 1e-3)) return fail(outputPath + " is a scaled copy of " + inputPath);
+  }
   return 0;
 }
 
@@ -139,6 +173,7 @@ int usage() {
                "usage: golden_tool hashes [FILE]\n"
                "       golden_tool write CASE IN.wav [--format f32|s16|s24]\n"
                "       golden_tool check CASE OUT.wav\n"
+               "       golden_tool filtered IN.wav OUT.wav\n"
                "       golden_tool dump CASE FILE.raw\n"
                "       golden_tool diff CASE A.raw B.raw\n");
   return 2;
@@ -152,6 +187,7 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "hashes" && argc <= 3) return writeHashes(argc == 3 ? argv[2] : nullptr);
   if (argc < 4) return usage();
+  if (command == "filtered" && argc == 4) return checkFiltered(argv[2], argv[3]);
   const GoldenCase* c = findGoldenCase(argv[2]);
   if (!c) return fail(std::string("no case named '") + argv[2] + "'");
   if (command == "write") {

@@ -1,7 +1,10 @@
 # The saw chord (32-bit float) through factory program PROGRAM twice: by
-# plughost render --block 1 of the DLL, and by lv2apply (a host nobody here
-# wrote, which runs one frame at a time) through the native build's LV2
-# bundle with the preset's port values. The float data must be equal in bits.
+# plughost render --block 4096 of the DLL (whole windows, where the DLL
+# filters as the other doors do), and by lv2apply (a host nobody here wrote,
+# which runs one frame at a time) through the native build's LV2 bundle with
+# the preset's port values. The float data must be equal in bits, and more
+# than the input scaled: a door whose filter never engaged passes only its
+# dry path.
 if(NOT EXISTS ${BUNDLE}/presets.ttl)
   message(FATAL_ERROR "no LV2 bundle at ${BUNDLE}: build the native preset first")
 endif()
@@ -26,7 +29,7 @@ set(input render-tests/lv2-chord.wav)
 set(dll render-tests/lv2-dll-${PROGRAM}.wav)
 set(lv2 render-tests/lv2-lv2-${PROGRAM}.wav)
 run(${EMULATOR} ${TOOL} write program0-saw-chord ${input} --format f32)
-run(${EMULATOR} ${PLUGHOST} render SweepFilter.dll ${input} ${dll} --program ${PROGRAM} --block 1)
+run(${EMULATOR} ${PLUGHOST} render SweepFilter.dll ${input} ${dll} --program ${PROGRAM} --block 4096)
 run(bash ${PRESET_ARGS} ${BUNDLE} ${PROGRAM})
 string(REPLACE "\n" ";" controls "${output}")
 run(${CMAKE_COMMAND} -E env LV2_PATH=${BUNDLE}/.. lv2apply -i ${input} -o ${lv2} ${controls} urn:sweepfilter:lv2)
@@ -36,3 +39,4 @@ string(LENGTH "${expected}" length)
 if(length LESS 1000000 OR NOT expected STREQUAL actual)
   message(FATAL_ERROR "${lv2} differs from ${dll} (${length} hex digits of samples)")
 endif()
+run(${EMULATOR} ${TOOL} filtered ${input} ${lv2})

@@ -3,10 +3,12 @@
 // blocks are whole windows.
 #include <gtest/gtest.h>
 
+#include "FactoryPrograms.h"
 #include "GoldenRunner.h"
 #include "GoldenTestNames.h"
 #include "Lv2Host.h"
 #include "PortValues.h"
+#include "SignalPath.h"
 
 namespace sweepfilter {
 
@@ -47,6 +49,40 @@ TEST_P(Lv2Golden, OutputHashesToTheCommittedValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Lv2Golden, ::testing::ValuesIn(goldenCases()), goldenTestName);
+
+// Whatever the host's buffer size, the same bits: each program on each
+// signal in blocks of 1, 7, 64 and 256, in an irregular pattern with empty
+// runs and in 4096, all equal to the DLL's policy in blocks of 4096.
+TEST(Lv2BlockInvariance, EveryBufferSizeGivesTheDllsOutputAtWholeWindows) {
+  const std::vector<std::vector<std::int32_t>> patterns = {
+      {1}, {7}, {64}, {256}, {0, 300, 1, 0, 0, 2000, 63, 4097, 5}, {4096}};
+  Lv2World world;
+  ASSERT_NE(world.plugin(), nullptr);
+  for (std::int32_t program = 0; program < numPrograms; ++program)
+    for (Signal signal : {Signal::sawChord, Signal::noise, Signal::impulses, Signal::noiseBursts, Signal::silence}) {
+      GoldenCase c{"", signal, program, {}, 44100.0f, {4096}, OutputRule::replace, Automation::none, 1 << 15};
+      SignalPath dll{WindowPolicy::perBlock};
+      ParameterValues values;
+      std::copy(std::begin(factoryPrograms[program].values), std::end(factoryPrograms[program].values), values.begin());
+      const std::uint64_t expected = hashOutput(
+          runBlocks(c, {nullptr, nullptr, nullptr, [&](float** inputs, float** outputs, std::int32_t frames) {
+                          dll.processBlock(values, c.sampleRate, inputs, outputs, frames, OutputRule::replace);
+                        }}));
+      for (const std::vector<std::int32_t>& blocks : patterns) {
+        Lv2Instance instance(world, c.sampleRate);
+        instance.setProgram(program);
+        lilv_instance_activate(instance.lilv());
+        c.blocks = blocks;
+        const StereoSignal output =
+            runBlocks(c, {nullptr, nullptr, nullptr, [&](float** inputs, float** outputs, std::int32_t frames) {
+                            instance.connectAudio(inputs[0], inputs[1], outputs[0], outputs[1]);
+                            instance.run(static_cast<std::uint32_t>(frames));
+                          }});
+        EXPECT_EQ(hashOutput(output), expected)
+            << "program " << program << ", signal " << static_cast<int>(signal) << ", first block " << blocks[0];
+      }
+    }
+}
 
 }  // namespace
 }  // namespace sweepfilter
