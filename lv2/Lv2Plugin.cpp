@@ -3,6 +3,7 @@
 // host's blocks, so the sound is the same at any buffer size.
 #include <lv2/core/lv2.h>
 
+#include <bit>
 #include <cmath>
 #include <new>
 #include <optional>
@@ -25,17 +26,23 @@ struct Instance {
   float* inputs[2] = {nullptr, nullptr};
   float* outputs[2] = {nullptr, nullptr};
   float unconnected[numParameters];
+  // The last block's port values, by their bits, and what they converted to:
+  // a port that did not change is not converted again.
+  std::uint32_t portBits[numParameters];
+  ParameterValues values;
 };
 
 LV2_Handle instantiate(const LV2_Descriptor*, double rate, const char*, const LV2_Feature* const*) {
   // The signal path divides by the rate: a host's nonsense is refused here.
   const auto sampleRate = static_cast<float>(rate);
   if (!(sampleRate > 0.0f && std::isfinite(sampleRate))) return nullptr;
-  auto* instance = new (std::nothrow) Instance{sampleRate, std::nullopt, {}, {}, {}, {}};
+  auto* instance = new (std::nothrow) Instance{sampleRate, std::nullopt, {}, {}, {}, {}, {}, {}};
   if (!instance) return nullptr;
   for (std::int32_t index = 0; index < numParameters; ++index) {
     instance->unconnected[index] = *portValueOf(index, factoryPrograms[0].values[index]);
     instance->controls[index] = &instance->unconnected[index];
+    instance->portBits[index] = std::bit_cast<std::uint32_t>(instance->unconnected[index]);
+    instance->values[index] = factoryPrograms[0].values[index];
   }
   instance->signal.emplace(WindowPolicy::continuous);
   return instance;
@@ -58,13 +65,16 @@ void activate(LV2_Handle handle) { static_cast<Instance*>(handle)->signal.emplac
 
 void run(LV2_Handle handle, std::uint32_t sampleCount) {
   auto* instance = static_cast<Instance*>(handle);
-  ParameterValues values;
-  for (std::int32_t index = 0; index < numParameters; ++index)
-    values[index] = normalisedOf(index, *instance->controls[index]);
+  for (std::int32_t index = 0; index < numParameters; ++index) {
+    const auto bits = std::bit_cast<std::uint32_t>(*instance->controls[index]);
+    if (bits == instance->portBits[index]) continue;
+    instance->portBits[index] = bits;
+    instance->values[index] = normalisedOf(index, std::bit_cast<float>(bits));
+  }
   // The signal path skips the samples when a buffer is missing; a count past
   // its frame type is more than any host buffer holds.
   const auto frames = static_cast<std::int32_t>(sampleCount > 0x7FFFFFFFu ? 0 : sampleCount);
-  instance->signal->processBlock(values, instance->sampleRate, instance->inputs, instance->outputs, frames,
+  instance->signal->processBlock(instance->values, instance->sampleRate, instance->inputs, instance->outputs, frames,
                                  OutputRule::replace);
 }
 
