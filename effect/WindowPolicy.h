@@ -15,7 +15,15 @@ enum class WindowPolicy {
   // every windowLength-th sample since the stream began (or since the window
   // length last changed); the offset is + on the stream's odd samples,
   // counted from 0. Where every block is even and whole windows this gives
-  // the DLL's bits.
+  // the DLL's bits. At the edges:
+  // - a block whose "Soft/Hard" gives another window length drops the
+  //   unfinished window and starts a new one (a window is a mean over one
+  //   length), as the DLL drops a block's unfinished window;
+  // - a "Mode" change restarts the LFO phases, as in the DLL; the windows and
+  //   the offset go on;
+  // - a block of 0 frames, or one without buffers, runs the block start (a
+  //   "Mode" or window length change) and moves the stream on by nothing;
+  // - a fresh signal path (a door's activation) is a fresh stream.
   continuous,
 };
 
