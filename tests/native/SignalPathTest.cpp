@@ -217,33 +217,33 @@ TEST(SignalPath, MatchesTheLiteralModelBitForBit) {
   const float choices[] = {0.0f, 0.33f, 0.331f, 0.5f, 0.66f, 0.661f, 1.0f, 0.2f, 0.9f};
   const std::int32_t lengths[] = {1, 63, 64, 511, 512, 700, 1024, 4096, 0, 7};
   std::mt19937 random(99);
-  for (WindowPolicy policy : {WindowPolicy::perBlock, WindowPolicy::continuous})
-    for (float sampleRate : {22050.0f, 44100.0f, 48000.0f, 96000.0f})
-      for (std::int32_t run = 0; run < 30; ++run) {
-        SignalPath path{policy};
-        ReferenceSignalPath reference{policy};
-        ParameterValues values = programValues(run % numPrograms);
-        for (std::int32_t block = 0; block < 12; ++block) {
-          if (block % 3 == 0)
-            for (float& value : values) value = choices[random() % std::size(choices)];
-          const std::int32_t frames = lengths[random() % std::size(lengths)];
-          const OutputRule rule = block % 2 == 1 ? OutputRule::accumulate : OutputRule::replace;
-          Stereo input(noise(frames, random()), noise(frames, random()));
-          Stereo output(noise(frames, 1000 + block), noise(frames, 2000 + block)), expected = output;
-          path.processBlock(values, sampleRate, input.channels, output.channels, frames, rule);
-          reference.process(values, sampleRate, input.channels, expected.channels, frames, rule);
-          ASSERT_EQ(output.left, expected.left) << sampleRate << " run " << run << " block " << block;
-          ASSERT_EQ(output.right, expected.right) << sampleRate << " run " << run << " block " << block;
-          for (std::int32_t c = 0; c < 2; ++c) {
-            const ChannelState& state = path.state().channels[c];
-            ASSERT_EQ(state.lfo.lfoPhase, reference.lfoPhase[c]);
-            ASSERT_EQ(state.tracker.trackLevel, reference.trackLevel[c]);
-            ASSERT_EQ(state.filter.freqCoef, reference.freqCoef[c]);
-            ASSERT_EQ(state.lfo.lfoResValue, reference.lfoResValue[c]);
-            ASSERT_EQ(state.lfo.lfoCutValue, reference.lfoCutValue[c]);
-          }
+  for (float sampleRate : {22050.0f, 44100.0f, 48000.0f, 96000.0f})
+    for (std::int32_t run = 0; run < 60; ++run) {
+      const WindowPolicy policy = run % 2 == 0 ? WindowPolicy::perBlock : WindowPolicy::continuous;
+      SignalPath path{policy};
+      ReferenceSignalPath reference{policy};
+      ParameterValues values = programValues(run % numPrograms);
+      for (std::int32_t block = 0; block < 12; ++block) {
+        if (block % 3 == 0)
+          for (float& value : values) value = choices[random() % std::size(choices)];
+        const std::int32_t frames = lengths[random() % std::size(lengths)];
+        const OutputRule rule = block % 2 == 1 ? OutputRule::accumulate : OutputRule::replace;
+        Stereo input(noise(frames, random()), noise(frames, random()));
+        Stereo output(noise(frames, 1000 + block), noise(frames, 2000 + block)), expected = output;
+        path.processBlock(values, sampleRate, input.channels, output.channels, frames, rule);
+        reference.process(values, sampleRate, input.channels, expected.channels, frames, rule);
+        ASSERT_EQ(output.left, expected.left) << sampleRate << " run " << run << " block " << block;
+        ASSERT_EQ(output.right, expected.right) << sampleRate << " run " << run << " block " << block;
+        for (std::int32_t c = 0; c < 2; ++c) {
+          const ChannelState& state = path.state().channels[c];
+          ASSERT_EQ(state.lfo.lfoPhase, reference.lfoPhase[c]);
+          ASSERT_EQ(state.tracker.trackLevel, reference.trackLevel[c]);
+          ASSERT_EQ(state.filter.freqCoef, reference.freqCoef[c]);
+          ASSERT_EQ(state.lfo.lfoResValue, reference.lfoResValue[c]);
+          ASSERT_EQ(state.lfo.lfoCutValue, reference.lfoCutValue[c]);
         }
       }
+    }
 }
 
 }  // namespace
