@@ -13,9 +13,10 @@ std::int32_t settingOf(const ParameterFacts& facts, float portValue) {
   const std::int32_t setting = portValue >= 1.5f ? 2 : portValue >= 0.5f ? 1 : 0;
   return setting < facts.choiceCount ? setting : facts.choiceCount - 1;
 }
+}  // namespace
 
-// The port value a person reads for a normalised one, before any correction.
-float shownValueOf(const ParameterFacts& facts, float normalised) {
+float portValueForMove(std::int32_t index, float normalised) {
+  const ParameterFacts& facts = parameterTable[index];
   switch (facts.kind) {
     case ValueKind::percent:
       return normalised * 100.0f;
@@ -27,7 +28,6 @@ float shownValueOf(const ParameterFacts& facts, float normalised) {
   }
   return static_cast<float>(choiceOf(facts, normalised));
 }
-}  // namespace
 
 float normalisedOf(std::int32_t index, float portValue) {
   const ParameterFacts& facts = parameterTable[index];
@@ -48,7 +48,7 @@ std::optional<float> portValueOf(std::int32_t index, float normalised) {
   // the shown value rounded to a float, which can miss by an ulp or two on
   // the way back, or a near neighbour of it.
   constexpr int neighbours = 8;
-  const float shown = shownValueOf(parameterTable[index], normalised);
+  const float shown = portValueForMove(index, normalised);
   const auto rounded = static_cast<float>(std::round(static_cast<double>(shown) * 100.0) / 100.0);
   if (normalisedOf(index, rounded) == normalised) return rounded;
   float below = shown, above = shown;

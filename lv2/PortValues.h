@@ -11,7 +11,17 @@ namespace sweepfilter {
 // continuous value goes on unchanged in meaning, as the DLL stores it.
 float normalisedOf(std::int32_t index, float portValue);
 
-// The port value that gives back exactly `normalised`, if one does.
+// The port value a person reads for any normalised value, for a panel that
+// must send every value its controls produce: a percentage's nearest float
+// (normalised × 100), the LFO rate in Hz as the oscillator runs it, a
+// switch's setting number (0, 1 or 2). normalisedOf takes a continuous one
+// back to within a float's rounding, not always to the same bits.
+float portValueForMove(std::int32_t index, float normalised);
+
+// The port value that gives back exactly `normalised`, if one does: for the
+// presets and the Turtle. Every switch setting has one; about one continuous
+// value in seven has none, and then this answers nothing: a panel sends
+// portValueForMove instead.
 std::optional<float> portValueOf(std::int32_t index, float normalised);
 
 }  // namespace sweepfilter

@@ -19,14 +19,6 @@
 namespace sweepfilter {
 namespace {
 
-// The port value for a value the panel produced. A switch's first position
-// gives 0.33, which no port value reads back exactly: it sends the setting the
-// plug-in reads for it, the first.
-float portValueForMove(ParameterIndex parameter, float normalised) {
-  if (const auto exact = portValueOf(parameter, normalised)) return *exact;
-  return static_cast<float>(threeWaySetting(normalised));
-}
-
 struct PanelUi {
   PanelView view;
   X11PanelWindow window;
@@ -77,7 +69,12 @@ void portEvent(LV2UI_Handle handle, std::uint32_t port, std::uint32_t size, std:
   float value;
   std::memcpy(&value, buffer, sizeof value);
   const auto parameter = static_cast<ParameterIndex>(port);
-  static_cast<PanelUi*>(handle)->view.setValue(parameter, normalisedOf(parameter, value));
+  PanelView& view = static_cast<PanelUi*>(handle)->view;
+  // The host's echo of a move reads back a float's rounding away from the
+  // panel's value, enough to show the slider's next row: a value the panel's
+  // own would send leaves it where the user put it.
+  if (portValueForMove(parameter, view.value(parameter)) == value) return;
+  view.setValue(parameter, normalisedOf(parameter, value));
 }
 
 int idle(LV2UI_Handle handle) {

@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "AngleToValue.h"
 #include "PanelGestures.h"
 #include "PanelLayout.h"
 #include "PortValues.h"
@@ -135,6 +136,65 @@ TEST(PanelUi, GesturesGiveTheDllsValues) {
   const std::vector<Move> draggedOff = play({{57, 233}, {57, 180}});
   ASSERT_EQ(draggedOff.size(), 2u);
   EXPECT_EQ(draggedOff[1].normalised, 1.0f);
+}
+
+// Every pointer position over each knob and every row of both sliders, in one
+// drag each: the host gets a value reading back within a float's rounding of
+// the panel's, and echoing it leaves the picture as the move drew it.
+TEST(PanelUi, EveryKnobPositionAndSliderRowReachesTheHostAndItsEchoLeavesThePicture) {
+  UiHost host(bundle);
+  ASSERT_TRUE(host.open());
+  // The UI draws in order: once a switch it is told to flip shows the flip, all
+  // it drew before (at the idle call that draws the flip) is on the screen too.
+  const Rect& flipped = panel_layout::softHardSwitch.rect;
+  float setting = 0.0f;
+  RgbImage lastFlip = host.screen(flipped);
+  const auto settled = [&](const Rect& area) {
+    host.portEvent(paramSoftHard, setting = 1.0f - setting);
+    host.idle(1, std::chrono::milliseconds(0));
+    const RgbImage before = lastFlip;
+    for (int tries = 0; lastFlip.pixels == before.pixels && tries < 1000; ++tries) lastFlip = host.screen(flipped);
+    return host.screen(area);
+  };
+  // From the port value `start`, a press at the first step and moves to the others.
+  const auto sweep = [&](ParameterIndex parameter, float start, const Rect& drawn, const auto& steps) {
+    host.portEvent(parameter, start);
+    host.idle(1);
+    host.takeWrites();
+    float before = normalisedOf(parameter, start);
+    for (std::size_t i = 0; i < steps.size(); before = steps[i++].second) {
+      const auto& [at, value] = steps[i];
+      if (i == 0) host.moveTo(at.x, at.y), host.press();
+      if (value == before) continue;
+      if (i > 0) host.movePointer(at.x, at.y), host.idleUntilWritten();
+      const auto written = host.takeWrites();
+      ASSERT_EQ(written.size(), 1u) << at.x << "," << at.y;
+      ASSERT_NEAR(normalisedOf(parameter, written[0].second), value, 1e-6f * value)
+          << parameter << " at " << at.x << "," << at.y;
+      const RgbImage moved = settled(drawn);
+      host.portEvent(parameter, written[0].second);
+      ASSERT_EQ(settled(drawn).pixels, moved.pixels) << parameter << " at " << at.x << "," << at.y;
+    }
+  };
+  for (const auto* knob : {&panel_layout::resonanceKnob, &panel_layout::cutoffKnob, &panel_layout::trackKnob,
+                           &panel_layout::lfoFreqKnob}) {
+    std::vector<std::pair<Point, float>> steps;
+    for (int y = 0; y < knob->rect.height(); ++y)
+      for (int x = 0; x < knob->rect.width(); ++x)
+        steps.push_back(
+            {{knob->rect.left + x, knob->rect.top + y}, angleToValue({x, y}, knob->rect.width() / 2.0f, 0.0f, 1.0f)});
+    sweep(knob->tag, -1.0f, knob->rect, steps);
+    host.release();
+  }
+  // Grabbed at the top, down row by row and back to the top.
+  for (const auto* slider : {&panel_layout::inputSlider, &panel_layout::outputSlider}) {
+    std::vector<std::pair<Point, float>> steps;
+    for (int row = 0; row <= sliderTravelPixels; ++row)
+      steps.push_back({{slider->rect.left, slider->travelTop + row}, 1.0f - row / sliderTravelPixels});
+    steps.push_back(steps[0]);
+    sweep(slider->tag, 100.0f, slider->track, steps);
+    host.release();
+  }
 }
 
 long residentPages() {

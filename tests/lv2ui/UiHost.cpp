@@ -57,21 +57,31 @@ void UiHost::close(bool destroyParentFirst) {
 
 void UiHost::portEvent(std::uint32_t port, float value) { descriptor->port_event(ui, port, sizeof value, 0, &value); }
 
-void UiHost::idle(int times) {
+void UiHost::idle(int times, std::chrono::milliseconds pause) {
   // The server delivers the UI's events on its own connection: sync ours, then let it read them.
   for (int i = 0; i < times; ++i) {
     XSync(connection, False);
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    std::this_thread::sleep_for(pause);
     idleInterface->idle(ui);
   }
 }
 
+void UiHost::idleUntilWritten() {
+  const std::size_t before = writes.size();
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  while (writes.size() == before && std::chrono::steady_clock::now() < end) idle(1, std::chrono::milliseconds(0));
+}
+
 void UiHost::moveTo(int x, int y) {
+  movePointer(x, y);
+  idle();
+}
+
+void UiHost::movePointer(int x, int y) {
   int rootX = 0, rootY = 0;
   Window child;
   XTranslateCoordinates(connection, parent, DefaultRootWindow(connection), x, y, &rootX, &rootY, &child);
   XTestFakeMotionEvent(connection, DefaultScreen(connection), rootX, rootY, CurrentTime);
-  idle();
 }
 
 void UiHost::press() {
@@ -84,12 +94,13 @@ void UiHost::release() {
   idle();
 }
 
-sweepfilter::RgbImage UiHost::screen() {
+sweepfilter::RgbImage UiHost::screen(const Rect& area) {
   XSync(connection, False);
-  XImage* image = XGetImage(connection, parent, 0, 0, 400, 285, AllPlanes, ZPixmap);
-  sweepfilter::RgbImage out{400, 285, {}};
-  for (int y = 0; y < 285; ++y)
-    for (int x = 0; x < 400; ++x) out.pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFF);
+  XImage* image = XGetImage(connection, parent, area.left, area.top, area.width(), area.height(), AllPlanes, ZPixmap);
+  sweepfilter::RgbImage out{area.width(), area.height(), {}};
+  for (int y = 0; y < out.height; ++y)
+    for (int x = 0; x < out.width; ++x)
+      out.pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFF);
   XDestroyImage(image);
   return out;
 }

@@ -3,11 +3,13 @@
 #include <X11/Xlib.h>
 #include <lv2/ui/ui.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "Rect.h"
 #include "RgbImage.h"
 
 namespace sweepfilter {
@@ -23,14 +25,19 @@ class UiHost {
   bool open();  // instantiates the UI in a fresh parent window
   void close(bool destroyParentFirst = false);
   void portEvent(std::uint32_t port, float value);
-  void idle(int times = 3);
+  // Each idle call after a pause that lets the server deliver the UI's events.
+  void idle(int times = 3, std::chrono::milliseconds pause = std::chrono::milliseconds(2));
+  // Idle calls without pauses until the UI writes, for at most a second: a
+  // sweep over thousands of positions cannot wait a fixed time at each.
+  void idleUntilWritten();
 
-  // The pointer, in panel coordinates: move, press and release the left button.
+  // The pointer, in panel coordinates: move (and idle), press and release the left button.
   void moveTo(int x, int y);
+  void movePointer(int x, int y);
   void press();
   void release();
 
-  sweepfilter::RgbImage screen();
+  sweepfilter::RgbImage screen(const Rect& area = Rect(0, 0, 400, 285));
   // Port and value of every write of the UI since the last take.
   std::vector<std::pair<std::uint32_t, float>> takeWrites();
 
