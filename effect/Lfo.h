@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "ParameterTable.h"
+#include "LfoRate.h"
 #include "Parameters.h"
 #include "WaveTables.h"
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "LfoRate.h"
 #include "Parameters.h"
 
 namespace sweepfilter {
@@ -23,21 +24,17 @@ struct ParameterFacts {
   ValueKind kind;
   std::int32_t choiceCount;            // 2 or 3 for a switch, else 0
   std::array<const char*, 3> choices;  // a switch's setting texts, in order
-  std::array<float, 3> choiceValues;   // the value each setting is sent as
+  std::array<float, 3> storedValues;   // the value stored for each setting
   float shownMinimum, shownMaximum;    // the range in the unit people read
   const char* symbol;                  // a stable identifier (LV2 port symbol)
   const char* unit;                    // LV2 unit ("pc", "hz"), null for switches
   const char* group;                   // the panel section it belongs to
 };
 
-// The switches send 0 for their first setting, as the factory programs store it.
+// The value stored for each setting, as the factory programs store it: 0 for
+// the first (the panel's switches send their own values, see SwitchPositions).
 inline constexpr std::array<float, 3> threeWayValues = {0.0f, threeWayHighThreshold, 1.0f};
 inline constexpr std::array<float, 3> twoWayValues = {0.0f, 1.0f, 1.0f};
-
-// "LFO freq." spans 0.1 to 10 Hz.
-inline constexpr float lowestLfoRateHz = 0.1f;
-inline constexpr float lfoRateSpanHz = 9.9f;
-inline constexpr float highestLfoRateHz = 10.0f;
 
 inline constexpr const char* percentLabel = "     %   ";
 inline constexpr const char* hertzLabel = "    Hz   ";
@@ -93,10 +90,5 @@ inline constexpr ParameterGroup parameterGroups[] = {
 constexpr std::int32_t choiceOf(const ParameterFacts& facts, float value) {
   return facts.choiceCount == 3 ? threeWaySetting(value) : twoWaySetting(value) ? 1 : 0;
 }
-
-// "LFO freq." in Hz: 0.1 at 0, 10 at 1. What the oscillator runs at and what its text shows.
-constexpr float lfoRateHz(float value) { return value * lfoRateSpanHz + lowestLfoRateHz; }
-// The value that runs the LFO at `hertz`: lfoRateHz the other way.
-constexpr float lfoRateValue(float hertz) { return (hertz - lowestLfoRateHz) / lfoRateSpanHz; }
 
 }  // namespace sweepfilter

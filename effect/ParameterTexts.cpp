@@ -12,8 +12,6 @@ namespace {
 
 constexpr const char* unknownText = "???";
 
-bool isParameter(std::int32_t index) { return index >= 0 && index < numParameters; }
-
 // Percent is computed in double from the stored float, so 0.7 (just below
 // 0.7 in single precision) shows 69, as the truncation dictates.
 void formatPercent(float value, char* text) {

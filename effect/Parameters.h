@@ -23,6 +23,10 @@ enum ParameterIndex : std::int32_t {
 };
 
 inline constexpr std::int32_t numParameters = 12;
+
+// Whether a host's index names a parameter: hosts may pass any index.
+constexpr bool isParameter(std::int32_t index) { return index >= 0 && index < numParameters; }
+
 inline constexpr std::int32_t numPrograms = 5;
 // Programs are stored in slots of 8; the slots above numPrograms are never reached.
 inline constexpr std::int32_t programSlots = 8;
@@ -39,7 +43,9 @@ constexpr std::int32_t threeWaySetting(float value) {
 }
 
 // Two-way settings: the second choice above 0.5.
-constexpr bool twoWaySetting(float value) { return value > 0.5f; }
+inline constexpr float twoWayThreshold = 0.5f;
+
+constexpr bool twoWaySetting(float value) { return value > twoWayThreshold; }
 
 // What the three-way settings mean, per parameter.
 enum LfoWave : std::int32_t { waveSquare = 0, waveSaw = 1, waveSine = 2 };

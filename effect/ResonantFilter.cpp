@@ -1,10 +1,11 @@
 #include "ResonantFilter.h"
 
+#include <numbers>
+
 namespace sweepfilter {
 
 namespace {
 
-constexpr float pi = 3.1415927f;
 constexpr float lowestCutoffHz = 250.0f;
 constexpr float highestCutoffHz = 6000.0f;
 constexpr float lowestResAmount = 0.05f;
@@ -47,7 +48,7 @@ ControlUpdate controlUpdate(const ControlSettings& settings, float trackLevel, f
 }
 
 float frequencyCoefficient(float cutoffHz, float sampleRate) {
-  const double angle = static_cast<double>(pi) * cutoffHz / sampleRate;
+  const double angle = static_cast<double>(std::numbers::pi_v<float>) * cutoffHz / sampleRate;
   return 2.0f * static_cast<float>(std::sin(angle));
 }
 

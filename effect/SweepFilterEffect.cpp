@@ -13,8 +13,6 @@ namespace {
 // LFO freq., ..., Output, Mode: this maps a parameter index to its array.
 // Why not parameter order: the program memory keeps its original layout, and only this table needs to know.
 constexpr std::int32_t arrayOfParameter[numParameters] = {2, 1, 0, 3, 4, 5, 6, 7, 8, 9, 11, 10};
-
-bool isParameter(std::int32_t index) { return index >= 0 && index < numParameters; }
 }  // namespace
 
 SweepFilterEffect::SweepFilterEffect(HostCallback hostCallback)

@@ -1,6 +1,7 @@
 #include "HandleKnob.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "AngleToValue.h"
 
@@ -23,7 +24,7 @@ HandleKnob::HandleKnob(const Rect& rect, ControlListener* listener, std::int32_t
 float HandleKnob::radius() const { return static_cast<float>(rect.width() - 2 * handleMargin) / 2; }
 
 void HandleKnob::draw(DrawContext& context) {
-  constexpr float pi = 3.1415927f;
+  constexpr float pi = std::numbers::pi_v<float>;
   backgroundBitmap->draw(context, rect, backgroundOffset);
 
   const float r = radius();

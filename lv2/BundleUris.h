@@ -18,4 +18,18 @@ inline constexpr int audioOutLeftPort = 14;
 inline constexpr int audioOutRightPort = 15;
 inline constexpr int portCount = 16;
 
+// What the bundle's description says of each audio port.
+struct AudioPort {
+  int index;
+  bool input;
+  const char* symbol;
+  const char* name;
+};
+inline constexpr AudioPort audioPorts[] = {
+    {audioInLeftPort, true, "in_left", "Left in"},
+    {audioInRightPort, true, "in_right", "Right in"},
+    {audioOutLeftPort, false, "out_left", "Left out"},
+    {audioOutRightPort, false, "out_right", "Right out"},
+};
+
 }  // namespace sweepfilter

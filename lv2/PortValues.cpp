@@ -40,7 +40,7 @@ float normalisedOf(std::int32_t index, float portValue) {
     case ValueKind::toggle:
       break;
   }
-  return facts.choiceValues[settingOf(facts, portValue)];
+  return facts.storedValues[settingOf(facts, portValue)];
 }
 
 std::optional<float> portValueOf(std::int32_t index, float normalised) {

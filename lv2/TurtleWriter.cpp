@@ -103,11 +103,11 @@ void writeControlPort(std::ostream& out, std::int32_t index) {
   }
 }
 
-void writeAudioPort(std::ostream& out, int index, bool input, const char* symbol, const char* name) {
-  out << "        a lv2:" << (input ? "InputPort" : "OutputPort") << " , lv2:AudioPort ;\n"
-      << "        lv2:index " << index << " ;\n"
-      << "        lv2:symbol " << quoted(symbol) << " ;\n"
-      << "        lv2:name " << quoted(name);
+void writeAudioPort(std::ostream& out, const AudioPort& port) {
+  out << "        a lv2:" << (port.input ? "InputPort" : "OutputPort") << " , lv2:AudioPort ;\n"
+      << "        lv2:index " << port.index << " ;\n"
+      << "        lv2:symbol " << quoted(port.symbol) << " ;\n"
+      << "        lv2:name " << quoted(port.name);
 }
 
 void writePlugin(std::ostream& out, int minorVersion, int microVersion) {
@@ -129,10 +129,7 @@ void writePlugin(std::ostream& out, int minorVersion, int microVersion) {
     out << "\n    ]";
   };
   for (std::int32_t index = 0; index < numParameters; ++index) port([&] { writeControlPort(out, index); });
-  port([&] { writeAudioPort(out, audioInLeftPort, true, "in_left", "Left in"); });
-  port([&] { writeAudioPort(out, audioInRightPort, true, "in_right", "Right in"); });
-  port([&] { writeAudioPort(out, audioOutLeftPort, false, "out_left", "Left out"); });
-  port([&] { writeAudioPort(out, audioOutRightPort, false, "out_right", "Right out"); });
+  for (const AudioPort& audio : audioPorts) port([&] { writeAudioPort(out, audio); });
   out << " .\n";
 }
 

@@ -1,11 +1,12 @@
 #include "AngleToValue.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace sweepfilter {
 
 float angleToValue(const Point& point, float centre, float min, float max) {
-  constexpr float pi = 3.1415927f;
+  constexpr float pi = std::numbers::pi_v<float>;
   const float dx = static_cast<float>(point.x) - centre;
   float dy = centre - static_cast<float>(point.y);
   // Level with the centre counts as one pixel above it: no division by zero.

@@ -2,21 +2,26 @@
 
 #include <span>
 
+#include "Parameters.h"
+
 namespace sweepfilter {
 
 namespace {
 
 // Upper bounds (inclusive) of each position but the last, as fractions of the
 // picture's width and as values, and the value the pointer gives each position.
+// Two and three positions bound where the effect's settings do, and a
+// three-way switch sends the thresholds themselves, which fall in their own
+// setting.
 struct Positions {
   std::span<const float> bounds;
   std::span<const float> values;
 };
 
-constexpr float twoBounds[] = {0.5f};
+constexpr float twoBounds[] = {twoWayThreshold};
 constexpr float twoValues[] = {0.0f, 1.0f};
-constexpr float threeBounds[] = {0.33f, 0.66f};
-constexpr float threeValues[] = {0.33f, 0.66f, 1.0f};
+constexpr float threeBounds[] = {threeWayLowThreshold, threeWayHighThreshold};
+constexpr float threeValues[] = {threeWayLowThreshold, threeWayHighThreshold, 1.0f};
 constexpr float fourBounds[] = {0.25f, 0.5f, 0.75f};
 constexpr float fourValues[] = {0.25f, 0.5f, 0.75f, 1.0f};
 constexpr float fiveBounds[] = {0.2f, 0.4f, 0.6f, 0.8f};

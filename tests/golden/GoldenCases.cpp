@@ -5,7 +5,7 @@
 namespace sweepfilter {
 
 namespace {
-// Switch positions as the editor's switches send them.
+// Switch settings as the factory programs store them.
 constexpr float off = 0.0f, cut = 0.66f, res = 1.0f;
 constexpr float square = 0.0f, saw = 0.66f, sine = 1.0f;
 constexpr float hard = 1.0f;

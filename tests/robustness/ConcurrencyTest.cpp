@@ -13,14 +13,11 @@
 
 #include "EffectBase.h"
 #include "PluginMain.h"
+#include "QuietHost.h"
 
 namespace sweepfilter {
 
 namespace {
-HostWord quietHost(PluginDescriptor*, std::int32_t opcode, std::int32_t, HostWord, void*, float) {
-  return opcode == hostVersion ? 1 : 0;
-}
-
 struct Counts {
   std::atomic<long> sets{0};
   std::atomic<long> texts{0};
