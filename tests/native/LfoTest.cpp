@@ -55,10 +55,10 @@ TEST(Lfo, ShapesOverOneCycle) {
     ASSERT_EQ((steppedFrom<targetCut, waveSaw>(phase, 0.0f).lfoCutValue), tables.rampTable[k]);
     ASSERT_EQ((steppedFrom<targetCut, waveSine>(phase, 0.0f).lfoCutValue), tables.sineTable[k]);
     ASSERT_EQ((steppedFrom<targetRes, waveSine>(phase, 0.0f).lfoResValue), tables.sineTable[k] - 1.0f);
-    // The resonance saw is read one increment later in phase.
+    // The resonance saw falls from 1 to 0 over the cycle, read one increment
+    // (ten positions) later in phase.
     if (k + 10 < waveCycleEntries) {
-      ASSERT_EQ((steppedFrom<targetRes, waveSaw>(phase, 1.0f).lfoResValue),
-                tables.rampTable[k + 10] / 2.0f + 1.0f - 1.0f);
+      ASSERT_NEAR((steppedFrom<targetRes, waveSaw>(phase, 1.0f).lfoResValue), 1.0 - (k + 10) / 3600.0, 1e-5) << k;
     }
   }
   EXPECT_EQ(squareHigh, 1801);

@@ -60,16 +60,24 @@ TEST(PanelMapping, TheSliderHandleFollowsThePointerByItsGrabOffset) {
   EXPECT_EQ(travel.valueAt(400, 10), 0.0f);
 }
 
-TEST(PanelMapping, TheModeButtonFlipsFromZeroOnlyAndShowsClampedValues) {
-  EXPECT_EQ(onOffFlipped(0.0f), 1.0f);
-  EXPECT_EQ(onOffFlipped(1.0f), 0.0f);
-  EXPECT_EQ(onOffFlipped(0.4f), 0.0f);
-  EXPECT_EQ(onOffWhileHeld(0.0f, false), 0.0f);
+// What a host's value looks like on the button and what a press on the button
+// as drawn turns it to: lit for anything but 0, and only unlit turns on.
+TEST(PanelMapping, TheModeButtonShowsAndFlipsWhatTheHostSet) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  struct Case {
+    float set;
+    std::int32_t frame;
+    float pressed;
+  };
+  const Case cases[] = {{0.0f, 0, 1.0f}, {1.0f, 1, 0.0f},  {0.4f, 1, 0.0f}, {0.01f, 1, 0.0f},
+                        {2.0f, 1, 0.0f}, {-1.0f, 0, 1.0f}, {nan, 0, 0.0f}};
+  for (const Case& c : cases) {
+    const float shown = onOffShown(c.set);
+    EXPECT_EQ(onOffFrame(shown), c.frame) << c.set;
+    EXPECT_EQ(onOffWhileHeld(shown, true), c.pressed) << c.set;
+  }
   EXPECT_EQ(onOffShown(2.0f), 1.0f);
-  EXPECT_EQ(onOffShown(-1.0f), 0.0f);
-  EXPECT_EQ(onOffFrame(onOffShown(-1.0f)), 0);
-  EXPECT_EQ(onOffFrame(0.01f), 1);
-  EXPECT_EQ(onOffFrame(std::numeric_limits<float>::quiet_NaN()), 0);
+  EXPECT_EQ(onOffWhileHeld(0.4f, false), 0.4f);
 }
 
 }  // namespace

@@ -93,16 +93,17 @@ TEST(ResonantFilter, CeilingKeepsTheStagesStableAtAnyRate) {
       }
 }
 
-// From 22050 Hz up the ceiling never binds: every coefficient is the plain formula's.
+// From 22050 Hz up the ceiling never binds: the highest cutoff reaches 6000 Hz,
+// with 2 sin(pi 6000 / fs) worked out at high precision.
 TEST(ResonantFilter, CeilingNeverBindsFrom22050) {
-  for (float sampleRate : {22050.0f, 32000.0f, 44100.0f, 48000.0f, 96000.0f, 192000.0f})
-    for (float cutoff = 0.0f; cutoff <= 2.0f; cutoff += 0.0005f) {
-      const ControlSettings settings{cutoff,    0.5f,     4000.0f, sampleRate, cutoffCeiling(sampleRate),
-                                     targetOff, targetOff};
-      const float hz = std::min(std::max(4000.0f * cutoff, 250.0f), 6000.0f);
-      const float plain = 2.0f * static_cast<float>(std::sin(static_cast<double>(3.1415927f) * hz / sampleRate));
-      ASSERT_EQ(controlUpdate(settings, 0, 0, 0).freqCoef, plain) << sampleRate << " " << cutoff;
-    }
+  const std::pair<float, double> rates[] = {{22050.0f, 1.5089517},   {32000.0f, 1.11114047},  {44100.0f, 0.829062353},
+                                            {48000.0f, 0.765366865}, {96000.0f, 0.390180644}, {192000.0f, 0.196034281}};
+  for (const auto& [sampleRate, coefficient] : rates) {
+    const ControlSettings settings{2.0f, 0.5f, 4000.0f, sampleRate, cutoffCeiling(sampleRate), targetOff, targetOff};
+    const ControlUpdate update = controlUpdate(settings, 0, 0, 0);
+    EXPECT_EQ(update.cutoffHz, 6000.0f) << sampleRate;
+    EXPECT_NEAR(update.freqCoef, coefficient, 2e-7) << sampleRate;
+  }
 }
 
 // Full-scale noise through every extreme setting stays bounded at any rate.
