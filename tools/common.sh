@@ -20,7 +20,7 @@ build_preset() {
 # and for this one to go while its display still exists.
 with_display() {
   wineserver -w 2>/dev/null || true
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '"$@"; status=$?; wineserver -w 2>/dev/null; exit $status' with_display "$@"
+  bash "$root/tools/with-display.sh" bash -c '"$@"; status=$?; wineserver -w 2>/dev/null; exit $status' with_display "$@"
 }
 
 # True where 32-bit programs run under qemu's user-mode emulator (see

@@ -47,5 +47,5 @@ sys.exit("the host shows no panel: %d pixels differ, the first at %s" % (len(bad
 CHECK
 INNER
 LV2_PATH="${SWEEPFILTER_LV2_PATH:-$root/build/native/lv2-bundles}" \
-  xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/show.sh" "$work" "$out" "$root/tools"
+  bash "$root/tools/with-display.sh" bash "$work/show.sh" "$work" "$out" "$root/tools"
 echo "LV2 panel in jalv: $out" >&2
