@@ -46,15 +46,15 @@ void SweepFilterEditor::closePanel() { releasePanel(); }
 
 void SweepFilterEditor::refreshControls() {
   if (!frame) return;
-  Control* const inParameterOrder[] = {resonanceKnob,  cutoffKnob,       trackKnob,      lfoFreqKnob,
-                                       lfoWaveSwitch,  lfoTriggerSwitch, cutRangeSwitch, trackDestSwitch,
-                                       softHardSwitch, modeButton,       inputSlider,    outputSlider};
-  for (Control* control : inParameterOrder) control->setValue(effect->getParameterValue(control->getTag()));
+  Control* const inRefreshOrder[] = {resonanceKnob,  cutoffKnob,       trackKnob,      lfoFreqKnob,
+                                     lfoWaveSwitch,  lfoTriggerSwitch, cutRangeSwitch, trackDestSwitch,
+                                     softHardSwitch, modeButton,       inputSlider,    outputSlider};
+  for (Control* control : inRefreshOrder) control->setValue(effect->getParameterValue(control->getTag()));
 }
 
 void SweepFilterEditor::valueChanged(Control& control) {
   const std::int32_t tag = control.getTag();
-  if (tag < 0 || tag >= numParameters) return;
+  if (!isParameter(tag)) return;
   effect->setParameterAndNotify(tag, control.getValue());
   refreshControls();
 }

@@ -50,7 +50,9 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
   ui->write = write;
   ui->controller = controller;
   std::string error = ui->view.load(std::string(bundlePath) + "/pictures");
-  if (error.empty()) error = ui->window.open(static_cast<Window>(reinterpret_cast<std::uintptr_t>(parent)), &ui->view);
+  if (error.empty())
+    error = ui->window.open(static_cast<Window>(reinterpret_cast<std::uintptr_t>(parent)), &ui->view,
+                            [ui](ParameterIndex parameter, float value) { ui->report(parameter, value); });
   if (!error.empty()) {
     std::fprintf(stderr, "SweepFilter panel: %s\n", error.c_str());
     delete ui;
@@ -77,10 +79,7 @@ void portEvent(LV2UI_Handle handle, std::uint32_t port, std::uint32_t size, std:
   view.setValue(parameter, normalisedOf(parameter, value));
 }
 
-int idle(LV2UI_Handle handle) {
-  auto* ui = static_cast<PanelUi*>(handle);
-  return ui->window.idle([ui](ParameterIndex parameter, float value) { ui->report(parameter, value); }) ? 0 : 1;
-}
+int idle(LV2UI_Handle handle) { return static_cast<PanelUi*>(handle)->window.idle() ? 0 : 1; }
 
 const void* extensionData(const char* uri) {
   static const LV2UI_Idle_Interface idleInterface{idle};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 #include "AngleToValue.h"
 #include "FilmStrip.h"
@@ -42,16 +43,15 @@ std::string PanelView::load(const std::string& folder) {
   return {};
 }
 
-std::size_t PanelView::slotOf(ParameterIndex parameter) {
-  for (std::size_t i = 0; i < std::size(panel_layout::controlsInOrder); ++i)
-    if (panel_layout::controlsInOrder[i].tag() == parameter) return i;
-  return 0;
+void PanelView::connect(Report reportTo, Changed changedTo) {
+  report = std::move(reportTo);
+  changed = std::move(changedTo);
 }
 
 const RgbImage& PanelView::picture(const panel_bitmaps::BitmapInfo& info) const { return pictures[pictureSlot(info)]; }
 
 void PanelView::setValue(ParameterIndex parameter, float normalised) {
-  if (parameter >= 0 && parameter < numParameters) controls[slotOf(parameter)].value = normalised;
+  if (isParameter(parameter)) controls[panel_layout::slotOf(parameter)].value = normalised;
 }
 
 void PanelView::paintAll() {
@@ -59,7 +59,7 @@ void PanelView::paintAll() {
   for (ControlState& control : controls) draw(control);
 }
 
-void PanelView::redrawChanged(const std::function<void(const Rect&)>& changed) {
+void PanelView::redrawChanged() {
   for (ControlState& control : controls) {
     // Bits, not values: a NaN from the host is drawn once, not at every idle call.
     if (std::bit_cast<std::uint32_t>(control.value) != std::bit_cast<std::uint32_t>(control.shown)) {
@@ -114,26 +114,25 @@ void PanelView::copy(const RgbImage& from, const Point& source, const Rect& to, 
   }
 }
 
-void PanelView::press(const Point& point, const Report& report, const std::function<void(const Rect&)>& changed) {
+void PanelView::press(const Point& point) {
   // A second button during a drag belongs to that drag.
-  if (!active) offer(0, point, true, report, changed);
+  if (!active) offer(0, point, true);
 }
 
-void PanelView::drag(const Point& point, const Report& report, const std::function<void(const Rect&)>& changed) {
+void PanelView::drag(const Point& point) {
   if (!active) return;
   ControlState& control = controls[active->control];
-  set(control, valueAt(control, *active, point), report, false, changed);
+  set(control, valueAt(control, *active, point), false);
 }
 
-void PanelView::release(const Report& report, const std::function<void(const Rect&)>& changed) {
+void PanelView::release() {
   if (!active) return;
   const Drag ended = *active;
   active.reset();
-  offer(ended.control + 1, ended.pressedAt, false, report, changed);
+  offer(ended.control + 1, ended.pressedAt, false);
 }
 
-void PanelView::offer(std::size_t first, const Point& point, bool held, const Report& report,
-                      const std::function<void(const Rect&)>& changed) {
+void PanelView::offer(std::size_t first, const Point& point, bool held) {
   for (std::size_t i = first; i < controls.size(); ++i) {
     ControlState& control = controls[i];
     if (!control.placed.rect().contains(point)) continue;
@@ -147,10 +146,10 @@ void PanelView::offer(std::size_t first, const Point& point, bool held, const Re
     }
     if (control.placed.kind == ControlKind::button && !held) {
       // A click that arrives after the release always flips and tells.
-      set(control, onOffFlipped(drag.start), report, true, changed);
+      set(control, onOffFlipped(drag.start), true);
       continue;
     }
-    set(control, valueAt(control, drag, point), report, false, changed);
+    set(control, valueAt(control, drag, point), false);
     if (held) {
       active = drag;
       return;
@@ -158,8 +157,7 @@ void PanelView::offer(std::size_t first, const Point& point, bool held, const Re
   }
 }
 
-void PanelView::set(ControlState& control, float value, const Report& report, bool always,
-                    const std::function<void(const Rect&)>& changed) {
+void PanelView::set(ControlState& control, float value, bool always) {
   control.value = value;
   if (!always && value == control.shown) return;
   report(control.placed.tag(), value);

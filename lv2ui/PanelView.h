@@ -22,26 +22,32 @@ class PanelView {
  public:
   // A user's change: the parameter and its new normalised value.
   using Report = std::function<void(ParameterIndex, float)>;
+  // An area of the pixels that a redraw changed.
+  using Changed = std::function<void(const Rect&)>;
+
+  // Where the user's changes and the redrawn areas go, from the first paint on.
+  void connect(Report report, Changed changed);
 
   // Loads the eleven pictures (folder/<resource id>.bmp): "" or why not.
   std::string load(const std::string& folder);
 
   // A value from the host; shown at the next redrawChanged, never reported.
   void setValue(ParameterIndex parameter, float normalised);
-  float value(ParameterIndex parameter) const { return controls[slotOf(parameter)].value; }
+  // The value a parameter's control holds now.
+  float value(ParameterIndex parameter) const { return controls[panel_layout::slotOf(parameter)].value; }
 
   // The whole panel, as a first paint draws it.
   void paintAll();
   // Redraws each control whose value differs from the one it shows, in
   // painting order, and names the area each redraw changed.
-  void redrawChanged(const std::function<void(const Rect&)>& changed);
+  void redrawChanged();
 
   // A press of a button that moves controls, a move with it held, and the
   // release of the last held button. Each change of a value is reported, then
   // drawn at once, so it is reported once per redraw as in the DLL.
-  void press(const Point& point, const Report& report, const std::function<void(const Rect&)>& changed);
-  void drag(const Point& point, const Report& report, const std::function<void(const Rect&)>& changed);
-  void release(const Report& report, const std::function<void(const Rect&)>& changed);
+  void press(const Point& point);
+  void drag(const Point& point);
+  void release();
   bool dragging() const { return active.has_value(); }
 
   const RgbImage& pixels() const { return canvas; }
@@ -61,7 +67,6 @@ class PanelView {
     std::int32_t grab;
   };
 
-  static std::size_t slotOf(ParameterIndex parameter);
   const RgbImage& picture(const panel_bitmaps::BitmapInfo& info) const;
   void draw(ControlState& control);
   Rect paintedArea(const ControlState& control) const;
@@ -69,16 +74,16 @@ class PanelView {
   // Offers the press to the controls from `first` on, in order, as the DLL's
   // frame does: one that takes a held press starts a drag and stops the
   // offer; after the release the others get the same point as a click.
-  void offer(std::size_t first, const Point& point, bool held, const Report& report,
-             const std::function<void(const Rect&)>& changed);
-  void set(ControlState& control, float value, const Report& report, bool always,
-           const std::function<void(const Rect&)>& changed);
+  void offer(std::size_t first, const Point& point, bool held);
+  void set(ControlState& control, float value, bool always);
   float valueAt(const ControlState& control, const Drag& drag, const Point& point) const;
 
   std::array<RgbImage, std::size(panel_bitmaps::all)> pictures;
   std::array<ControlState, numParameters> controls;
   RgbImage canvas;
   std::optional<Drag> active;
+  Report report;
+  Changed changed;
 };
 
 }  // namespace sweepfilter

@@ -3,6 +3,7 @@
 #include <X11/Xutil.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace sweepfilter {
 
@@ -31,8 +32,9 @@ constexpr long eventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask | 
 
 }  // namespace
 
-std::string X11PanelWindow::open(Window parent, PanelView* panelView) {
+std::string X11PanelWindow::open(Window parent, PanelView* panelView, PanelView::Report report) {
   view = panelView;
+  view->connect(std::move(report), [this](const Rect& area) { show(area); });
   display = XOpenDisplay(nullptr);
   if (!display) return "cannot open the X display";
   const RgbImage& pixels = view->pixels();
@@ -78,21 +80,20 @@ X11PanelWindow::~X11PanelWindow() {
   XCloseDisplay(display);
 }
 
-bool X11PanelWindow::idle(const PanelView::Report& report) {
+bool X11PanelWindow::idle() {
   if (!display || destroyed) return false;
   while (XPending(display) > 0) {
     XEvent event;
     XNextEvent(display, &event);
-    handle(event, report);
+    handle(event);
     if (destroyed) return false;
   }
-  view->redrawChanged([&](const Rect& area) { show(area); });
+  view->redrawChanged();
   XFlush(display);
   return true;
 }
 
-void X11PanelWindow::handle(const XEvent& event, const PanelView::Report& report) {
-  const auto changed = [&](const Rect& area) { show(area); };
+void X11PanelWindow::handle(const XEvent& event) {
   switch (event.type) {
     case Expose:
       show(Rect(event.xexpose.x, event.xexpose.y, event.xexpose.x + event.xexpose.width,
@@ -101,7 +102,7 @@ void X11PanelWindow::handle(const XEvent& event, const PanelView::Report& report
     case ButtonPress:
       // The left and right buttons move controls; the middle one and the wheel do nothing.
       if (event.xbutton.button == Button1 || event.xbutton.button == Button3)
-        view->press(Point(event.xbutton.x, event.xbutton.y), report, changed);
+        view->press(Point(event.xbutton.x, event.xbutton.y));
       break;
     case MotionNotify: {
       // Only the latest position counts; the window keeps the pointer while a
@@ -109,7 +110,7 @@ void X11PanelWindow::handle(const XEvent& event, const PanelView::Report& report
       XEvent latest = event;
       while (XCheckTypedWindowEvent(display, child, MotionNotify, &latest)) {
       }
-      view->drag(Point(latest.xmotion.x, latest.xmotion.y), report, changed);
+      view->drag(Point(latest.xmotion.x, latest.xmotion.y));
       break;
     }
     case ButtonRelease: {
@@ -120,7 +121,7 @@ void X11PanelWindow::handle(const XEvent& event, const PanelView::Report& report
                                 : event.xbutton.button == Button3 ? Button3Mask
                                                                   : 0;
       // As in the DLL, the position of the release itself moves nothing.
-      if (released && (held & ~released) == 0) view->release(report, changed);
+      if (released && (held & ~released) == 0) view->release();
       break;
     }
     case DestroyNotify:

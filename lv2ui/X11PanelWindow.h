@@ -16,17 +16,18 @@ namespace sweepfilter {
 // read in idle() and never waited for.
 class X11PanelWindow {
  public:
-  // Opens the display and the window; "" or why not.
-  std::string open(Window parent, PanelView* view);
+  // Opens the display and the window, where the view's user changes go to
+  // `report`; "" or why not.
+  std::string open(Window parent, PanelView* view, PanelView::Report report);
   ~X11PanelWindow();
 
   Window window() const { return child; }
   // Handles the waiting events, then shows the values that changed.
   // False once the window is gone.
-  bool idle(const PanelView::Report& report);
+  bool idle();
 
  private:
-  void handle(const XEvent& event, const PanelView::Report& report);
+  void handle(const XEvent& event);
   void show(const Rect& area);
 
   Display* display = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "PanelResources.h"
@@ -8,9 +9,8 @@
 
 // The panel's content: which control sits where, which parameter it sets and
 // which picture it shows. Every rectangle is exactly one frame of its picture,
-// so the pictures' sizes place the controls. The editor makes the controls in
-// the order they are listed here, which is also the order in which the panel
-// paints them and hands a press to them.
+// so the pictures' sizes place the controls. Both panels make, paint and hand
+// a press to the controls in the order of controlsInOrder.
 namespace sweepfilter::panel_layout {
 
 using panel_bitmaps::BitmapInfo;
@@ -51,7 +51,6 @@ constexpr SliderPlacement sliderAt(ParameterIndex tag, std::int32_t left) {
   return {tag, {left, top, right, bottom}, top, travelBottom, {left, trackTop, right, trackBottom}, handle};
 }
 
-// In the order of making.
 inline constexpr StripPlacement resonanceKnob = stripAt(paramResonance, 165, 40, panel_bitmaps::resonanceKnob);
 inline constexpr StripPlacement cutoffKnob = stripAt(paramCutoff, 68, 40, panel_bitmaps::cutoffKnob);
 inline constexpr StripPlacement trackKnob = stripAt(paramLevelTrack, 263, 40, panel_bitmaps::levelTrackingKnob);
@@ -78,7 +77,8 @@ struct PlacedControl {
   constexpr ParameterIndex tag() const { return slider ? slider->tag : strip->tag; }
 };
 
-// Every control, in the order of making, painting and taking a press.
+// Every control, in the order of making, painting and taking a press: the
+// only place that order is written.
 inline constexpr PlacedControl controlsInOrder[] = {
     {ControlKind::knob, &resonanceKnob, nullptr},
     {ControlKind::knob, &cutoffKnob, nullptr},
@@ -93,6 +93,21 @@ inline constexpr PlacedControl controlsInOrder[] = {
     {ControlKind::slider, nullptr, &inputSlider},
     {ControlKind::slider, nullptr, &outputSlider},
 };
+
+// Where the control of a parameter sits in controlsInOrder.
+constexpr std::size_t slotOf(ParameterIndex parameter) {
+  std::size_t slot = 0;
+  while (slot < std::size(controlsInOrder) && controlsInOrder[slot].tag() != parameter) ++slot;
+  return slot;
+}
+
+constexpr bool oneControlPerParameter() {
+  if (std::size(controlsInOrder) != numParameters) return false;
+  for (std::int32_t index = 0; index < numParameters; ++index)
+    if (slotOf(static_cast<ParameterIndex>(index)) == std::size(controlsInOrder)) return false;
+  return true;
+}
+static_assert(oneControlPerParameter(), "the panel needs exactly one control per parameter");
 
 // The pictures the controls use, in the order of loading (after the background).
 inline constexpr const BitmapInfo* controlPictures[] = {

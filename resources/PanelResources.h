@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace panel_bitmaps {
+namespace sweepfilter::panel_bitmaps {
 
 struct BitmapInfo {
     std::uint16_t id;       // resource id (type BITMAP)
@@ -53,4 +53,4 @@ inline constexpr BitmapInfo all[] = {
     slideSwitch2,
 };
 
-}  // namespace panel_bitmaps
+}  // namespace sweepfilter::panel_bitmaps

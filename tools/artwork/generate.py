@@ -96,7 +96,7 @@ def header():
         "",
         "#include <cstdint>",
         "",
-        "namespace panel_bitmaps {",
+        "namespace sweepfilter::panel_bitmaps {",
         "",
         "struct BitmapInfo {",
         "    std::uint16_t id;       // resource id (type BITMAP)",
@@ -113,7 +113,7 @@ def header():
                    % (p.name, p.id, p.width, p.height, p.frame_height, p.frame_count))
     out += ["", "inline constexpr BitmapInfo all[] = {"]
     out += ["    %s," % p.name for p in L.PICTURES]
-    out += ["};", "", "}  // namespace panel_bitmaps", ""]
+    out += ["};", "", "}  // namespace sweepfilter::panel_bitmaps", ""]
     return "\n".join(out)
 
 
