@@ -11,7 +11,7 @@ namespace sweepfilter {
 namespace {
 // The value arrays are kept in the order Cutoff, Resonance, Input, Leveltrack,
 // LFO freq., ..., Output, Mode: this maps a parameter index to its array.
-// Why not parameter order: the program memory keeps its original layout, and only this table needs to know.
+// The program memory has this fixed layout, not parameter order; only this table needs to know.
 constexpr std::int32_t arrayOfParameter[numParameters] = {2, 1, 0, 3, 4, 5, 6, 7, 8, 9, 11, 10};
 }  // namespace
 

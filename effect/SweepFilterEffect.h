@@ -31,7 +31,7 @@ class SweepFilterEffect final : public EffectBase {
   static constexpr int maxProgramNameLength = 64;
 
  private:
-  // Wider than a 64-character name needs: the program memory keeps its original 129-byte slots.
+  // The program memory's name slots are 129 bytes, wider than a 64-character name needs.
   static constexpr int programNameSize = 129;
 
   std::atomic<float>& valueSlot(std::int32_t program, std::int32_t index);
