@@ -14,21 +14,24 @@ if [ "$listing" != "$expected" ]; then
 fi
 echo "release: $root/build/win32/$zip_file" >&2
 
-# The LV2 bundle and the user guide, written whole or not at all.
+# The LV2 bundle and the user guide in one folder named like the archive, as
+# Linux releases unpack; written whole or not at all.
 version=$(basename "$zip_file" -windows.zip)
 version=${version#SweepFilter-}
 release="$root/build/native/release"
-tarball="$release/SweepFilter-$version-linux-x86_64.tar.gz"
+package="SweepFilter-$version-linux-x86_64"
+tarball="$release/$package.tar.gz"
 staging=$(mktemp -d)
 trap 'rm -rf "$staging"' EXIT
-cp -r "$root/build/native/lv2-bundles/sweepfilter.lv2" "$staging/"
-strip --strip-debug "$staging/sweepfilter.lv2/sweepfilter.so" "$staging/sweepfilter.lv2/sweepfilter_ui.so"
-cp "$root/docs/USER_GUIDE.md" "$staging/User Guide.md"
+mkdir "$staging/$package"
+cp -r "$root/build/native/lv2-bundles/sweepfilter.lv2" "$staging/$package/"
+strip --strip-debug "$staging/$package/sweepfilter.lv2/sweepfilter.so" "$staging/$package/sweepfilter.lv2/sweepfilter_ui.so"
+cp "$root/docs/USER_GUIDE.md" "$staging/$package/USER_GUIDE.md"
 mkdir -p "$release"
-tar -czf "$staging/package.tar.gz" -C "$staging" sweepfilter.lv2 "User Guide.md"
+tar -czf "$staging/package.tar.gz" -C "$staging" "$package"
 listing=$(tar -tzf "$staging/package.tar.gz" | sort)
-expected=$(printf '%s\n' sweepfilter.lv2/ sweepfilter.lv2/manifest.ttl sweepfilter.lv2/presets.ttl \
-  sweepfilter.lv2/sweepfilter.so sweepfilter.lv2/sweepfilter.ttl "User Guide.md" \
+expected=$(printf "$package/%s\n" "" sweepfilter.lv2/ sweepfilter.lv2/manifest.ttl sweepfilter.lv2/presets.ttl \
+  sweepfilter.lv2/sweepfilter.so sweepfilter.lv2/sweepfilter.ttl USER_GUIDE.md \
   sweepfilter.lv2/sweepfilter_ui.so sweepfilter.lv2/pictures/ sweepfilter.lv2/pictures/{1000..1010}.bmp | sort)
 if [ "$listing" != "$expected" ]; then
   echo "release tarball holds:" >&2; echo "$listing" >&2; exit 1
