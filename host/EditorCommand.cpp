@@ -6,8 +6,8 @@
 #include "EditorOptions.h"
 #include "HostFrame.h"
 #include "HostProtocol.h"
-#include "HostWindow.h"
-#include "PluginHost.h"
+#include "EditorHolder.h"
+#include "PluginLibrary.h"
 #include "WindowCapture.h"
 
 namespace sweepfilter {

@@ -20,15 +20,15 @@ HostFrame::HostFrame(const char* title, int width, int height) {
   RECT frame{0, 0, width, height};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
   // At the screen's corner, so the whole panel is on screen, where its pixels can be read.
-  window = CreateWindowExA(0, className, title, style, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                           nullptr, nullptr, GetModuleHandleA(nullptr), this);
-  if (!window) return;
-  ShowWindow(window, SW_SHOWNORMAL);
-  UpdateWindow(window);
+  window_ = CreateWindowExA(0, className, title, style, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                            nullptr, nullptr, GetModuleHandleA(nullptr), this);
+  if (!window_) return;
+  ShowWindow(window_, SW_SHOWNORMAL);
+  UpdateWindow(window_);
 }
 
 HostFrame::~HostFrame() {
-  if (window) DestroyWindow(window);
+  if (window_) DestroyWindow(window_);
 }
 
 LRESULT CALLBACK HostFrame::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -37,7 +37,7 @@ LRESULT CALLBACK HostFrame::procedure(HWND window, UINT message, WPARAM wParam, 
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   if (message == WM_CLOSE) {
-    if (auto* self = reinterpret_cast<HostFrame*>(GetWindowLongPtrA(window, GWLP_USERDATA))) self->closing = true;
+    if (auto* self = reinterpret_cast<HostFrame*>(GetWindowLongPtrA(window, GWLP_USERDATA))) self->closing_ = true;
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

@@ -14,15 +14,15 @@ class HostFrame {
   HostFrame(const HostFrame&) = delete;
   HostFrame& operator=(const HostFrame&) = delete;
 
-  bool ok() const { return window != nullptr; }
-  HWND handle() const { return window; }
-  bool closeRequested() const { return closing; }
+  bool ok() const { return window_ != nullptr; }
+  HWND handle() const { return window_; }
+  bool closeRequested() const { return closing_; }
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND window = nullptr;
-  bool closing = false;
+  HWND window_ = nullptr;
+  bool closing_ = false;
 };
 
 }  // namespace sweepfilter

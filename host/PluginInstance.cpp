@@ -5,7 +5,7 @@ namespace sweepfilter {
 PluginInstance& PluginInstance::operator=(PluginInstance&& other) noexcept {
   if (this != &other) {
     close();
-    d = std::exchange(other.d, nullptr);
+    descriptor_ = std::exchange(other.descriptor_, nullptr);
   }
   return *this;
 }
@@ -19,14 +19,14 @@ std::string PluginInstance::text(std::int32_t opcode, std::int32_t index) const 
 }
 
 std::int32_t PluginInstance::findParameter(const std::string& name) const {
-  for (std::int32_t i = 0; i < d->parameterCount; ++i)
+  for (std::int32_t i = 0; i < descriptor_->parameterCount; ++i)
     if (parameterName(i) == name) return i;
   return -1;
 }
 
 HostWord PluginInstance::close() {
-  if (!d) return 0;
-  PluginDescriptor* closing = std::exchange(d, nullptr);
+  if (!descriptor_) return 0;
+  PluginDescriptor* closing = std::exchange(descriptor_, nullptr);
   return closing->dispatchEntry(closing, opClose, 0, 0, nullptr, 0.0f);
 }
 

@@ -14,17 +14,17 @@ namespace sweepfilter {
 // the descriptor may come from a loaded DLL or from an effect linked in.
 class PluginInstance {
  public:
-  explicit PluginInstance(PluginDescriptor* d = nullptr) : d(d) {}
+  explicit PluginInstance(PluginDescriptor* descriptor = nullptr) : descriptor_(descriptor) {}
   ~PluginInstance() { close(); }
-  PluginInstance(PluginInstance&& other) noexcept : d(std::exchange(other.d, nullptr)) {}
+  PluginInstance(PluginInstance&& other) noexcept : descriptor_(std::exchange(other.descriptor_, nullptr)) {}
   PluginInstance& operator=(PluginInstance&& other) noexcept;
 
-  explicit operator bool() const { return d != nullptr; }
-  PluginDescriptor* descriptor() const { return d; }
+  explicit operator bool() const { return descriptor_ != nullptr; }
+  PluginDescriptor* descriptor() const { return descriptor_; }
 
   HostWord dispatch(std::int32_t opcode, std::int32_t index = 0, HostWord value = 0, void* ptr = nullptr,
                     float opt = 0.0f) const {
-    return d->dispatchEntry(d, opcode, index, value, ptr, opt);
+    return descriptor_->dispatchEntry(descriptor_, opcode, index, value, ptr, opt);
   }
   // A text the plug-in writes into the host's buffer.
   std::string text(std::int32_t opcode, std::int32_t index = 0) const;
@@ -41,10 +41,11 @@ class PluginInstance {
   void setBlockSize(std::int32_t frames) const { dispatch(opSetBlockSize, 0, frames); }
   void suspend() const { dispatch(opSuspendResume, 0, 0); }
   void resume() const { dispatch(opSuspendResume, 0, 1); }
-  void set(std::int32_t index, float value) const { d->setParameterEntry(d, index, value); }
-  float get(std::int32_t index) const { return d->getParameterEntry(d, index); }
+  void set(std::int32_t index, float value) const { descriptor_->setParameterEntry(descriptor_, index, value); }
+  float get(std::int32_t index) const { return descriptor_->getParameterEntry(descriptor_, index); }
   void process(OutputRule rule, float** inputs, float** outputs, std::int32_t frames) const {
-    (rule == OutputRule::replace ? d->processReplaceEntry : d->processAccumulateEntry)(d, inputs, outputs, frames);
+    (rule == OutputRule::replace ? descriptor_->processReplaceEntry : descriptor_->processAccumulateEntry)(
+        descriptor_, inputs, outputs, frames);
   }
 
   // Opcode 13's answer; `rect` receives the rectangle it points at (or null).
@@ -57,7 +58,7 @@ class PluginInstance {
   HostWord close();
 
  private:
-  PluginDescriptor* d;
+  PluginDescriptor* descriptor_;
 };
 
 }  // namespace sweepfilter

@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "Commands.h"
-#include "PluginHost.h"
+#include "PluginLibrary.h"
 #include "Render.h"
 
 namespace sweepfilter {

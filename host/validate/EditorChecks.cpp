@@ -43,9 +43,9 @@ void idle(const PluginInstance& instance, HWND panel, int times) {
 }
 
 // Opens the panel in a fresh host window and notes in the check what went wrong.
-HostWindow openIn(Check& check, const ValidatorFrame& frame, const PluginInstance& instance, const char* when) {
+EditorHolder openIn(Check& check, const ValidatorFrame& frame, const PluginInstance& instance, const char* when) {
   const PanelSize size = panelSize(instance);
-  HostWindow window = hostWindowIn(frame, size.width, size.height);
+  EditorHolder window = editorHolderIn(frame, size.width, size.height);
   if (instance.openEditor(window.handle()) != 1)
     check.fail(formatText("%s: opening the editor did not answer 1", when));
   else if (!window.panel())
@@ -69,7 +69,7 @@ void openCloseCycles(Check& check, ValidationContext& context) {
   if (!instance) return check.fail(context.library.error());
   const ValidatorFrame frame;
   const auto cycle = [&] {
-    HostWindow window = openIn(check, frame, instance, "a cycle");
+    EditorHolder window = openIn(check, frame, instance, "a cycle");
     idle(instance, window.panel(), 2);
     instance.closeEditor();
     pumpMessages();
@@ -96,7 +96,7 @@ void openedAtRateZero(Check& check, ValidationContext& context) {
   instance.setSampleRate(0.0f);
   instance.setBlockSize(0);
   const ValidatorFrame frame;
-  HostWindow window = openIn(check, frame, instance, "at rate 0");
+  EditorHolder window = openIn(check, frame, instance, "at rate 0");
   idle(instance, window.panel(), 5);
   StereoBuffers buffers(512, false);
   testSignal::noise(buffers.inputs()[0], 512, context.rng);
@@ -112,11 +112,11 @@ void hostWindowDestroyedFirst(Check& check, ValidationContext& context) {
   PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   const ValidatorFrame frame;
-  HostWindow first = openIn(check, frame, instance, "first opening");
+  EditorHolder first = openIn(check, frame, instance, "first opening");
   idle(instance, first.panel(), 2);
   first.destroy();  // the panel goes with it, unannounced
   idle(instance, nullptr, 3);
-  HostWindow second = openIn(check, frame, instance, "opening again");
+  EditorHolder second = openIn(check, frame, instance, "opening again");
   idle(instance, second.panel(), 3);
   instance.closeEditor();
   second.destroy();
@@ -127,7 +127,7 @@ void effectClosedWithPanelOpen(Check& check, ValidationContext& context) {
   PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   const ValidatorFrame frame;
-  HostWindow window = openIn(check, frame, instance, "opening");
+  EditorHolder window = openIn(check, frame, instance, "opening");
   idle(instance, window.panel(), 3);
   instance.close();
   // Whatever the panel left behind must not run into the freed effect.
@@ -143,7 +143,7 @@ void twoPanelsWithAudio(Check& check, ValidationContext& context) {
   PluginInstance first = context.library.createInstance(), second = context.library.createInstance();
   if (!first || !second) return check.fail(context.library.error());
   const ValidatorFrame frame;
-  HostWindow windows[2] = {openIn(check, frame, first, "first panel"), openIn(check, frame, second, "second panel")};
+  EditorHolder windows[2] = {openIn(check, frame, first, "first panel"), openIn(check, frame, second, "second panel")};
   std::atomic<bool> done{false};
   std::string audioProblem;
   int blocks = 0;
@@ -167,7 +167,7 @@ void twoPanelsWithAudio(Check& check, ValidationContext& context) {
   audio.join();
   first.closeEditor();
   second.closeEditor();
-  for (HostWindow& window : windows) window.destroy();
+  for (EditorHolder& window : windows) window.destroy();
   if (!audioProblem.empty()) check.fail(audioProblem);
   check.figure(
       formatText("two panels open, %d blocks processed on another thread during %d idle calls", blocks, 2 * rounds));
@@ -177,7 +177,7 @@ void automationWhileOpen(Check& check, ValidationContext& context) {
   PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   const ValidatorFrame frame;
-  HostWindow window = openIn(check, frame, instance, "opening");
+  EditorHolder window = openIn(check, frame, instance, "opening");
   const int rounds = 1000;
   std::vector<float> last(context.parameterCount);
   std::atomic<bool> done{false};

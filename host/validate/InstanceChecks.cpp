@@ -122,13 +122,13 @@ void windowClassGone(Check& check, ValidationContext& context) {
     const ValidatorFrame frame;
     PluginInstance first = context.library.createInstance(), second = context.library.createInstance();
     if (!first || !second) return check.fail(context.library.error());
-    HostWindow windows[2] = {hostWindowIn(frame, 400, 300), hostWindowIn(frame, 400, 300)};
+    EditorHolder windows[2] = {editorHolderIn(frame, 400, 300), editorHolderIn(frame, 400, 300)};
     first.openEditor(windows[0].handle());
     second.openEditor(windows[1].handle());
     pumpMessages();
     first.closeEditor();
     second.closeEditor();
-    for (HostWindow& window : windows) window.destroy();
+    for (EditorHolder& window : windows) window.destroy();
   }
   WNDCLASSA info;
   if (GetClassInfoA(context.module, panelClassName, &info))

@@ -89,7 +89,7 @@ void editorStorm(Check& check, ValidationContext& context) {
   PluginInstance instance = context.library.createInstance();
   if (!instance) return check.fail(context.library.error());
   const ValidatorFrame frame;
-  HostWindow window = hostWindowIn(frame, 400, 300);
+  EditorHolder window = editorHolderIn(frame, 400, 300);
   if (instance.openEditor(window.handle()) != 1) check.fail("opening the editor did not answer 1");
   HWND panel = window.panel();
   if (!panel) return check.fail("the editor made no window in the host's window");

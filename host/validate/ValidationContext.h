@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <random>
 
-#include "PluginHost.h"
+#include "PluginLibrary.h"
 
 namespace sweepfilter {
 

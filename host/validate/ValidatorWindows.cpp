@@ -4,8 +4,8 @@
 
 namespace sweepfilter {
 
-HostWindow hostWindowIn(const ValidatorFrame& frame, int width, int height) {
-  HostWindow window(frame.handle(), width, height);
+EditorHolder editorHolderIn(const ValidatorFrame& frame, int width, int height) {
+  EditorHolder window(frame.handle(), width, height);
   if (!window.handle())
     abortCheck(formatText("the validator could not make a host window (error %lu)", GetLastError()));
   return window;

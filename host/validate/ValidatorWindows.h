@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HostFrame.h"
-#include "HostWindow.h"
+#include "EditorHolder.h"
 
 namespace sweepfilter {
 
@@ -12,6 +12,6 @@ class ValidatorFrame : public HostFrame {
 };
 
 // A host window for one panel in the frame; a window that cannot be made ends the check.
-HostWindow hostWindowIn(const ValidatorFrame& frame, int width, int height);
+EditorHolder editorHolderIn(const ValidatorFrame& frame, int width, int height);
 
 }  // namespace sweepfilter

@@ -1,5 +1,5 @@
 #include "InstanceUnderTest.h"
-#include "PluginHost.h"
+#include "PluginLibrary.h"
 
 namespace sweepfilter {
 

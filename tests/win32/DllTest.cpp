@@ -10,7 +10,7 @@
 #include <string>
 
 #include "PanelResources.h"
-#include "PluginHost.h"
+#include "PluginLibrary.h"
 
 namespace sweepfilter {
 

@@ -17,14 +17,14 @@ BOOL CALLBACK countWindow(HWND, LPARAM count) {
 
 }  // namespace
 
-HostWindow panelHostWindow(int left) {
+EditorHolder panelHolder(int left) {
   static const bool widened =
       SetWindowPos(testWindow(), nullptr, 0, 0, 2 * panelWidth, panelHeight, SWP_NOMOVE | SWP_NOZORDER);
   (void)widened;
-  return HostWindow(testWindow(), panelWidth, panelHeight, left);
+  return EditorHolder(testWindow(), panelWidth, panelHeight, left);
 }
 
-OpenPanel::OpenPanel(const PluginInstance& instance, int left) : instance(instance), host(panelHostWindow(left)) {
+OpenPanel::OpenPanel(const PluginInstance& instance, int left) : instance(instance), host(panelHolder(left)) {
   instance.openEditor(host.handle());
   UpdateWindow(window());
 }

@@ -5,14 +5,14 @@
 #include <memory>
 
 #include "Canvas.h"
-#include "HostWindow.h"
+#include "EditorHolder.h"
 #include "PluginUnderTest.h"
 
 namespace sweepfilter {
 
 // A host window as large as the panel, at `left` in the test program's one
 // top-level window (two fit side by side).
-HostWindow panelHostWindow(int left = 0);
+EditorHolder panelHolder(int left = 0);
 
 // An instance's panel opened in a host window of its own, at `left` in the
 // test window, and painted.
@@ -30,7 +30,7 @@ class OpenPanel {
   std::unique_ptr<Canvas> shown() const;
 
   const PluginInstance& instance;
-  HostWindow host;
+  EditorHolder host;
 };
 
 // The panel's size: its background picture's.

@@ -101,14 +101,14 @@ TEST(PanelLifecycle, ThePanelIsAVisibleChildWindowAtTheHostWindowsCorner) {
 TEST(PanelLifecycle, ClosingThenOpeningInANewHostWindowBuildsACompleteSecondPanel) {
   EXPECT_TRUE(untilPressesArrive([] {
     PluginInstance instance = pluginUnderTest();
-    HostWindow first = panelHostWindow();
+    EditorHolder first = panelHolder();
     EXPECT_EQ(instance.openEditor(first.handle()), 1);
     instance.closeEditor();
     EXPECT_EQ(first.panel(), nullptr) << "closing left the panel's window in the host's";
     first.destroy();
 
     instance.selectProgram(stereoProgram);
-    HostWindow second = panelHostWindow(panelWidth);
+    EditorHolder second = panelHolder(panelWidth);
     EXPECT_EQ(instance.openEditor(second.handle()), 1);
     UpdateWindow(second.panel());
     EXPECT_EQ(panelDifference(*capture(second.panel()), values(instance)), "");
@@ -128,7 +128,7 @@ TEST(PanelLifecycle, OpeningAgainWithoutClosingReplacesThePanel) {
   const OpenPanel first(instance);
   const std::int64_t onePanel = gdiObjects::live();
   EXPECT_GE(onePanel - noPanel, std::ssize(panel_bitmaps::all)) << "the panel's pictures are not counted";
-  HostWindow second = panelHostWindow(panelWidth);
+  EditorHolder second = panelHolder(panelWidth);
   ASSERT_EQ(instance.openEditor(second.handle()), 1);
   UpdateWindow(second.panel());
   EXPECT_EQ(first.window(), nullptr) << "the first panel's window is still there";
@@ -182,7 +182,7 @@ TEST(PanelLifecycle, ClosingTheEffectWithThePanelOpenReleasesThePanel) {
   countTheDllsGdiObjects();
   const auto cycle = [] {
     PluginInstance instance = pluginUnderTest();
-    HostWindow host = panelHostWindow();
+    EditorHolder host = panelHolder();
     instance.openEditor(host.handle());
     UpdateWindow(host.panel());
     const HWND panel = host.panel();
@@ -202,12 +202,12 @@ TEST(PanelLifecycle, AHostThatDestroysItsWindowFirstCanOpenAgainAndCloseTheEffec
   countTheDllsGdiObjects();
   const auto cycle = [] {
     PluginInstance instance = pluginUnderTest();
-    HostWindow first = panelHostWindow();
+    EditorHolder first = panelHolder();
     instance.openEditor(first.handle());
     UpdateWindow(first.panel());
     first.destroy();  // the panel's window goes with it, unannounced
     instance.idleEditor();
-    HostWindow second = panelHostWindow();
+    EditorHolder second = panelHolder();
     ASSERT_EQ(instance.openEditor(second.handle()), 1);
     UpdateWindow(second.panel());
     EXPECT_EQ(panelDifference(*capture(second.panel()), values(instance)), "");

@@ -3,7 +3,7 @@
 #include <iomanip>
 
 #include "InstanceUnderTest.h"
-#include "PluginHost.h"
+#include "PluginLibrary.h"
 
 namespace sweepfilter {
 

@@ -1,4 +1,4 @@
-#include "HostWindow.h"
+#include "EditorHolder.h"
 
 namespace sweepfilter {
 
@@ -20,13 +20,13 @@ const char* registeredClass() {
 }
 }  // namespace
 
-HostWindow::HostWindow(HWND parent, int width, int height, int left)
-    : window(CreateWindowExA(0, registeredClass(), "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, left, 0, width, height,
-                             parent, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+EditorHolder::EditorHolder(HWND parent, int width, int height, int left)
+    : window_(CreateWindowExA(0, registeredClass(), "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, left, 0, width, height,
+                              parent, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
 
-void HostWindow::destroy() {
-  if (!window) return;
-  DestroyWindow(std::exchange(window, nullptr));
+void EditorHolder::destroy() {
+  if (!window_) return;
+  DestroyWindow(std::exchange(window_, nullptr));
   pumpMessages();
 }
 
