@@ -59,14 +59,13 @@ struct PairState {
   }
 };
 
-// What a sample puts into the output: added to it, or stored in it. The
-// quarter is written as each rule was first stated; * 0.25f and / 4.0f give the same bits.
+// What a sample puts into the output: added to it, or stored in it.
 template <OutputRule rule, typename Value>
 Value outputOf(Value x, Value wet, float dryGain, float outputLevel) {
   if constexpr (rule == OutputRule::accumulate)
     return wet * outputLevel * 0.25f;
   else
-    return dryGain * x + wet * outputLevel / 4.0f;
+    return dryGain * x + wet * outputLevel * 0.25f;
 }
 
 template <OutputRule rule>
