@@ -46,7 +46,7 @@ void SweepFilterEditor::closePanel() { releasePanel(); }
 
 void SweepFilterEditor::refreshControls() {
   if (!frame) return;
-  Control* const inRefreshOrder[] = {resonanceKnob,  cutoffKnob,       trackKnob,      lfoFreqKnob,
+  Control* const inRefreshOrder[] = {resonanceKnob,  cutoffKnob,       levelTrackKnob, lfoRateKnob,
                                      lfoWaveSwitch,  lfoTriggerSwitch, cutRangeSwitch, trackDestSwitch,
                                      softHardSwitch, modeButton,       inputSlider,    outputSlider};
   for (Control* control : inRefreshOrder) control->setValue(effect->getParameterValue(control->getTag()));
@@ -72,8 +72,8 @@ bool SweepFilterEditor::buildPanel(void* parent) {
 
   resonanceKnob = placeKnob(panel_layout::resonanceKnob);
   cutoffKnob = placeKnob(panel_layout::cutoffKnob);
-  trackKnob = placeKnob(panel_layout::trackKnob);
-  lfoFreqKnob = placeKnob(panel_layout::lfoFreqKnob);
+  levelTrackKnob = placeKnob(panel_layout::levelTrackKnob);
+  lfoRateKnob = placeKnob(panel_layout::lfoRateKnob);
   cutRangeSwitch = placeSwitch(panel_layout::cutRangeSwitch);
   trackDestSwitch = placeSwitch(panel_layout::trackDestSwitch);
   softHardSwitch = placeSwitch(panel_layout::softHardSwitch);
@@ -124,7 +124,7 @@ VerticalSlider* SweepFilterEditor::placeSlider(const panel_layout::SliderPlaceme
 void SweepFilterEditor::releasePanel() {
   delete frame;
   frame = nullptr;
-  resonanceKnob = cutoffKnob = trackKnob = lfoFreqKnob = nullptr;
+  resonanceKnob = cutoffKnob = levelTrackKnob = lfoRateKnob = nullptr;
   cutRangeSwitch = trackDestSwitch = softHardSwitch = lfoWaveSwitch = lfoTriggerSwitch = nullptr;
   modeButton = nullptr;
   inputSlider = outputSlider = nullptr;

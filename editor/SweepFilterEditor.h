@@ -64,8 +64,8 @@ class SweepFilterEditor final : public EditorBase, public ControlListener {
   // Reach the controls the frame owns; null while the panel is closed.
   FilmStripKnob* resonanceKnob = nullptr;
   FilmStripKnob* cutoffKnob = nullptr;
-  FilmStripKnob* trackKnob = nullptr;
-  FilmStripKnob* lfoFreqKnob = nullptr;
+  FilmStripKnob* levelTrackKnob = nullptr;
+  FilmStripKnob* lfoRateKnob = nullptr;
   MultiPositionSwitch* cutRangeSwitch = nullptr;
   MultiPositionSwitch* trackDestSwitch = nullptr;
   MultiPositionSwitch* softHardSwitch = nullptr;

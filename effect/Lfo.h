@@ -11,7 +11,7 @@
 namespace sweepfilter {
 
 // Degrees per sample for "LFO freq.", at the rate the parameter's text shows.
-inline float lfoPhaseIncrement(float lfoFreq, float sampleRate) { return (360.0f / sampleRate) * lfoRateHz(lfoFreq); }
+inline float lfoPhaseIncrement(float lfoRate, float sampleRate) { return (360.0f / sampleRate) * lfoRateHz(lfoRate); }
 
 // Table position of a phase: tenths of a degree, truncated. Kept inside the
 // tables for any phase: a negative "LFO freq." drives the phase below zero,

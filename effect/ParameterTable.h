@@ -19,6 +19,7 @@ enum class ValueKind {
 
 // Every fact about one parameter that a front door needs.
 struct ParameterFacts {
+  ParameterIndex index;
   const char* name;   // as the host lists it
   const char* label;  // the unit, nine characters wide
   ValueKind kind;
@@ -40,41 +41,49 @@ inline constexpr const char* percentLabel = "     %   ";
 inline constexpr const char* hertzLabel = "    Hz   ";
 inline constexpr const char* noLabel = "         ";
 
-constexpr ParameterFacts percent(const char* name, const char* symbol, const char* group) {
-  return {name, percentLabel, ValueKind::percent, 0, {}, {}, 0.0f, 100.0f, symbol, "pc", group};
+constexpr ParameterFacts percent(ParameterIndex index, const char* name, const char* symbol, const char* group) {
+  return {index, name, percentLabel, ValueKind::percent, 0, {}, {}, 0.0f, 100.0f, symbol, "pc", group};
 }
 
-constexpr ParameterFacts lfoRate(const char* name, const char* symbol, const char* group) {
-  return {name, hertzLabel, ValueKind::lfoRate, 0, {}, {}, lowestLfoRateHz, highestLfoRateHz, symbol, "hz", group};
+constexpr ParameterFacts lfoRate(ParameterIndex index, const char* name, const char* symbol, const char* group) {
+  return {index,  name, hertzLabel, ValueKind::lfoRate, 0, {}, {}, lowestLfoRateHz, highestLfoRateHz,
+          symbol, "hz", group};
 }
 
-constexpr ParameterFacts threeWay(const char* name, std::array<const char*, 3> choices, const char* symbol,
-                                  const char* group) {
-  return {name, noLabel, ValueKind::choice, 3, choices, threeWayValues, 0.0f, 2.0f, symbol, nullptr, group};
+constexpr ParameterFacts threeWay(ParameterIndex index, const char* name, std::array<const char*, 3> choices,
+                                  const char* symbol, const char* group) {
+  return {index, name, noLabel, ValueKind::choice, 3, choices, threeWayValues, 0.0f, 2.0f, symbol, nullptr, group};
 }
 
-constexpr ParameterFacts twoWay(ValueKind kind, const char* name, const char* first, const char* second,
-                                const char* symbol, const char* group) {
-  return {name, noLabel, kind, 2, {first, second, nullptr}, twoWayValues, 0.0f, 1.0f, symbol, nullptr, group};
+constexpr ParameterFacts twoWay(ParameterIndex index, ValueKind kind, const char* name, const char* first,
+                                const char* second, const char* symbol, const char* group) {
+  return {index, name, noLabel, kind, 2, {first, second, nullptr}, twoWayValues, 0.0f, 1.0f, symbol, nullptr, group};
 }
 
 inline constexpr std::array<const char*, 3> targetChoices = {"OFF", "CUT", "RES"};
 
-// In parameter index order.
+// In parameter index order, each row starting with its index.
 inline constexpr ParameterFacts parameterTable[numParameters] = {
-    percent("Input", "input", "levels"),
-    percent("Resonance", "resonance", "resonance"),
-    percent("Cutoff", "cutoff", "cutoff"),
-    percent("Leveltrack", "leveltrack", "tracking"),
-    lfoRate("LFO freq.", "lfo_rate", "lfo"),
-    threeWay("LFO wave", {"SQUARE", "SAW", "SINE"}, "lfo_wave", "lfo"),
-    threeWay("LFO trigger", targetChoices, "lfo_target", "lfo"),
-    threeWay("CUT freq.", {"LOW", "MID", "HIGH"}, "cut_range", "cutoff"),
-    threeWay("Track dest.", targetChoices, "track_target", "tracking"),
-    twoWay(ValueKind::choice, "Soft/Hard", "SOFT", "HARD", "track_speed", "tracking"),
-    twoWay(ValueKind::toggle, "Mode", "MONO", "STEREO", "stereo", "lfo"),
-    percent("Output", "output", "levels"),
+    percent(paramInput, "Input", "input", "levels"),
+    percent(paramResonance, "Resonance", "resonance", "resonance"),
+    percent(paramCutoff, "Cutoff", "cutoff", "cutoff"),
+    percent(paramLevelTrack, "Leveltrack", "leveltrack", "tracking"),
+    lfoRate(paramLfoRate, "LFO freq.", "lfo_rate", "lfo"),
+    threeWay(paramLfoWave, "LFO wave", {"SQUARE", "SAW", "SINE"}, "lfo_wave", "lfo"),
+    threeWay(paramLfoTrigger, "LFO trigger", targetChoices, "lfo_target", "lfo"),
+    threeWay(paramCutRange, "CUT freq.", {"LOW", "MID", "HIGH"}, "cut_range", "cutoff"),
+    threeWay(paramTrackDest, "Track dest.", targetChoices, "track_target", "tracking"),
+    twoWay(paramSoftHard, ValueKind::choice, "Soft/Hard", "SOFT", "HARD", "track_speed", "tracking"),
+    twoWay(paramMode, ValueKind::toggle, "Mode", "MONO", "STEREO", "stereo", "lfo"),
+    percent(paramOutput, "Output", "output", "levels"),
 };
+
+constexpr bool rowsAtTheirIndex() {
+  for (std::int32_t index = 0; index < numParameters; ++index)
+    if (parameterTable[index].index != index) return false;
+  return true;
+}
+static_assert(rowsAtTheirIndex(), "each row of the parameter table sits at its own index");
 
 // The panel's sections, by the symbol the table's entries name.
 struct ParameterGroup {

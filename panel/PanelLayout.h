@@ -53,9 +53,9 @@ constexpr SliderPlacement sliderAt(ParameterIndex tag, std::int32_t left) {
 
 inline constexpr StripPlacement resonanceKnob = stripAt(paramResonance, 165, 40, panel_bitmaps::resonanceKnob);
 inline constexpr StripPlacement cutoffKnob = stripAt(paramCutoff, 68, 40, panel_bitmaps::cutoffKnob);
-inline constexpr StripPlacement trackKnob = stripAt(paramLevelTrack, 263, 40, panel_bitmaps::levelTrackingKnob);
-inline constexpr StripPlacement lfoFreqKnob = stripAt(paramLfoFreq, 165, 200, panel_bitmaps::lfoFrequencyKnob);
-inline constexpr StripPlacement cutRangeSwitch = stripAt(paramCutFreq, 79, 145, panel_bitmaps::slideSwitch3);
+inline constexpr StripPlacement levelTrackKnob = stripAt(paramLevelTrack, 263, 40, panel_bitmaps::levelTrackKnob);
+inline constexpr StripPlacement lfoRateKnob = stripAt(paramLfoRate, 165, 200, panel_bitmaps::lfoRateKnob);
+inline constexpr StripPlacement cutRangeSwitch = stripAt(paramCutRange, 79, 145, panel_bitmaps::slideSwitch3);
 inline constexpr StripPlacement trackDestSwitch = stripAt(paramTrackDest, 273, 109, panel_bitmaps::slideSwitch3);
 inline constexpr StripPlacement softHardSwitch = stripAt(paramSoftHard, 273, 140, panel_bitmaps::slideSwitch2);
 inline constexpr StripPlacement lfoWaveSwitch = stripAt(paramLfoWave, 72, 200, panel_bitmaps::lfoWaveSelector);
@@ -80,18 +80,12 @@ struct PlacedControl {
 // Every control, in the order of making, painting and taking a press: the
 // only place that order is written.
 inline constexpr PlacedControl controlsInOrder[] = {
-    {ControlKind::knob, &resonanceKnob, nullptr},
-    {ControlKind::knob, &cutoffKnob, nullptr},
-    {ControlKind::knob, &trackKnob, nullptr},
-    {ControlKind::knob, &lfoFreqKnob, nullptr},
-    {ControlKind::selector, &cutRangeSwitch, nullptr},
-    {ControlKind::selector, &trackDestSwitch, nullptr},
-    {ControlKind::selector, &softHardSwitch, nullptr},
-    {ControlKind::selector, &lfoWaveSwitch, nullptr},
-    {ControlKind::selector, &lfoTriggerSwitch, nullptr},
-    {ControlKind::button, &modeButton, nullptr},
-    {ControlKind::slider, nullptr, &inputSlider},
-    {ControlKind::slider, nullptr, &outputSlider},
+    {ControlKind::knob, &resonanceKnob, nullptr},        {ControlKind::knob, &cutoffKnob, nullptr},
+    {ControlKind::knob, &levelTrackKnob, nullptr},       {ControlKind::knob, &lfoRateKnob, nullptr},
+    {ControlKind::selector, &cutRangeSwitch, nullptr},   {ControlKind::selector, &trackDestSwitch, nullptr},
+    {ControlKind::selector, &softHardSwitch, nullptr},   {ControlKind::selector, &lfoWaveSwitch, nullptr},
+    {ControlKind::selector, &lfoTriggerSwitch, nullptr}, {ControlKind::button, &modeButton, nullptr},
+    {ControlKind::slider, nullptr, &inputSlider},        {ControlKind::slider, nullptr, &outputSlider},
 };
 
 // Where the control of a parameter sits in controlsInOrder.
@@ -111,9 +105,9 @@ static_assert(oneControlPerParameter(), "the panel needs exactly one control per
 
 // The pictures the controls use, in the order of loading (after the background).
 inline constexpr const BitmapInfo* controlPictures[] = {
-    &panel_bitmaps::cutoffKnob,       &panel_bitmaps::resonanceKnob,      &panel_bitmaps::levelTrackingKnob,
-    &panel_bitmaps::lfoFrequencyKnob, &panel_bitmaps::slideSwitch3,       &panel_bitmaps::slideSwitch2,
-    &panel_bitmaps::lfoWaveSelector,  &panel_bitmaps::lfoTriggerSelector, &panel_bitmaps::modeButton,
+    &panel_bitmaps::cutoffKnob,      &panel_bitmaps::resonanceKnob,      &panel_bitmaps::levelTrackKnob,
+    &panel_bitmaps::lfoRateKnob,     &panel_bitmaps::slideSwitch3,       &panel_bitmaps::slideSwitch2,
+    &panel_bitmaps::lfoWaveSelector, &panel_bitmaps::lfoTriggerSelector, &panel_bitmaps::modeButton,
     &panel_bitmaps::sliderHandle,
 };
 

@@ -21,9 +21,9 @@ inline constexpr BitmapInfo background{1000, 400, 285, 285, 1};
 // knob strip at (68, 40): Cutoff
 inline constexpr BitmapInfo cutoffKnob{1001, 75, 2010, 67, 30};
 // knob strip at (165, 200), with the word under it: LFO freq.
-inline constexpr BitmapInfo lfoFrequencyKnob{1002, 75, 2010, 67, 30};
+inline constexpr BitmapInfo lfoRateKnob{1002, 75, 2010, 67, 30};
 // knob strip at (263, 40): Leveltrack
-inline constexpr BitmapInfo levelTrackingKnob{1003, 75, 2010, 67, 30};
+inline constexpr BitmapInfo levelTrackKnob{1003, 75, 2010, 67, 30};
 // knob strip at (165, 40): Resonance
 inline constexpr BitmapInfo resonanceKnob{1004, 75, 2010, 67, 30};
 // at (42, 218): lamp off (mono), lamp lit (stereo)
@@ -42,8 +42,8 @@ inline constexpr BitmapInfo slideSwitch2{1010, 45, 32, 16, 2};
 inline constexpr BitmapInfo all[] = {
     background,
     cutoffKnob,
-    lfoFrequencyKnob,
-    levelTrackingKnob,
+    lfoRateKnob,
+    levelTrackKnob,
     resonanceKnob,
     modeButton,
     slideSwitch3,

@@ -155,7 +155,7 @@ TEST_F(Bundle, RunsAtAnyRateAndBlockSizeWithoutAllocating) {
   for (double rate : {8000.0, 11025.0, 12345.678, 44100.0, 96000.0, 192000.0, 768000.0, 1.0}) {
     Lv2Instance instance(world, rate);
     ASSERT_TRUE(instance.valid()) << rate;
-    instance.port(paramLfoFreq) = 10.0f;  // the fastest sweep
+    instance.port(paramLfoRate) = 10.0f;  // the fastest sweep
     lilv_instance_activate(instance.lilv());
     for (std::uint32_t block : {1u, 7u, 64u, 512u, 4096u}) {
       instance.run(0);

@@ -176,8 +176,8 @@ TEST(PanelUi, EveryKnobPositionAndSliderRowReachesTheHostAndItsEchoLeavesThePict
       ASSERT_EQ(settled(drawn).pixels, moved.pixels) << parameter << " at " << at.x << "," << at.y;
     }
   };
-  for (const auto* knob : {&panel_layout::resonanceKnob, &panel_layout::cutoffKnob, &panel_layout::trackKnob,
-                           &panel_layout::lfoFreqKnob}) {
+  for (const auto* knob : {&panel_layout::resonanceKnob, &panel_layout::cutoffKnob, &panel_layout::levelTrackKnob,
+                           &panel_layout::lfoRateKnob}) {
     std::vector<std::pair<Point, float>> steps;
     for (int y = 0; y < knob->rect.height(); ++y)
       for (int x = 0; x < knob->rect.width(); ++x)

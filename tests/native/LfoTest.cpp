@@ -123,7 +123,7 @@ struct LfoRun {
 
 TEST(Lfo, OffFreezesThePhaseAndCutContinues) {
   LfoRun lfo;
-  lfo.values[paramLfoFreq] = 1.0f;
+  lfo.values[paramLfoRate] = 1.0f;
   lfo.run(1000);
   const float phase = lfo.lfo(0).lfoPhase;
   EXPECT_GT(phase, 0.0f);
@@ -148,7 +148,7 @@ TEST(Lfo, ModeChangeRestartsPhases) {
                         {0.5f, 0.5f, false, 0.0f}};
   for (const Case& c : cases) {
     LfoRun lfo;
-    lfo.values[paramLfoFreq] = 1.0f;
+    lfo.values[paramLfoRate] = 1.0f;
     lfo.values[paramMode] = c.from;
     lfo.run(2000);
     const Lfo left = lfo.lfo(0), right = lfo.lfo(1);
@@ -164,7 +164,7 @@ TEST(Lfo, ModeChangeRestartsPhases) {
 TEST(Lfo, StereoRightIsLeftAQuarterCycleLater) {
   for (float mode : {0.0f, 1.0f}) {
     LfoRun lfo;
-    lfo.values[paramLfoFreq] = 1.0f;
+    lfo.values[paramLfoRate] = 1.0f;
     lfo.values[paramMode] = mode;
     std::vector<float> left, right;
     for (std::int32_t i = 0; i < 4000; ++i) {

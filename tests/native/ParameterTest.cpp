@@ -55,12 +55,12 @@ TEST(ParameterTexts, ValueRules) {
   const Case cases[] = {
       {paramOutput, 0.7f, "   69"},     {paramOutput, 0.74f, "   74"},   {paramOutput, 1.0f, "   100"},
       {paramOutput, 0.0f, "   0"},      {paramCutoff, 0.52f, "   51"},   {paramInput, 1.5f, "   150"},
-      {paramInput, -0.25f, "   -25"},   {paramLfoFreq, 0.0f, "   0.1"},  {paramLfoFreq, 1.0f, "   10.0"},
-      {paramLfoFreq, 0.2f, "   2.1"},   {paramLfoFreq, 0.23f, "   2.4"}, {paramLfoTrigger, 0.66f, "CUT"},
+      {paramInput, -0.25f, "   -25"},   {paramLfoRate, 0.0f, "   0.1"},  {paramLfoRate, 1.0f, "   10.0"},
+      {paramLfoRate, 0.2f, "   2.1"},   {paramLfoRate, 0.23f, "   2.4"}, {paramLfoTrigger, 0.66f, "CUT"},
       {paramLfoTrigger, 0.661f, "RES"}, {paramLfoTrigger, 0.33f, "OFF"}, {paramLfoTrigger, 0.331f, "CUT"},
       {paramTrackDest, 0.66f, "CUT"},   {paramTrackDest, 0.661f, "RES"}, {paramLfoWave, 0.33f, "SQUARE"},
-      {paramLfoWave, 0.5f, "SAW"},      {paramLfoWave, 1.5f, "SINE"},    {paramCutFreq, 0.0f, "LOW"},
-      {paramCutFreq, 0.66f, "MID"},     {paramCutFreq, 0.67f, "HIGH"},   {paramSoftHard, 0.5f, "SOFT"},
+      {paramLfoWave, 0.5f, "SAW"},      {paramLfoWave, 1.5f, "SINE"},    {paramCutRange, 0.0f, "LOW"},
+      {paramCutRange, 0.66f, "MID"},    {paramCutRange, 0.67f, "HIGH"},  {paramSoftHard, 0.5f, "SOFT"},
       {paramSoftHard, 0.5001f, "HARD"}, {paramMode, 0.5f, "MONO"},       {paramMode, 1.0f, "STEREO"},
   };
   for (const Case& c : cases) EXPECT_EQ(valueText(c.index, c.value), c.text) << c.index << " at " << c.value;
@@ -75,7 +75,7 @@ TEST(ParameterTexts, NonFiniteAndHugeValuesStayBounded) {
   EXPECT_EQ(valueText(paramLfoWave, nan), "SQUARE");
   EXPECT_EQ(valueText(paramMode, nan), "MONO");
   for (float v : {1e30f, -1e30f, inf, nan}) {
-    const std::string text = valueText(paramLfoFreq, v);
+    const std::string text = valueText(paramLfoRate, v);
     EXPECT_LT(text.size(), static_cast<std::size_t>(maxParameterTextSize)) << text;
   }
 }
@@ -97,7 +97,7 @@ TEST(Programs, FactoryTextsAndNames) {
     EXPECT_EQ(textOf(effect, opGetProgramName), names[p]);
     for (std::int32_t i = 0; i < 12; ++i) {
       std::string text = textOf(effect, opGetParameterText, i);
-      const bool numeric = i <= paramLfoFreq || i == paramOutput;
+      const bool numeric = i <= paramLfoRate || i == paramOutput;
       if (numeric) {
         ASSERT_EQ(text.rfind("   ", 0), 0u) << text;
         text = text.substr(3);

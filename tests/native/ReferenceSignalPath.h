@@ -40,8 +40,8 @@ struct ReferenceSignalPath {
     if (newWindows) trackSum[0] = trackSum[1] = 0;
     const float dryGain = 1 - v[paramOutput];
     const float inputGain = v[paramInput] < 0.05f ? 0.05f : v[paramInput];
-    const float rangeFreq = setting(v[paramCutFreq]) == 2 ? 4000.0f : 3000.0f;
-    const float phaseIncrement = (360.0f / fs) * (v[paramLfoFreq] * 9.9f + 0.1f);
+    const float rangeFreq = setting(v[paramCutRange]) == 2 ? 4000.0f : 3000.0f;
+    const float phaseIncrement = (360.0f / fs) * (v[paramLfoRate] * 9.9f + 0.1f);
     if (newWindows) trackCount[0] = trackCount[1] = 0;
     const float trackGain = v[paramLevelTrack] * 3;
     const std::int32_t trigger = setting(v[paramLfoTrigger]), wave = setting(v[paramLfoWave]);

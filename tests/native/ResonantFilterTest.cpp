@@ -119,7 +119,7 @@ TEST(ResonantFilter, NoiseStaysBoundedAtEveryExtremeSetting) {
       };
       ParameterValues values = programValues(0);
       for (ParameterIndex index :
-           {paramCutoff, paramResonance, paramCutFreq, paramLevelTrack, paramSoftHard, paramLfoFreq})
+           {paramCutoff, paramResonance, paramCutRange, paramLevelTrack, paramSoftHard, paramLfoRate})
         values[index] = pick(2);
       for (ParameterIndex index : {paramLfoTrigger, paramLfoWave, paramTrackDest}) values[index] = pick(3);
       values[paramOutput] = 1.0f;

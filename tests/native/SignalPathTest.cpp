@@ -28,7 +28,7 @@ TEST(SignalPath, ControlUpdatesAtWindowEndsOfTheBlock) {
     SignalPath path{WindowPolicy::perBlock};
     ParameterValues values = programValues(0);
     values[paramLfoWave] = 0.5f;
-    values[paramLfoFreq] = 1.0f;
+    values[paramLfoRate] = 1.0f;
     values[paramCutoff] = 0.0f;
     values[paramSoftHard] = c.softHard;
     const Stereo input(noise(c.frames, 3), noise(c.frames, 4));

@@ -274,7 +274,7 @@ def render():
     section(cr, CUTOFF, "CUTOFF")
     section(cr, RESONANCE, "RESONANCE")
     section(cr, TRACKING, "LEVEL TRACKING")
-    for name in ("cutoffKnob", "resonanceKnob", "levelTrackingKnob"):
+    for name in ("cutoffKnob", "resonanceKnob", "levelTrackKnob"):
         knob_scale(cr, *knob_centre(name))
     rx, ry = L.SLIDE_SWITCH_PLACES["cutRange"]
     draw.text(cr, "RANGE", rx + L.SLIDE_W / 2.0, ry - 14, "label", SWITCH_LABEL_SIZE,
@@ -293,7 +293,7 @@ def render():
         square_wave, saw_wave, sine_wave))
     tx, ty = selector_centre("lfoTriggerSelector")
     selector_scale(cr, tx, ty, ("OFF", "CUT", "RES"))
-    fx, fy = knob_centre("lfoFrequencyKnob")
+    fx, fy = knob_centre("lfoRateKnob")
     knob_scale(cr, fx, fy, numbers=False)
     # the ends of the dial, beside its end ticks
     end = TICK_OUTER_MAJOR * math.sin(math.radians(45))

@@ -27,8 +27,8 @@ PREVIEW = "preview.png"
 
 # What the preview shows: a plausible patch.
 PREVIEW_STATE = {
-    "cutoffKnob": 0.62, "resonanceKnob": 0.45, "levelTrackingKnob": 0.3,
-    "lfoFrequencyKnob": 0.5,
+    "cutoffKnob": 0.62, "resonanceKnob": 0.45, "levelTrackKnob": 0.3,
+    "lfoRateKnob": 0.5,
     "cutRange": 1, "trackDest": 1, "softHard": 1,
     "lfoWaveSelector": 2, "lfoTriggerSelector": 1,
     "mode": 1, "input": 0.75, "output": 0.6,

@@ -29,9 +29,9 @@ PICTURES = [
             "the panel; also the source of the slider tracks"),
     Picture(1001, "cutoffKnob", "knob_cutoff.bmp", 75, 67, 30,
             "knob strip at (68, 40): Cutoff"),
-    Picture(1002, "lfoFrequencyKnob", "knob_lfo_frequency.bmp", 75, 67, 30,
+    Picture(1002, "lfoRateKnob", "knob_lfo_rate.bmp", 75, 67, 30,
             "knob strip at (165, 200), with the word under it: LFO freq."),
-    Picture(1003, "levelTrackingKnob", "knob_level_tracking.bmp", 75, 67, 30,
+    Picture(1003, "levelTrackKnob", "knob_level_track.bmp", 75, 67, 30,
             "knob strip at (263, 40): Leveltrack"),
     Picture(1004, "resonanceKnob", "knob_resonance.bmp", 75, 67, 30,
             "knob strip at (165, 40): Resonance"),
@@ -55,8 +55,8 @@ PICTURE = {p.name: p for p in PICTURES}
 KNOB_PLACES = {
     "cutoffKnob": (68, 40),
     "resonanceKnob": (165, 40),
-    "levelTrackingKnob": (263, 40),
-    "lfoFrequencyKnob": (165, 200),
+    "levelTrackKnob": (263, 40),
+    "lfoRateKnob": (165, 200),
 }
 KNOB_W, KNOB_H = 75, 67
 # The toolkit turns the knob about the point half the width from the top-left

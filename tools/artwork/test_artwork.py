@@ -202,12 +202,12 @@ class SeamlessFrames(unittest.TestCase):
 
     def test_lfo_knob_frames_carry_the_lettering_under_the_knob(self):
         # the rows of the word FREQUENCY at the bottom of the frame
-        x, y = L.KNOB_PLACES["lfoFrequencyKnob"]
+        x, y = L.KNOB_PLACES["lfoRateKnob"]
         rows = range(59, L.KNOB_H)
         lettering = [(c, r) for r in rows for c in range(L.KNOB_W)]
         bright = [1 for c, r in lettering if luminance(self.background[y + r][x + c]) > 150]
         self.assertGreater(len(bright), 40, "no lettering under the LFO knob")
-        self.assert_matches_background("lfoFrequencyKnob", (x, y), lettering)
+        self.assert_matches_background("lfoRateKnob", (x, y), lettering)
 
     def test_frames_differ_where_the_control_moves(self):
         for name in list(L.KNOB_PLACES) + list(L.SELECTOR_PLACES) + [

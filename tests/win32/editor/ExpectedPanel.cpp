@@ -41,9 +41,9 @@ COLORREF controlAt(const ExpectedControl& control, int frame, int x, int y) {
 const ExpectedControl expectedControls[numParameters] = {
     {paramResonance, Look::knob, {165, 40, 240, 107}, resonanceKnob},
     {paramCutoff, Look::knob, {68, 40, 143, 107}, cutoffKnob},
-    {paramLevelTrack, Look::knob, {263, 40, 338, 107}, levelTrackingKnob},
-    {paramLfoFreq, Look::knob, {165, 200, 240, 267}, lfoFrequencyKnob},
-    {paramCutFreq, Look::threeWay, {79, 145, 124, 161}, slideSwitch3},
+    {paramLevelTrack, Look::knob, {263, 40, 338, 107}, levelTrackKnob},
+    {paramLfoRate, Look::knob, {165, 200, 240, 267}, lfoRateKnob},
+    {paramCutRange, Look::threeWay, {79, 145, 124, 161}, slideSwitch3},
     {paramTrackDest, Look::threeWay, {273, 109, 318, 125}, slideSwitch3},
     {paramSoftHard, Look::twoWay, {273, 140, 318, 156}, slideSwitch2},
     {paramLfoWave, Look::threeWay, {72, 200, 142, 274}, lfoWaveSelector},

@@ -147,10 +147,10 @@ TEST(PanelLifecycle, TwoInstancesShowTwoWorkingPanelsAtOnce) {
 
     const auto modeButton = clickAt(middleX(paramMode), middleY(paramMode));
     // The range switch's right third: its highest position.
-    const auto highRange = clickAt(expectedControl(paramCutFreq).painted.left + 40, middleY(paramCutFreq));
+    const auto highRange = clickAt(expectedControl(paramCutRange).painted.left + 40, middleY(paramCutRange));
     if (!playMouse(rightPanel.window(), modeButton) || !playMouse(leftPanel.window(), highRange)) return false;
     EXPECT_EQ(takeReports(right), (std::vector<Report>{{paramMode, 0.0f}}));
-    EXPECT_EQ(takeReports(left), (std::vector<Report>{{paramCutFreq, 1.0f}}));
+    EXPECT_EQ(takeReports(left), (std::vector<Report>{{paramCutRange, 1.0f}}));
     leftPanel.idleAndTick();
     rightPanel.idleAndTick();
     EXPECT_EQ(panelDifference(*leftPanel.shown(), values(left)), "");

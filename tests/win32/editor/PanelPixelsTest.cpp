@@ -44,15 +44,15 @@ struct ValueCase {
 // Values a host may set, with what each control must show: both sides of
 // every threshold, the ends of the range, and values beyond it.
 const ValueCase valueCases[] = {
-    {paramCutoff, 0.0f, 0},    {paramCutoff, 0.5f, 14},     {paramCutoff, 0.999f, 28},    {paramCutoff, 1.0f, 29},
-    {paramCutoff, -0.2f, 0},   {paramResonance, 0.86f, 24}, {paramLevelTrack, 0.35f, 10}, {paramLfoFreq, 0.23f, 6},
-    {paramLfoFreq, 1.0f, 29},  {paramCutFreq, 0.33f, 0},    {paramCutFreq, 0.331f, 1},    {paramCutFreq, 0.66f, 1},
-    {paramCutFreq, 0.661f, 2}, {paramTrackDest, 1.0f, 2},   {paramTrackDest, 0.5f, 1},    {paramLfoWave, 0.0f, 0},
-    {paramLfoWave, 0.9f, 2},   {paramLfoWave, 0.66f, 1},    {paramLfoTrigger, 0.7f, 2},   {paramLfoTrigger, 0.2f, 0},
-    {paramSoftHard, 0.5f, 0},  {paramSoftHard, 0.51f, 1},   {paramSoftHard, 0.0f, 0},     {paramMode, 1.0f, 1},
-    {paramMode, 0.0f, 0},      {paramMode, 0.3f, 1},        {paramMode, 2.0f, 1},         {paramInput, 0.0f, 209},
-    {paramInput, 0.5f, 122},   {paramInput, 1.0f, 36},      {paramInput, 1.5f, 36},       {paramOutput, 0.25f, 165},
-    {paramOutput, 0.74f, 80},  {paramOutput, 0.0f, 209},
+    {paramCutoff, 0.0f, 0},     {paramCutoff, 0.5f, 14},     {paramCutoff, 0.999f, 28},    {paramCutoff, 1.0f, 29},
+    {paramCutoff, -0.2f, 0},    {paramResonance, 0.86f, 24}, {paramLevelTrack, 0.35f, 10}, {paramLfoRate, 0.23f, 6},
+    {paramLfoRate, 1.0f, 29},   {paramCutRange, 0.33f, 0},   {paramCutRange, 0.331f, 1},   {paramCutRange, 0.66f, 1},
+    {paramCutRange, 0.661f, 2}, {paramTrackDest, 1.0f, 2},   {paramTrackDest, 0.5f, 1},    {paramLfoWave, 0.0f, 0},
+    {paramLfoWave, 0.9f, 2},    {paramLfoWave, 0.66f, 1},    {paramLfoTrigger, 0.7f, 2},   {paramLfoTrigger, 0.2f, 0},
+    {paramSoftHard, 0.5f, 0},   {paramSoftHard, 0.51f, 1},   {paramSoftHard, 0.0f, 0},     {paramMode, 1.0f, 1},
+    {paramMode, 0.0f, 0},       {paramMode, 0.3f, 1},        {paramMode, 2.0f, 1},         {paramInput, 0.0f, 209},
+    {paramInput, 0.5f, 122},    {paramInput, 1.0f, 36},      {paramInput, 1.5f, 36},       {paramOutput, 0.25f, 165},
+    {paramOutput, 0.74f, 80},   {paramOutput, 0.0f, 209},
 };
 
 TEST(PanelPixels, EveryControlShowsTheFrameTheHostsValueSelectsOnlyAfterTheIdleCall) {

@@ -78,7 +78,7 @@ TEST(PlughostEditor, TheScreenshotIsThePanelOfTheProgramWithTheValuesSet) {
 
   PluginInstance instance = pluginUnderTest();
   instance.selectProgram(stereoProgram);
-  instance.set(paramCutFreq, 0.9f);
+  instance.set(paramCutRange, 0.9f);
   auto* loaded = static_cast<HBITMAP>(
       LoadImageA(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   ASSERT_NE(loaded, nullptr);
@@ -122,7 +122,7 @@ TEST(PlughostEditor, PrintsEachChangeThePanelReportsWithItsText) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     pumpMessages(500);
     playMouse(window, clickAt(middleX(paramMode), middleY(paramMode)));
-    const int left = expectedControl(paramCutFreq).painted.left, y = middleY(paramCutFreq);
+    const int left = expectedControl(paramCutRange).painted.left, y = middleY(paramCutRange);
     playMouse(window, {moveTo(left + 5, y), press(), moveTo(left + 40, y), release()});
     // As a user closing the window: plughost closes the editor and quits.
     PostMessageA(window, WM_CLOSE, 0, 0);
