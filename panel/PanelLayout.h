@@ -73,8 +73,8 @@ struct PlacedControl {
   const StripPlacement* strip;    // null for a slider
   const SliderPlacement* slider;  // null for the others
 
-  constexpr const Rect& rect() const { return slider ? slider->rect : strip->rect; }
-  constexpr ParameterIndex tag() const { return slider ? slider->tag : strip->tag; }
+  constexpr const Rect& rect() const { return kind == ControlKind::slider ? slider->rect : strip->rect; }
+  constexpr ParameterIndex tag() const { return kind == ControlKind::slider ? slider->tag : strip->tag; }
 };
 
 // Every control, in the order of making, painting and taking a press: the
