@@ -3,36 +3,15 @@
 // contract of run.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
-#include <new>
 #include <random>
 
+#include "AllocationCounter.h"
 #include "BundleUris.h"
 #include "FactoryPrograms.h"
 #include "Lv2Host.h"
 #include "ParameterTable.h"
 #include "PortValues.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-// Counts every allocation of the process, the plug-in's included. GCC takes
-// the replaced pair for a mismatch wherever it inlines them.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  return std::malloc(size ? size : 1);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace sweepfilter {
 namespace {

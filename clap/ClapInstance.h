@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+
+#include "ClapExtensions.h"
+#include "SharedValues.h"
+#include "SignalPath.h"
+
+namespace sweepfilter {
+
+// One plug-in instance: what the host holds (`plugin`, whose data points
+// back here), the values it shares between threads, and the audio side,
+// made in activate and used only by the audio thread.
+struct ClapInstance {
+  clap_plugin plugin{};
+  const clap_host* host = nullptr;
+  const clap_host_params* hostParams = nullptr;  // from init, when the host has them
+  SharedValues values;
+  float sampleRate = 0.0f;
+  std::optional<SignalPath> signal;  // while active
+  ParameterValues audioValues{};
+};
+
+inline ClapInstance& instanceOf(const clap_plugin* plugin) { return *static_cast<ClapInstance*>(plugin->plugin_data); }
+
+// A new instance for `host`, or null when memory runs out.
+const clap_plugin* createInstance(const clap_host* host);
+
+// Tells the host to read the values again, after a change it did not make.
+void valuesChanged(const ClapInstance& instance);
+
+// The extensions, each in its own file.
+extern const clap_plugin_audio_ports audioPortsExtension;
+extern const clap_plugin_params paramsExtension;
+extern const clap_plugin_state stateExtension;
+
+// Runs on the audio thread: no allocation, no lock.
+std::int32_t processBlock(ClapInstance& instance, const clap_process& process);
+// A PARAM_VALUE event for one of ours, applied to the shared values (and to
+// the audio side's). False for any other event.
+bool applyParameterEvent(ClapInstance& instance, const clap_event_header& event);
+
+}  // namespace sweepfilter

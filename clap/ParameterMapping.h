@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "ClapExtensions.h"
+
+namespace sweepfilter {
+
+// The twelve parameters as hosts see them through this door: ids are the
+// DLL's indices, values are in the unit people read (the LV2 ports' values:
+// percent, Hz, a switch's setting number), all from the parameter table.
+
+bool isParameterId(clap_id id);
+void describeParameter(std::int32_t index, clap_param_info& info);
+
+// A host's value as this door keeps it: inside the range, a switch on its
+// nearest setting. Nothing for NaN.
+std::optional<double> acceptedValue(std::int32_t index, double value);
+// The first program's value, as a new instance starts.
+double defaultValue(std::int32_t index);
+// The value that gives the signal path exactly `normalised` (a factory program's value).
+double valueOfNormalised(std::int32_t index, float normalised);
+float normalisedOfValue(std::int32_t index, double value);
+
+// The DLL's text for the value with its unit ("68 %", "5.0 Hz", "SAW"), and
+// back: a number with or without the unit, or a switch's setting name in any case.
+bool writeValueText(std::int32_t index, double value, char* text, std::uint32_t capacity);
+std::optional<double> valueOfText(std::int32_t index, const char* text);
+
+}  // namespace sweepfilter

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+#include "Parameters.h"
+
+namespace sweepfilter {
+
+// The saved state: a tag, a version and the twelve values in the host's
+// units as little-endian doubles, in parameter index order. The same
+// settings give the same bytes.
+inline constexpr std::size_t stateSize = 4 + 4 + 8 * numParameters;
+using StateBytes = std::array<unsigned char, stateSize>;
+using StateValues = std::array<double, numParameters>;
+
+StateBytes stateBytesOf(const StateValues& values);
+// The values in `bytes`, if they are a state of this version whose every
+// value is one this door could have saved.
+std::optional<StateValues> stateValuesOf(const unsigned char* bytes, std::size_t size);
+
+}  // namespace sweepfilter

@@ -1,0 +1,180 @@
+#include "ClapHost.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "ClapIdentity.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace sweepfilter {
+
+namespace {
+void* openModule(const char* path) {
+#ifdef _WIN32
+  return reinterpret_cast<void*>(LoadLibraryA(path));
+#else
+  return dlopen(path, RTLD_NOW | RTLD_LOCAL);
+#endif
+}
+
+void* symbolOf(void* module, const char* name) {
+#ifdef _WIN32
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
+#else
+  return dlsym(module, name);
+#endif
+}
+
+void closeModule(void* module) {
+#ifdef _WIN32
+  FreeLibrary(static_cast<HMODULE>(module));
+#else
+  dlclose(module);
+#endif
+}
+
+HostedPlugin& hostedOf(const clap_host* host) { return *static_cast<HostedPlugin*>(host->host_data); }
+
+const clap_host_params hostParams = {[](const clap_host* host, std::uint32_t flags) {
+                                       if (flags & CLAP_PARAM_RESCAN_VALUES) ++hostedOf(host).valueRescans;
+                                     },
+                                     [](const clap_host*, clap_id, std::uint32_t) {}, [](const clap_host*) {}};
+
+const void* hostExtension(const clap_host*, const char* id) {
+  return std::strcmp(id, CLAP_EXT_PARAMS) == 0 ? &hostParams : nullptr;
+}
+
+struct EventList {
+  const std::vector<clap_event_param_value>* events;
+};
+
+struct Stream {
+  std::vector<unsigned char>* bytes;
+  std::size_t chunk;
+  std::size_t at = 0;
+};
+}  // namespace
+
+ClapLibrary::ClapLibrary() : module_(openModule(SWEEPFILTER_CLAP_FILE)) {
+  if (!module_) return;
+  entry_ = static_cast<const clap_plugin_entry*>(symbolOf(module_, "clap_entry"));
+  if (entry_ && !entry_->init(SWEEPFILTER_CLAP_FILE)) entry_ = nullptr;
+}
+
+ClapLibrary::~ClapLibrary() {
+  if (entry_) entry_->deinit();
+  if (module_) closeModule(module_);
+}
+
+const clap_plugin_factory* ClapLibrary::factory() const {
+  return entry_ ? static_cast<const clap_plugin_factory*>(entry_->get_factory(CLAP_PLUGIN_FACTORY_ID)) : nullptr;
+}
+
+HostedPlugin::HostedPlugin(const ClapLibrary& library)
+    : host_{CLAP_VERSION,
+            this,
+            "SweepFilter tests",
+            "",
+            "",
+            "1",
+            hostExtension,
+            [](const clap_host*) {},
+            [](const clap_host*) {},
+            [](const clap_host*) {}} {
+  const clap_plugin_factory* factory = library.factory();
+  plugin_ = factory ? factory->create_plugin(factory, &host_, clapPluginId) : nullptr;
+  if (plugin_ && !plugin_->init(plugin_)) {
+    plugin_->destroy(plugin_);
+    plugin_ = nullptr;
+  }
+}
+
+HostedPlugin::~HostedPlugin() {
+  if (!plugin_) return;
+  deactivate();
+  plugin_->destroy(plugin_);
+}
+
+bool HostedPlugin::activate(double sampleRate) {
+  active_ = plugin_->activate(plugin_, sampleRate, 1, 1 << 16) && plugin_->start_processing(plugin_);
+  return active_;
+}
+
+void HostedPlugin::deactivate() {
+  if (!active_) return;
+  plugin_->stop_processing(plugin_);
+  plugin_->deactivate(plugin_);
+  active_ = false;
+}
+
+void HostedPlugin::queueValue(clap_id id, double value, std::uint32_t time) {
+  clap_event_param_value event{};
+  event.header = {sizeof event, time, CLAP_CORE_EVENT_SPACE_ID, CLAP_EVENT_PARAM_VALUE, 0};
+  event.param_id = id;
+  event.note_id = -1;
+  event.port_index = event.channel = event.key = -1;
+  event.value = value;
+  // In time order, as hosts send them; sorted here so that process allocates nothing.
+  const auto later =
+      std::upper_bound(queued_.begin(), queued_.end(), time,
+                       [](std::uint32_t t, const clap_event_param_value& e) { return t < e.header.time; });
+  queued_.insert(later, event);
+}
+
+std::int32_t HostedPlugin::process(float* const* inputs, float* const* outputs, std::uint32_t frames) {
+  EventList list{&queued_};
+  const clap_input_events in{&list,
+                             [](const clap_input_events* e) {
+                               return static_cast<std::uint32_t>(static_cast<EventList*>(e->ctx)->events->size());
+                             },
+                             [](const clap_input_events* e, std::uint32_t index) {
+                               return &(*static_cast<EventList*>(e->ctx)->events)[index].header;
+                             }};
+  const clap_output_events out{nullptr, [](const clap_output_events*, const clap_event_header*) { return true; }};
+  clap_audio_buffer input{const_cast<float**>(inputs), nullptr, 2, 0, 0};
+  clap_audio_buffer output{const_cast<float**>(outputs), nullptr, 2, 0, 0};
+  const clap_process process{-1, frames, nullptr, &input, &output, 1, 1, &in, &out};
+  const std::int32_t status = plugin_->process(plugin_, &process);
+  queued_.clear();
+  return status;
+}
+
+double HostedPlugin::value(clap_id id) const {
+  double value = NAN;
+  params().get_value(plugin_, id, &value);
+  return value;
+}
+
+std::vector<unsigned char> HostedPlugin::save(std::size_t chunk) const {
+  std::vector<unsigned char> bytes;
+  Stream stream{&bytes, chunk};
+  const clap_ostream out{&stream, [](const clap_ostream* s, const void* data, std::uint64_t size) -> std::int64_t {
+                           auto& to = *static_cast<Stream*>(s->ctx);
+                           const auto moved = std::min<std::uint64_t>(size, to.chunk);
+                           to.bytes->insert(to.bytes->end(), static_cast<const unsigned char*>(data),
+                                            static_cast<const unsigned char*>(data) + moved);
+                           return static_cast<std::int64_t>(moved);
+                         }};
+  if (!extension<clap_plugin_state>(CLAP_EXT_STATE)->save(plugin_, &out)) bytes.clear();
+  return bytes;
+}
+
+bool HostedPlugin::load(const std::vector<unsigned char>& bytes, std::size_t chunk) const {
+  Stream stream{const_cast<std::vector<unsigned char>*>(&bytes), chunk};
+  const clap_istream in{&stream, [](const clap_istream* s, void* data, std::uint64_t size) -> std::int64_t {
+                          auto& from = *static_cast<Stream*>(s->ctx);
+                          const auto moved = std::min<std::uint64_t>({size, from.chunk, from.bytes->size() - from.at});
+                          std::memcpy(data, from.bytes->data() + from.at, moved);
+                          from.at += moved;
+                          return static_cast<std::int64_t>(moved);
+                        }};
+  return extension<clap_plugin_state>(CLAP_EXT_STATE)->load(plugin_, &in);
+}
+
+}  // namespace sweepfilter

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ClapExtensions.h"
+
+namespace sweepfilter {
+
+// The built SweepFilter.clap as a host loads it: the file opened, its entry
+// initialised; deinitialised and closed when this goes.
+class ClapLibrary {
+ public:
+  ClapLibrary();
+  ~ClapLibrary();
+  ClapLibrary(const ClapLibrary&) = delete;
+  ClapLibrary& operator=(const ClapLibrary&) = delete;
+
+  const clap_plugin_entry* entry() const { return entry_; }  // null if the file or its symbol is missing
+  const clap_plugin_factory* factory() const;
+
+ private:
+  void* module_ = nullptr;
+  const clap_plugin_entry* entry_ = nullptr;
+};
+
+// One instance made through the factory, with a host that records what the
+// plug-in tells it. Stereo blocks go through process with the parameter
+// changes queued for them.
+class HostedPlugin {
+ public:
+  explicit HostedPlugin(const ClapLibrary& library);
+  ~HostedPlugin();
+  HostedPlugin(const HostedPlugin&) = delete;
+  HostedPlugin& operator=(const HostedPlugin&) = delete;
+
+  const clap_plugin* plugin() const { return plugin_; }
+  template <typename Extension>
+  const Extension* extension(const char* id) const {
+    return static_cast<const Extension*>(plugin_->get_extension(plugin_, id));
+  }
+  const clap_plugin_params& params() const { return *extension<clap_plugin_params>(CLAP_EXT_PARAMS); }
+
+  bool activate(double sampleRate);
+  void deactivate();
+  void queueValue(clap_id id, double value, std::uint32_t time = 0);
+  std::int32_t process(float* const* inputs, float* const* outputs, std::uint32_t frames);
+  double value(clap_id id) const;
+
+  // The state through streams that move at most `chunk` bytes a call.
+  std::vector<unsigned char> save(std::size_t chunk = 1 << 20) const;
+  bool load(const std::vector<unsigned char>& bytes, std::size_t chunk = 1 << 20) const;
+
+  int valueRescans = 0;  // params.rescan(VALUES) calls
+
+ private:
+  clap_host host_;
+  const clap_plugin* plugin_ = nullptr;
+  bool active_ = false;
+  std::vector<clap_event_param_value> queued_;
+};
+
+}  // namespace sweepfilter
