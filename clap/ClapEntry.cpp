@@ -5,6 +5,7 @@
 #include "ClapExtensions.h"
 #include "ClapIdentity.h"
 #include "ClapInstance.h"
+#include "PresetDiscovery.h"
 
 namespace sweepfilter {
 
@@ -56,6 +57,9 @@ const clap_plugin_factory pluginFactory = {pluginCount, descriptorAt, createPlug
 const void* getFactory(const char* id) {
   if (initCount == 0 || !id) return nullptr;
   if (std::strcmp(id, CLAP_PLUGIN_FACTORY_ID) == 0) return &pluginFactory;
+  if (std::strcmp(id, CLAP_PRESET_DISCOVERY_FACTORY_ID) == 0 ||
+      std::strcmp(id, CLAP_PRESET_DISCOVERY_FACTORY_ID_DRAFT) == 0)
+    return &presetDiscoveryFactory;
   return nullptr;
 }
 }  // namespace

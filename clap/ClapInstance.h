@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "ClapExtensions.h"
+#include "ClapPresetAbi.h"
 #include "SharedValues.h"
 #include "SignalPath.h"
 
@@ -14,7 +15,9 @@ namespace sweepfilter {
 struct ClapInstance {
   clap_plugin plugin{};
   const clap_host* host = nullptr;
-  const clap_host_params* hostParams = nullptr;  // from init, when the host has them
+  // From init, when the host has them.
+  const clap_host_params* hostParams = nullptr;
+  const clap_host_preset_load* hostPresetLoad = nullptr;
   SharedValues values;
   float sampleRate = 0.0f;
   std::optional<SignalPath> signal;  // while active
@@ -33,6 +36,7 @@ void valuesChanged(const ClapInstance& instance);
 extern const clap_plugin_audio_ports audioPortsExtension;
 extern const clap_plugin_params paramsExtension;
 extern const clap_plugin_state stateExtension;
+extern const clap_plugin_preset_load presetLoadExtension;
 
 // Runs on the audio thread: no allocation, no lock.
 std::int32_t processBlock(ClapInstance& instance, const clap_process& process);

@@ -12,9 +12,13 @@ namespace {
 bool init(const clap_plugin* plugin) {
   ClapInstance& instance = instanceOf(plugin);
   // A scan instance's host may answer no extension at all.
-  if (instance.host && instance.host->get_extension)
-    instance.hostParams =
-        static_cast<const clap_host_params*>(instance.host->get_extension(instance.host, CLAP_EXT_PARAMS));
+  // A scan instance's host may answer no extension at all.
+  const clap_host* host = instance.host;
+  if (!host->get_extension) return true;
+  instance.hostParams = static_cast<const clap_host_params*>(host->get_extension(host, CLAP_EXT_PARAMS));
+  const void* presetLoad = host->get_extension(host, CLAP_EXT_PRESET_LOAD);
+  if (!presetLoad) presetLoad = host->get_extension(host, CLAP_EXT_PRESET_LOAD_DRAFT);
+  instance.hostPresetLoad = static_cast<const clap_host_preset_load*>(presetLoad);
   return true;
 }
 
@@ -52,6 +56,8 @@ const void* getExtension(const clap_plugin*, const char* id) {
   if (std::strcmp(id, CLAP_EXT_AUDIO_PORTS) == 0) return &audioPortsExtension;
   if (std::strcmp(id, CLAP_EXT_PARAMS) == 0) return &paramsExtension;
   if (std::strcmp(id, CLAP_EXT_STATE) == 0) return &stateExtension;
+  if (std::strcmp(id, CLAP_EXT_PRESET_LOAD) == 0 || std::strcmp(id, CLAP_EXT_PRESET_LOAD_DRAFT) == 0)
+    return &presetLoadExtension;
   return nullptr;
 }
 

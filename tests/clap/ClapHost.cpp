@@ -46,9 +46,21 @@ const clap_host_params hostParams = {[](const clap_host* host, std::uint32_t fla
                                      },
                                      [](const clap_host*, clap_id, std::uint32_t) {}, [](const clap_host*) {}};
 
+const clap_host_preset_load hostPresetLoad = {[](const clap_host* host, std::uint32_t, const char*, const char*,
+                                                 std::int32_t, const char*) { ++hostedOf(host).presetErrors; },
+                                              [](const clap_host* host, std::uint32_t, const char*, const char* key) {
+                                                hostedOf(host).presetsLoaded.emplace_back(key ? key : "");
+                                              }};
+
 const void* hostExtension(const clap_host*, const char* id) {
+  if (std::strcmp(id, CLAP_EXT_PRESET_LOAD) == 0) return &hostPresetLoad;
   return std::strcmp(id, CLAP_EXT_PARAMS) == 0 ? &hostParams : nullptr;
 }
+
+struct Discovery {
+  std::vector<ClapLibrary::Preset> presets;
+  std::vector<clap_preset_discovery_location> locations;
+};
 
 struct EventList {
   const std::vector<clap_event_param_value>* events;
@@ -74,6 +86,58 @@ ClapLibrary::~ClapLibrary() {
 
 const clap_plugin_factory* ClapLibrary::factory() const {
   return entry_ ? static_cast<const clap_plugin_factory*>(entry_->get_factory(CLAP_PLUGIN_FACTORY_ID)) : nullptr;
+}
+
+std::vector<ClapLibrary::Preset> ClapLibrary::discoverPresets(const char* factoryId) const {
+  const auto* factory = static_cast<const clap_preset_discovery_factory*>(entry_->get_factory(factoryId));
+  if (!factory) return {};
+  Discovery found;
+  const clap_preset_discovery_indexer indexer{
+      CLAP_VERSION,
+      "SweepFilter tests",
+      "",
+      "",
+      "1",
+      &found,
+      [](auto*, auto*) { return true; },
+      [](const clap_preset_discovery_indexer* i, const clap_preset_discovery_location* location) {
+        static_cast<Discovery*>(i->indexer_data)->locations.push_back(*location);
+        return true;
+      },
+      [](auto*, auto*) { return true; },
+      [](auto*, auto*) -> const void* { return nullptr; }};
+  const clap_preset_discovery_metadata_receiver receiver{
+      &found,
+      [](auto*, std::int32_t, const char*) {},
+      [](const clap_preset_discovery_metadata_receiver* r, const char* name, const char* key) {
+        static_cast<Discovery*>(r->receiver_data)->presets.push_back({name, key, "", 0});
+        return true;
+      },
+      [](const clap_preset_discovery_metadata_receiver* r, const clap_universal_plugin_id* id) {
+        auto& presets = static_cast<Discovery*>(r->receiver_data)->presets;
+        if (std::strcmp(id->abi, "clap") == 0) presets.back().pluginId = id->id;
+      },
+      [](auto*, const char*) {},
+      [](auto*, std::uint32_t) {},
+      [](auto*, const char*) {},
+      [](auto*, const char*) {},
+      [](auto*, std::uint64_t, std::uint64_t) {},
+      [](auto*, const char*) {},
+      [](auto*, const char*, const char*) {}};
+  for (std::uint32_t i = 0; i < factory->count(factory); ++i) {
+    const clap_preset_discovery_provider* provider =
+        factory->create(factory, &indexer, factory->get_descriptor(factory, i)->id);
+    if (!provider) continue;
+    if (provider->init(provider))
+      for (const auto& location : std::vector(found.locations)) {
+        const std::size_t first = found.presets.size();
+        provider->get_metadata(provider, location.kind, location.location, &receiver);
+        for (std::size_t p = first; p < found.presets.size(); ++p) found.presets[p].locationKind = location.kind;
+      }
+    found.locations.clear();
+    provider->destroy(provider);
+  }
+  return found.presets;
 }
 
 HostedPlugin::HostedPlugin(const ClapLibrary& library)

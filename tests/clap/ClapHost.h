@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ClapExtensions.h"
+#include "ClapPresetAbi.h"
 
 namespace sweepfilter {
 
@@ -20,6 +21,13 @@ class ClapLibrary {
 
   const clap_plugin_entry* entry() const { return entry_; }  // null if the file or its symbol is missing
   const clap_plugin_factory* factory() const;
+
+  // The presets the discovery factory's providers declare, as an indexer sees them.
+  struct Preset {
+    std::string name, loadKey, pluginId;
+    std::uint32_t locationKind;
+  };
+  std::vector<Preset> discoverPresets(const char* factoryId = CLAP_PRESET_DISCOVERY_FACTORY_ID) const;
 
  private:
   void* module_ = nullptr;
@@ -53,7 +61,9 @@ class HostedPlugin {
   std::vector<unsigned char> save(std::size_t chunk = 1 << 20) const;
   bool load(const std::vector<unsigned char>& bytes, std::size_t chunk = 1 << 20) const;
 
-  int valueRescans = 0;  // params.rescan(VALUES) calls
+  int valueRescans = 0;                    // params.rescan(VALUES) calls
+  std::vector<std::string> presetsLoaded;  // load keys told to preset-load's loaded
+  int presetErrors = 0;
 
  private:
   clap_host host_;

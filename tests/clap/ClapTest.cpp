@@ -177,6 +177,38 @@ TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
   EXPECT_EQ(fresh.valueRescans, 0);
 }
 
+TEST_F(ClapFile, FactoryProgramsAsPresetsInsideThePlugin) {
+  const auto presets = library.discoverPresets();
+  ASSERT_EQ(presets.size(), static_cast<std::size_t>(numPrograms));
+  EXPECT_EQ(library.discoverPresets(CLAP_PRESET_DISCOVERY_FACTORY_ID_DRAFT).size(), presets.size());
+  HostedPlugin hosted(library);
+  const auto* load = hosted.extension<clap_plugin_preset_load>(CLAP_EXT_PRESET_LOAD);
+  ASSERT_NE(load, nullptr);
+  EXPECT_EQ(hosted.extension<clap_plugin_preset_load>(CLAP_EXT_PRESET_LOAD_DRAFT), load);
+  for (std::int32_t program = 0; program < numPrograms; ++program) {
+    const auto& preset = presets[program];
+    EXPECT_EQ(preset.name, factoryPrograms[program].name);
+    EXPECT_EQ(preset.pluginId, clapPluginId);
+    EXPECT_EQ(preset.locationKind, CLAP_PRESET_DISCOVERY_LOCATION_PLUGIN);
+  }
+  ASSERT_TRUE(hosted.activate(44100.0));
+  // Loaded in an order that changes every value at least once.
+  for (std::int32_t program : {4, 0, 2, 1, 3}) {
+    const int rescans = hosted.valueRescans;
+    ASSERT_TRUE(
+        load->from_location(hosted.plugin(), presets[program].locationKind, nullptr, presets[program].loadKey.c_str()));
+    EXPECT_EQ(hosted.presetsLoaded.back(), presets[program].loadKey);
+    EXPECT_EQ(hosted.valueRescans, rescans + 1);
+    for (std::int32_t index = 0; index < numParameters; ++index)
+      EXPECT_EQ(normalisedOf(index, static_cast<float>(hosted.value(index))), factoryPrograms[program].values[index])
+          << factoryPrograms[program].name << " " << parameterTable[index].name;
+  }
+  EXPECT_FALSE(load->from_location(hosted.plugin(), CLAP_PRESET_DISCOVERY_LOCATION_PLUGIN, nullptr, "5"));
+  EXPECT_FALSE(load->from_location(hosted.plugin(), 0, "/tmp/0", "0"));
+  EXPECT_EQ(hosted.presetErrors, 2);
+  EXPECT_EQ(hosted.presetsLoaded.size(), 5u);
+}
+
 std::vector<float> noise(std::size_t frames, unsigned seed) {
   std::minstd_rand rng(seed);
   std::uniform_real_distribution<float> uniform(-0.9f, 0.9f);

@@ -1,0 +1,28 @@
+// The preset-load extension: a factory program by its load key, told to the host.
+#include "ClapInstance.h"
+#include "FactoryPrograms.h"
+#include "ParameterMapping.h"
+#include "PresetDiscovery.h"
+
+namespace sweepfilter {
+
+namespace {
+bool fromLocation(const clap_plugin* plugin, std::uint32_t kind, const char* location, const char* loadKey) {
+  ClapInstance& instance = instanceOf(plugin);
+  const auto program = kind == CLAP_PRESET_DISCOVERY_LOCATION_PLUGIN ? programOfLoadKey(loadKey) : std::nullopt;
+  const clap_host_preset_load* host = instance.hostPresetLoad;
+  if (!program) {
+    if (host && host->on_error) host->on_error(instance.host, kind, location, loadKey, 0, "no such factory program");
+    return false;
+  }
+  for (std::int32_t index = 0; index < numParameters; ++index)
+    instance.values.set(index, valueOfNormalised(index, factoryPrograms[*program].values[index]));
+  if (host && host->loaded) host->loaded(instance.host, kind, location, loadKey);
+  valuesChanged(instance);
+  return true;
+}
+}  // namespace
+
+const clap_plugin_preset_load presetLoadExtension = {fromLocation};
+
+}  // namespace sweepfilter
