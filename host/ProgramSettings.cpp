@@ -1,5 +1,6 @@
 #include "ProgramSettings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -7,13 +8,18 @@
 namespace sweepfilter {
 
 namespace {
-std::string parameterList(const PluginInstance& instance) {
+std::string parameterList(const std::vector<std::string>& names) {
   std::string list;
-  for (std::int32_t i = 0; i < instance.descriptor()->parameterCount; ++i)
-    list += (i ? ", " : "") + instance.parameterName(i);
+  for (std::size_t i = 0; i < names.size(); ++i) list += (i ? ", " : "") + names[i];
   return list;
 }
 }  // namespace
+
+std::vector<std::string> parameterNames(const PluginInstance& instance) {
+  std::vector<std::string> names;
+  for (std::int32_t i = 0; i < instance.descriptor()->parameterCount; ++i) names.push_back(instance.parameterName(i));
+  return names;
+}
 
 std::optional<std::int32_t> parseInteger(const std::string& text, std::int32_t low, std::int32_t high) {
   std::int32_t value = 0;
@@ -61,12 +67,18 @@ bool takeProgramOption(const std::string& name, const std::string& value, std::o
 
 std::string resolveSettings(const PluginInstance& instance, std::optional<std::int32_t> program,
                             const std::vector<ParameterSetting>& settings, std::vector<ResolvedSetting>& out) {
+  return resolveSettings(parameterNames(instance), instance.descriptor()->programCount, program, settings, out);
+}
+
+std::string resolveSettings(const std::vector<std::string>& names, std::int32_t programCount,
+                            std::optional<std::int32_t> program, const std::vector<ParameterSetting>& settings,
+                            std::vector<ResolvedSetting>& out) {
   for (const ParameterSetting& setting : settings) {
-    const std::int32_t index = instance.findParameter(setting.name);
-    if (index < 0) return "unknown parameter '" + setting.name + "' (the plug-in has: " + parameterList(instance) + ")";
-    out.push_back({index, setting.value});
+    const auto found = std::find(names.begin(), names.end(), setting.name);
+    if (found == names.end())
+      return "unknown parameter '" + setting.name + "' (the plug-in has: " + parameterList(names) + ")";
+    out.push_back({static_cast<std::int32_t>(found - names.begin()), setting.value});
   }
-  const std::int32_t programCount = instance.descriptor()->programCount;
   if (program && *program >= programCount)
     return "program " + std::to_string(*program) + " does not exist (the plug-in has 0 to " +
            std::to_string(programCount - 1) + ")";

@@ -39,8 +39,12 @@ bool takeProgramOption(const std::string& name, const std::string& value, std::o
                        std::vector<ParameterSetting>& settings, std::string& error);
 
 // Looks every name up and checks the program number: "" or the reason.
+std::string resolveSettings(const std::vector<std::string>& names, std::int32_t programCount,
+                            std::optional<std::int32_t> program, const std::vector<ParameterSetting>& settings,
+                            std::vector<ResolvedSetting>& out);
 std::string resolveSettings(const PluginInstance& instance, std::optional<std::int32_t> program,
                             const std::vector<ParameterSetting>& settings, std::vector<ResolvedSetting>& out);
+std::vector<std::string> parameterNames(const PluginInstance& instance);
 // Selects the program (if any), then sets the values in their order.
 void applySettings(const PluginInstance& instance, std::optional<std::int32_t> program,
                    const std::vector<ResolvedSetting>& settings);

@@ -19,11 +19,11 @@ constexpr std::int32_t maxChannels = 64;
 // The whole file in blocks of options.blockSize, the last one shorter. Every
 // channel the plug-in declares gets a buffer, at least two each way: inputs
 // past the file's channels stay silent, outputs past two are not written.
-std::string process(const PluginInstance& instance, const RenderOptions& options, WavReader& reader, WavWriter& writer,
+std::string process(RenderTarget& target, const RenderOptions& options, WavReader& reader, WavWriter& writer,
                     const ProgressFunction& progress) {
   const std::size_t blockSize = static_cast<std::size_t>(options.blockSize);
-  const std::size_t inputCount = static_cast<std::size_t>(std::max(2, instance.descriptor()->inputCount));
-  const std::size_t outputCount = static_cast<std::size_t>(std::max(2, instance.descriptor()->outputCount));
+  const std::size_t inputCount = static_cast<std::size_t>(std::max(2, target.inputCount()));
+  const std::size_t outputCount = static_cast<std::size_t>(std::max(2, target.outputCount()));
   std::vector<std::vector<float>> buffers(inputCount + outputCount, std::vector<float>(blockSize));
   std::vector<float*> inputs, outputs;
   for (std::size_t c = 0; c < buffers.size(); ++c) (c < inputCount ? inputs : outputs).push_back(buffers[c].data());
@@ -34,7 +34,7 @@ std::string process(const PluginInstance& instance, const RenderOptions& options
     if (mono) std::copy_n(inputs[0], frames, inputs[1]);
     if (options.rule == OutputRule::accumulate)
       for (float* output : outputs) std::fill_n(output, frames, 0.0f);
-    instance.process(options.rule, inputs.data(), outputs.data(), static_cast<std::int32_t>(frames));
+    target.process(options.rule, inputs.data(), outputs.data(), static_cast<std::int32_t>(frames));
     if (!writer.write(outputs.data(), frames)) return "'" + options.output + "': " + writer.error();
     state.framesDone += frames;
     if (progress) progress(state);
@@ -45,7 +45,20 @@ std::string process(const PluginInstance& instance, const RenderOptions& options
 }  // namespace
 
 std::string renderFile(const PluginInstance& instance, const RenderOptions& options, const ProgressFunction& progress) {
-  const PluginDescriptor* d = instance.descriptor();
+  DllRenderTarget target(instance);
+  return renderFile(target, options, progress);
+}
+
+std::string DllRenderTarget::start(float sampleRate, std::int32_t blockSize, OutputRule,
+                                   std::optional<std::int32_t> program, const std::vector<ResolvedSetting>& settings) {
+  instance.setSampleRate(sampleRate);
+  instance.setBlockSize(blockSize);
+  applySettings(instance, program, settings);
+  instance.resume();
+  return {};
+}
+
+std::string renderFile(RenderTarget& target, const RenderOptions& options, const ProgressFunction& progress) {
   std::ifstream in(options.input, std::ios::binary);
   if (!in) return "cannot open '" + options.input + "': " + std::strerror(errno);
   WavReader reader(in);
@@ -54,24 +67,26 @@ std::string renderFile(const PluginInstance& instance, const RenderOptions& opti
   if (format.channels > 2)
     return "'" + options.input + "' has " + std::to_string(format.channels) + " channels (mono or stereo are read)";
 
-  if (d->inputCount < 0 || d->inputCount > maxChannels || d->outputCount < 0 || d->outputCount > maxChannels)
-    return "the plug-in declares " + std::to_string(d->inputCount) + " inputs and " + std::to_string(d->outputCount) +
-           " outputs";
+  const std::int32_t inputs = target.inputCount(), outputs = target.outputCount();
+  if (inputs < 0 || inputs > maxChannels || outputs < 0 || outputs > maxChannels)
+    return "the plug-in declares " + std::to_string(inputs) + " inputs and " + std::to_string(outputs) + " outputs";
 
   std::vector<ResolvedSetting> settings;
-  if (std::string error = resolveSettings(instance, options.program, options.settings, settings); !error.empty())
+  if (std::string error =
+          resolveSettings(target.parameterNames(), target.programCount(), options.program, options.settings, settings);
+      !error.empty())
     return error;
 
   OutputFile output(options.output);
   if (!output.ok()) return output.error();
   WavWriter writer(output.stream(), {2, format.sampleRate, options.format});
 
-  instance.setSampleRate(static_cast<float>(format.sampleRate));
-  instance.setBlockSize(options.blockSize);
-  applySettings(instance, options.program, settings);
-  instance.resume();
-  const std::string error = process(instance, options, reader, writer, progress);
-  instance.suspend();
+  if (std::string error = target.start(static_cast<float>(format.sampleRate), options.blockSize, options.rule,
+                                       options.program, settings);
+      !error.empty())
+    return error;
+  const std::string error = process(target, options, reader, writer, progress);
+  target.stop();
   if (!error.empty()) return error;
 
   in.close();  // the output may replace the input

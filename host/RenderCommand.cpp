@@ -3,6 +3,9 @@
 #include "Commands.h"
 #include "PluginLibrary.h"
 #include "Render.h"
+#ifdef SWEEPFILTER_CLAP_HOST
+#include "ClapRenderTarget.h"
+#endif
 
 namespace sweepfilter {
 
@@ -38,6 +41,42 @@ const char* formatName(SampleFormat format) {
   }
   return "";
 }
+
+int renderThrough(RenderTarget& target, const RenderOptions& options) {
+  std::uint64_t frames = 0;
+  const std::string failure =
+      renderFile(target, options, [&frames, printer = ProgressPrinter()](const RenderProgress& p) mutable {
+        frames = p.framesDone;
+        printer(p);
+      });
+  const std::string program = target.programName();
+  if (!failure.empty()) {
+    std::fprintf(stderr, "plughost render: %s\n", failure.c_str());
+    return 1;
+  }
+  std::printf("%s: %llu frames through \"%s\", %s\n", options.output.c_str(), static_cast<unsigned long long>(frames),
+              program.c_str(), formatName(options.format));
+  return 0;
+}
+
+#ifdef SWEEPFILTER_CLAP_HOST
+bool isClapFile(const std::string& path) { return path.size() > 5 && path.compare(path.size() - 5, 5, ".clap") == 0; }
+
+int renderThroughClap(const RenderOptions& options) {
+  const ClapLibrary library(options.plugin);
+  if (!library.entry()) {
+    std::fprintf(stderr, "plughost: %s\n", library.error().c_str());
+    return 1;
+  }
+  HostedPlugin hosted(library);
+  if (!hosted.plugin()) {
+    std::fprintf(stderr, "plughost: '%s' makes no plug-in\n", options.plugin.c_str());
+    return 1;
+  }
+  ClapRenderTarget target(library, hosted);
+  return renderThrough(target, options);
+}
+#endif
 }  // namespace
 
 int runRender(const Arguments& args) {
@@ -47,26 +86,17 @@ int runRender(const Arguments& args) {
     std::fprintf(stderr, "plughost render: %s\n", error.c_str());
     return 2;
   }
+#ifdef SWEEPFILTER_CLAP_HOST
+  if (isClapFile(options->plugin)) return renderThroughClap(*options);
+#endif
   PluginLibrary library(options->plugin);
   const PluginInstance instance = library.createInstance();
   if (!instance) {
     std::fprintf(stderr, "plughost: %s\n", library.error().c_str());
     return 1;
   }
-  std::uint64_t frames = 0;
-  const std::string failure =
-      renderFile(instance, *options, [&frames, printer = ProgressPrinter()](const RenderProgress& p) mutable {
-        frames = p.framesDone;
-        printer(p);
-      });
-  const std::string program = instance.programName();
-  if (!failure.empty()) {
-    std::fprintf(stderr, "plughost render: %s\n", failure.c_str());
-    return 1;
-  }
-  std::printf("%s: %llu frames through \"%s\", %s\n", options->output.c_str(), static_cast<unsigned long long>(frames),
-              program.c_str(), formatName(options->format));
-  return 0;
+  DllRenderTarget target(instance);
+  return renderThrough(target, *options);
 }
 
 }  // namespace sweepfilter

@@ -3,7 +3,9 @@
 # rendered by plughost (under wine) through each factory program into
 # out/demo/, and once through the LV2 bundle by lv2apply (one frame a block)
 # with program 4's preset, with a spectrogram of the input and of each
-# rendering. Needs the win32 build and the native build's LV2 bundle.
+# rendering; then once through the CLAP plug-in by the 64-bit plughost. Needs
+# the win32 build, the native build's LV2 bundle and the win64 build's
+# plughost and SweepFilter.clap.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build="$root/build/win32"
@@ -41,4 +43,9 @@ done
 mapfile -t controls < <(bash "$root/tools/lv2-preset-args.sh" "$bundle" 4)
 LV2_PATH="$(dirname "$bundle")" lv2apply -i input.wav -o 4-lv2apply.wav "${controls[@]}" urn:sweepfilter:lv2
 spectrogram 4-lv2apply.wav "Program 4 through the LV2 bundle" "lv2apply -i input.wav -o 4-lv2apply.wav (preset 4)"
-echo "demo: $demo (input, ${#programs[@]} renderings and one through LV2, a spectrogram of each)" >&2
+
+# Once through the CLAP plug-in, by the 64-bit plughost under wine64.
+# It loads the plug-in from its own folder; the files are found from there too.
+(cd "$root/build/win64" && /usr/lib/wine/wine64 plughost.exe render SweepFilter.clap "$demo/input.wav" "$demo/4-clap.wav" --program 4 </dev/null)
+spectrogram 4-clap.wav "Program 4 through the CLAP plug-in" "plughost render SweepFilter.clap input.wav 4-clap.wav --program 4"
+echo "demo: $demo (input, ${#programs[@]} renderings, one through LV2 and one through CLAP, a spectrogram of each)" >&2

@@ -20,7 +20,7 @@ TEST_P(ClapGolden, OutputHashesToTheCommittedValue) {
   // A CLAP instance's rate is fixed while active and its output replaces.
   if (c.rule == OutputRule::accumulate || c.automation == Automation::rateChange)
     GTEST_SKIP() << "not a thing CLAP hosts do";
-  ClapLibrary library;
+  ClapLibrary library{SWEEPFILTER_CLAP_FILE};
   HostedPlugin hosted(library);
   ASSERT_NE(hosted.plugin(), nullptr);
 

@@ -23,7 +23,7 @@ namespace {
 class ClapFile : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_NE(library.factory(), nullptr) << SWEEPFILTER_CLAP_FILE << " gives no factory"; }
-  ClapLibrary library;
+  ClapLibrary library{SWEEPFILTER_CLAP_FILE};
 };
 
 TEST_F(ClapFile, OnePluginDescribedAndCountedEntry) {

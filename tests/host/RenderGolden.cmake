@@ -1,6 +1,6 @@
 # Writes the input of the golden case CASE as a WAV file (INPUT_FORMAT),
-# renders it with plughost (RENDER_ARGS) and checks that the output is the
-# case's golden output, bit for bit.
+# renders it with plughost through PLUGIN (RENDER_ARGS) and checks that the
+# output is the case's golden output, bit for bit.
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE error)
   if(NOT result EQUAL 0)
@@ -9,8 +9,9 @@ function(run)
   message(STATUS "${output}")
 endfunction()
 
-set(input render-tests/${CASE}-in.wav)
-set(output render-tests/${CASE}-out.wav)
+get_filename_component(kind ${PLUGIN} EXT)
+set(input render-tests/${CASE}${kind}-in.wav)
+set(output render-tests/${CASE}${kind}-out.wav)
 run(${EMULATOR} ${TOOL} write ${CASE} ${input} --format ${INPUT_FORMAT})
-run(${EMULATOR} ${PLUGHOST} render SweepFilter.dll ${input} ${output} ${RENDER_ARGS})
+run(${EMULATOR} ${PLUGHOST} render ${PLUGIN} ${input} ${output} ${RENDER_ARGS})
 run(${EMULATOR} ${TOOL} check ${CASE} ${output})

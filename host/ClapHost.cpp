@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "ClapIdentity.h"
-
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -73,10 +71,17 @@ struct Stream {
 };
 }  // namespace
 
-ClapLibrary::ClapLibrary() : module_(openModule(SWEEPFILTER_CLAP_FILE)) {
-  if (!module_) return;
+ClapLibrary::ClapLibrary(const std::string& path) : module_(openModule(path.c_str())) {
+  if (!module_) {
+    error_ = "cannot load '" + path + "'";
+    return;
+  }
   entry_ = static_cast<const clap_plugin_entry*>(symbolOf(module_, "clap_entry"));
-  if (entry_ && !entry_->init(SWEEPFILTER_CLAP_FILE)) entry_ = nullptr;
+  if (!entry_)
+    error_ = "'" + path + "' exports no \"clap_entry\"";
+  else if (!entry_->init(path.c_str()))
+    error_ = "'" + path + "' refuses to start";
+  if (!error_.empty()) entry_ = nullptr;
 }
 
 ClapLibrary::~ClapLibrary() {
@@ -110,7 +115,7 @@ std::vector<ClapLibrary::Preset> ClapLibrary::discoverPresets(const char* factor
       &found,
       [](auto*, std::int32_t, const char*) {},
       [](const clap_preset_discovery_metadata_receiver* r, const char* name, const char* key) {
-        static_cast<Discovery*>(r->receiver_data)->presets.push_back({name, key, "", 0});
+        static_cast<Discovery*>(r->receiver_data)->presets.push_back({name, key ? key : "", "", 0, ""});
         return true;
       },
       [](const clap_preset_discovery_metadata_receiver* r, const clap_universal_plugin_id* id) {
@@ -132,7 +137,10 @@ std::vector<ClapLibrary::Preset> ClapLibrary::discoverPresets(const char* factor
       for (const auto& location : std::vector(found.locations)) {
         const std::size_t first = found.presets.size();
         provider->get_metadata(provider, location.kind, location.location, &receiver);
-        for (std::size_t p = first; p < found.presets.size(); ++p) found.presets[p].locationKind = location.kind;
+        for (std::size_t p = first; p < found.presets.size(); ++p) {
+          found.presets[p].locationKind = location.kind;
+          found.presets[p].location = location.location ? location.location : "";
+        }
       }
     found.locations.clear();
     provider->destroy(provider);
@@ -152,7 +160,9 @@ HostedPlugin::HostedPlugin(const ClapLibrary& library)
             [](const clap_host*) {},
             [](const clap_host*) {}} {
   const clap_plugin_factory* factory = library.factory();
-  plugin_ = factory ? factory->create_plugin(factory, &host_, clapPluginId) : nullptr;
+  const clap_plugin_descriptor* first =
+      factory && factory->get_plugin_count(factory) > 0 ? factory->get_plugin_descriptor(factory, 0) : nullptr;
+  plugin_ = first ? factory->create_plugin(factory, &host_, first->id) : nullptr;
   if (plugin_ && !plugin_->init(plugin_)) {
     plugin_->destroy(plugin_);
     plugin_ = nullptr;
@@ -165,8 +175,8 @@ HostedPlugin::~HostedPlugin() {
   plugin_->destroy(plugin_);
 }
 
-bool HostedPlugin::activate(double sampleRate) {
-  active_ = plugin_->activate(plugin_, sampleRate, 1, 1 << 16) && plugin_->start_processing(plugin_);
+bool HostedPlugin::activate(double sampleRate, std::uint32_t maxFrames) {
+  active_ = plugin_->activate(plugin_, sampleRate, 1, maxFrames) && plugin_->start_processing(plugin_);
   return active_;
 }
 

@@ -10,32 +10,35 @@
 
 namespace sweepfilter {
 
-// The built SweepFilter.clap as a host loads it: the file opened, its entry
-// initialised; deinitialised and closed when this goes.
+// A .clap file as a host loads it: the file opened, its entry initialised;
+// deinitialised and closed when this goes.
 class ClapLibrary {
  public:
-  ClapLibrary();
+  explicit ClapLibrary(const std::string& path);
   ~ClapLibrary();
   ClapLibrary(const ClapLibrary&) = delete;
   ClapLibrary& operator=(const ClapLibrary&) = delete;
 
   const clap_plugin_entry* entry() const { return entry_; }  // null if the file or its symbol is missing
+  const std::string& error() const { return error_; }        // why entry() is null
   const clap_plugin_factory* factory() const;
 
   // The presets the discovery factory's providers declare, as an indexer sees them.
   struct Preset {
     std::string name, loadKey, pluginId;
     std::uint32_t locationKind;
+    std::string location;  // empty for presets inside the plug-in
   };
   std::vector<Preset> discoverPresets(const char* factoryId = CLAP_PRESET_DISCOVERY_FACTORY_ID) const;
 
  private:
   void* module_ = nullptr;
   const clap_plugin_entry* entry_ = nullptr;
+  std::string error_;
 };
 
-// One instance made through the factory, with a host that records what the
-// plug-in tells it. Stereo blocks go through process with the parameter
+// One instance of the factory's first plug-in, with a host that records what
+// the plug-in tells it. Stereo blocks go through process with the parameter
 // changes queued for them.
 class HostedPlugin {
  public:
@@ -51,7 +54,7 @@ class HostedPlugin {
   }
   const clap_plugin_params& params() const { return *extension<clap_plugin_params>(CLAP_EXT_PARAMS); }
 
-  bool activate(double sampleRate);
+  bool activate(double sampleRate, std::uint32_t maxFrames = 1 << 16);
   void deactivate();
   void queueValue(clap_id id, double value, std::uint32_t time = 0);
   std::int32_t process(float* const* inputs, float* const* outputs, std::uint32_t frames);

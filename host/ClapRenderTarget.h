@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ClapHost.h"
+#include "RenderTarget.h"
+
+namespace sweepfilter {
+
+// A CLAP plug-in rendering a file as plughost renders through a DLL. Its
+// programs are the presets its discovery factory declares, in their order;
+// --set takes the DLL's 0-to-1 values and spreads them over each
+// parameter's range (a stepped one to the nearest step), so that one command
+// line means the same through either kind of plug-in.
+class ClapRenderTarget : public RenderTarget {
+ public:
+  ClapRenderTarget(const ClapLibrary& library, HostedPlugin& hosted);
+
+  std::int32_t inputCount() const override { return channels(true); }
+  std::int32_t outputCount() const override { return channels(false); }
+  std::vector<std::string> parameterNames() const override;
+  std::int32_t programCount() const override { return static_cast<std::int32_t>(presets.size()); }
+  std::string start(float sampleRate, std::int32_t blockSize, OutputRule rule, std::optional<std::int32_t> program,
+                    const std::vector<ResolvedSetting>& settings) override;
+  void process(OutputRule rule, float** inputs, float** outputs, std::int32_t frames) override;
+  void stop() override { hosted.deactivate(); }
+  std::string programName() const override { return loadedName; }
+
+ private:
+  std::int32_t channels(bool input) const;
+
+  HostedPlugin& hosted;
+  std::vector<ClapLibrary::Preset> presets;
+  std::string loadedName;
+};
+
+}  // namespace sweepfilter
