@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BundleUris.h"
+#include "ClapHost.h"
 #include "FactoryPrograms.h"
 #include "PortValues.h"
 #include "ResonantFilter.h"
@@ -90,6 +91,26 @@ void lv2Run(benchmark::State& state) {
   reportPerFrame(state, frames);
 }
 
+// The CLAP plug-in's process, loaded from the built file through plughost's
+// CLAP host: range(0) program (its preset), range(1) block size.
+void clapProcess(benchmark::State& state) {
+  const ClapLibrary library(SWEEPFILTER_CLAP_FILE);
+  if (!library.entry()) return state.SkipWithError(library.error().c_str());
+  HostedPlugin hosted(library);
+  const auto* load = hosted.extension<clap_plugin_preset_load>(CLAP_EXT_PRESET_LOAD);
+  const std::string key = library.discoverPresets().at(static_cast<std::size_t>(state.range(0))).loadKey;
+  load->from_location(hosted.plugin(), CLAP_PRESET_DISCOVERY_LOCATION_PLUGIN, nullptr, key.c_str());
+  const auto frames = static_cast<std::uint32_t>(state.range(1));
+  hosted.activate(sampleRate, frames);
+  Signal signal(frames);
+  for (std::int32_t warmUp = 0; warmUp < 16; ++warmUp) hosted.process(signal.inputs, signal.outputs, frames);
+  for (auto _ : state) {
+    hosted.process(signal.inputs, signal.outputs, frames);
+    benchmark::ClobberMemory();
+  }
+  reportPerFrame(state, frames);
+}
+
 // The floor: only the two-stage filter step for both channels on the same
 // data, with the coefficients of a typical control update.
 void bareFilter(benchmark::State& state) {
@@ -114,6 +135,7 @@ void bareFilter(benchmark::State& state) {
 BENCHMARK(bareFilter)->ArgName("block")->Arg(64)->Arg(512)->Arg(4096);
 BENCHMARK(processReplace)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2, 3, 4}, {64, 512, 4096}});
 BENCHMARK(lv2Run)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2, 3, 4}, {64, 512, 4096}});
+BENCHMARK(clapProcess)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2, 3, 4}, {64, 512}});
 
 }  // namespace
 

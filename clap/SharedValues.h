@@ -18,7 +18,10 @@ class SharedValues {
   // `value` as acceptedValue gives it.
   void set(std::int32_t index, double value);
   // True once after any change: the audio thread's cue to read them all again.
-  bool takeChanges() { return changed.exchange(false, std::memory_order_acquire); }
+  // Read first: most blocks see no change, and a plain load costs no bus lock.
+  bool takeChanges() {
+    return changed.load(std::memory_order_relaxed) && changed.exchange(false, std::memory_order_acquire);
+  }
   // The normalised values the signal path reads.
   ParameterValues normalised() const;
 

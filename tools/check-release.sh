@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Packs the release zip from the two Windows builds and the Linux tarball
-# from the native build's LV2 bundle, and checks what they hold.
+# from the native build's LV2 bundle and CLAP plug-in, and checks what they hold.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$root/build/win32"
@@ -8,14 +8,15 @@ rm -rf release
 cpack -G ZIP >/dev/null
 zip_file=$(ls release/SweepFilter-*-windows.zip)
 listing=$(unzip -Z1 "$zip_file" | sort)
-expected=$(printf '%s\n' 32-bit/ 32-bit/SweepFilter.dll 64-bit/ 64-bit/SweepFilter.dll "User Guide.md" panel.png | sort)
+expected=$(printf '%s\n' 32-bit/ 32-bit/SweepFilter.dll 64-bit/ 64-bit/SweepFilter.dll 64-bit/SweepFilter.clap \
+  "User Guide.md" panel.png | sort)
 if [ "$listing" != "$expected" ]; then
   echo "release zip holds:" >&2; echo "$listing" >&2; exit 1
 fi
 echo "release: $root/build/win32/$zip_file" >&2
 
-# The LV2 bundle and the user guide in one folder named like the archive, as
-# Linux releases unpack; written whole or not at all.
+# The LV2 bundle, the CLAP plug-in and the user guide in one folder named like
+# the archive, as Linux releases unpack; written whole or not at all.
 version=$(basename "$zip_file" -windows.zip)
 version=${version#SweepFilter-}
 release="$root/build/native/release"
@@ -26,12 +27,14 @@ trap 'rm -rf "$staging"' EXIT
 mkdir "$staging/$package"
 cp -r "$root/build/native/lv2-bundles/sweepfilter.lv2" "$staging/$package/"
 strip --strip-debug "$staging/$package/sweepfilter.lv2/sweepfilter.so" "$staging/$package/sweepfilter.lv2/sweepfilter_ui.so"
+cp "$root/build/native/SweepFilter.clap" "$staging/$package/"
+strip --strip-debug "$staging/$package/SweepFilter.clap"
 cp "$root/docs/USER_GUIDE.md" "$staging/$package/USER_GUIDE.md"
 mkdir -p "$release"
 tar -czf "$staging/package.tar.gz" -C "$staging" "$package"
 listing=$(tar -tzf "$staging/package.tar.gz" | sort)
 expected=$(printf "$package/%s\n" "" sweepfilter.lv2/ sweepfilter.lv2/manifest.ttl sweepfilter.lv2/presets.ttl \
-  sweepfilter.lv2/sweepfilter.so sweepfilter.lv2/sweepfilter.ttl USER_GUIDE.md \
+  sweepfilter.lv2/sweepfilter.so sweepfilter.lv2/sweepfilter.ttl SweepFilter.clap USER_GUIDE.md \
   sweepfilter.lv2/sweepfilter_ui.so sweepfilter.lv2/pictures/ sweepfilter.lv2/pictures/{1000..1010}.bmp | sort)
 if [ "$listing" != "$expected" ]; then
   echo "release tarball holds:" >&2; echo "$listing" >&2; exit 1

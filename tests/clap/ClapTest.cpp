@@ -270,6 +270,7 @@ TEST_F(ClapFile, ProcessesAtAnyRateAndBlockWithoutAllocatingOrReadingNull) {
     ASSERT_TRUE(bare.activate(rate));
     float* none[2] = {nullptr, nullptr};
     EXPECT_EQ(bare.process(none, none, 64), CLAP_PROCESS_CONTINUE);
+    EXPECT_EQ(bare.process(none, none, 0), CLAP_PROCESS_CONTINUE);
     std::vector<float> left(64, 1.0f), right(64, 1.0f);
     float* outputs[2] = {left.data(), right.data()};
     EXPECT_EQ(bare.process(none, outputs, 64), CLAP_PROCESS_CONTINUE);
