@@ -73,8 +73,8 @@ std::optional<double> acceptedValue(std::int32_t index, double value) {
 double defaultValue(std::int32_t index) { return valueOfNormalised(index, factoryPrograms[0].values[index]); }
 
 double valueOfNormalised(std::int32_t index, float normalised) {
-  // Every program value and every value of two decimals has one.
-  return portValueOf(index, normalised).value_or(NAN);
+  // Every program value has an exact one; any other gets the nearest.
+  return portValueOf(index, normalised).value_or(portValueForMove(index, normalised));
 }
 
 float normalisedOfValue(std::int32_t index, double value) { return normalisedOf(index, static_cast<float>(value)); }

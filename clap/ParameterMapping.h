@@ -19,7 +19,7 @@ void describeParameter(std::int32_t index, clap_param_info& info);
 std::optional<double> acceptedValue(std::int32_t index, double value);
 // The first program's value, as a new instance starts.
 double defaultValue(std::int32_t index);
-// The value that gives the signal path exactly `normalised` (a factory program's value).
+// The value that gives the signal path `normalised`: exactly for a factory program's values.
 double valueOfNormalised(std::int32_t index, float normalised);
 float normalisedOfValue(std::int32_t index, double value);
 
