@@ -244,7 +244,7 @@ bool HostedPlugin::load(const std::vector<unsigned char>& bytes, std::size_t chu
   const clap_istream in{&stream, [](const clap_istream* s, void* data, std::uint64_t size) -> std::int64_t {
                           auto& from = *static_cast<Stream*>(s->ctx);
                           const auto moved = std::min<std::uint64_t>({size, from.chunk, from.bytes->size() - from.at});
-                          std::memcpy(data, from.bytes->data() + from.at, moved);
+                          if (moved > 0) std::memcpy(data, from.bytes->data() + from.at, moved);
                           from.at += moved;
                           return static_cast<std::int64_t>(moved);
                         }};
