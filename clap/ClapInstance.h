@@ -1,9 +1,11 @@
 #pragma once
 
+#include <atomic>
 #include <optional>
 
 #include "ClapExtensions.h"
 #include "ClapPresetAbi.h"
+#include "PanelEvents.h"
 #include "SharedValues.h"
 #include "SignalPath.h"
 
@@ -22,6 +24,11 @@ struct ClapInstance {
   float sampleRate = 0.0f;
   std::optional<SignalPath> signal;  // while active
   ParameterValues audioValues{};
+  std::atomic<bool> processing{false};  // between start and stop_processing
+  PanelEvents panelEvents;
+  // The open panel, and how to close it when the host forgets to.
+  struct Panel* panel = nullptr;
+  void (*closePanel)(ClapInstance&) = nullptr;
 };
 
 inline ClapInstance& instanceOf(const clap_plugin* plugin) { return *static_cast<ClapInstance*>(plugin->plugin_data); }
@@ -31,6 +38,9 @@ const clap_plugin* createInstance(const clap_host* host);
 
 // Tells the host to read the values again, after a change it did not make.
 void valuesChanged(const ClapInstance& instance);
+
+// The panel's extensions on this platform (gui, and what drives it), or null.
+const void* panelExtension(const char* id);
 
 // The extensions, each in its own file.
 extern const clap_plugin_audio_ports audioPortsExtension;

@@ -32,9 +32,10 @@ bool textToValue(const clap_plugin*, clap_id id, const char* text, double* value
 
 // The host's changes while it is not processing (or between blocks on the
 // audio thread); never at the same time as process.
-void flush(const clap_plugin* plugin, const clap_input_events* in, const clap_output_events*) {
-  if (!in || !in->size || !in->get) return;
+void flush(const clap_plugin* plugin, const clap_input_events* in, const clap_output_events* out) {
   ClapInstance& instance = instanceOf(plugin);
+  instance.panelEvents.sendTo(out);
+  if (!in || !in->size || !in->get) return;
   const std::uint32_t events = in->size(in);
   for (std::uint32_t e = 0; e < events; ++e)
     if (const clap_event_header* event = in->get(in, e)) applyParameterEvent(instance, *event);

@@ -22,7 +22,11 @@ bool init(const clap_plugin* plugin) {
   return true;
 }
 
-void destroy(const clap_plugin* plugin) { delete &instanceOf(plugin); }
+void destroy(const clap_plugin* plugin) {
+  ClapInstance& instance = instanceOf(plugin);
+  if (instance.closePanel) instance.closePanel(instance);
+  delete &instance;
+}
 
 // The wave tables and the signal state are made here, off the audio thread.
 bool activate(const clap_plugin* plugin, double rate, std::uint32_t, std::uint32_t) {
@@ -36,8 +40,11 @@ bool activate(const clap_plugin* plugin, double rate, std::uint32_t, std::uint32
 
 void deactivate(const clap_plugin* plugin) { instanceOf(plugin).signal.reset(); }
 
-bool startProcessing(const clap_plugin*) { return true; }
-void stopProcessing(const clap_plugin*) {}
+bool startProcessing(const clap_plugin* plugin) {
+  instanceOf(plugin).processing = true;
+  return true;
+}
+void stopProcessing(const clap_plugin* plugin) { instanceOf(plugin).processing = false; }
 
 // A fresh start, as activation makes: the tables exist by now, so nothing is allocated.
 void reset(const clap_plugin* plugin) {
@@ -58,7 +65,7 @@ const void* getExtension(const clap_plugin*, const char* id) {
   if (std::strcmp(id, CLAP_EXT_STATE) == 0) return &stateExtension;
   if (std::strcmp(id, CLAP_EXT_PRESET_LOAD) == 0 || std::strcmp(id, CLAP_EXT_PRESET_LOAD_DRAFT) == 0)
     return &presetLoadExtension;
-  return nullptr;
+  return panelExtension(id);
 }
 
 void onMainThread(const clap_plugin*) {}

@@ -51,6 +51,7 @@ bool applyParameterEvent(ClapInstance& instance, const clap_event_header& event)
 }
 
 std::int32_t processBlock(ClapInstance& instance, const clap_process& process) {
+  instance.panelEvents.sendTo(process.out_events);
   if (instance.values.takeChanges()) instance.audioValues = instance.values.normalised();
   const Channels out = channelsOf(process.audio_outputs, process.audio_outputs_count);
   Channels in = channelsOf(process.audio_inputs, process.audio_inputs_count);

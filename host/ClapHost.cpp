@@ -42,7 +42,30 @@ HostedPlugin& hostedOf(const clap_host* host) { return *static_cast<HostedPlugin
 const clap_host_params hostParams = {[](const clap_host* host, std::uint32_t flags) {
                                        if (flags & CLAP_PARAM_RESCAN_VALUES) ++hostedOf(host).valueRescans;
                                      },
-                                     [](const clap_host*, clap_id, std::uint32_t) {}, [](const clap_host*) {}};
+                                     [](const clap_host*, clap_id, std::uint32_t) {},
+                                     [](const clap_host* host) { ++hostedOf(host).flushRequests; }};
+
+// One descriptor and one timer: all a panel of this kind asks for.
+const clap_host_posix_fd_support hostFds = {[](const clap_host* host, int fd, std::uint32_t) {
+                                              hostedOf(host).panelFd = fd;
+                                              return true;
+                                            },
+                                            [](const clap_host*, int, std::uint32_t) { return true; },
+                                            [](const clap_host* host, int fd) {
+                                              const bool known = hostedOf(host).panelFd == fd;
+                                              if (known) hostedOf(host).panelFd = -1;
+                                              return known;
+                                            }};
+constexpr clap_id timerId = 7;
+const clap_host_timer_support hostTimers = {[](const clap_host* host, std::uint32_t, clap_id* id) {
+                                              *id = hostedOf(host).panelTimer = timerId;
+                                              return true;
+                                            },
+                                            [](const clap_host* host, clap_id id) {
+                                              const bool known = hostedOf(host).panelTimer == id;
+                                              if (known) hostedOf(host).panelTimer = CLAP_INVALID_ID;
+                                              return known;
+                                            }};
 
 const clap_host_preset_load hostPresetLoad = {[](const clap_host* host, std::uint32_t, const char*, const char*,
                                                  std::int32_t, const char*) { ++hostedOf(host).presetErrors; },
@@ -52,6 +75,8 @@ const clap_host_preset_load hostPresetLoad = {[](const clap_host* host, std::uin
 
 const void* hostExtension(const clap_host*, const char* id) {
   if (std::strcmp(id, CLAP_EXT_PRESET_LOAD) == 0) return &hostPresetLoad;
+  if (std::strcmp(id, CLAP_EXT_POSIX_FD_SUPPORT) == 0) return &hostFds;
+  if (std::strcmp(id, CLAP_EXT_TIMER_SUPPORT) == 0) return &hostTimers;
   return std::strcmp(id, CLAP_EXT_PARAMS) == 0 ? &hostParams : nullptr;
 }
 
@@ -217,6 +242,22 @@ std::int32_t HostedPlugin::process(float* const* inputs, float* const* outputs, 
   const std::int32_t status = plugin_->process(plugin_, &process);
   queued_.clear();
   return status;
+}
+
+std::vector<HostedPlugin::SentEvent> HostedPlugin::flush() {
+  std::vector<SentEvent> sent;
+  const clap_output_events out{
+      &sent, [](const clap_output_events* o, const clap_event_header* e) {
+        auto& to = *static_cast<std::vector<SentEvent>*>(o->ctx);
+        if (e->type == CLAP_EVENT_PARAM_VALUE)
+          to.push_back({e->type, reinterpret_cast<const clap_event_param_value*>(e)->param_id,
+                        reinterpret_cast<const clap_event_param_value*>(e)->value});
+        else
+          to.push_back({e->type, reinterpret_cast<const clap_event_param_gesture*>(e)->param_id, 0.0});
+        return true;
+      }};
+  params().flush(plugin_, nullptr, &out);
+  return sent;
 }
 
 double HostedPlugin::value(clap_id id) const {

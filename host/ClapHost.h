@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ClapExtensions.h"
+#include "ClapGuiAbi.h"
 #include "ClapPresetAbi.h"
 
 namespace sweepfilter {
@@ -60,6 +61,14 @@ class HostedPlugin {
   std::int32_t process(float* const* inputs, float* const* outputs, std::uint32_t frames);
   double value(clap_id id) const;
 
+  // What the plug-in sent through params.flush: each event's type, parameter and value.
+  struct SentEvent {
+    std::uint16_t type;
+    clap_id parameter;
+    double value;
+  };
+  std::vector<SentEvent> flush();
+
   // The state through streams that move at most `chunk` bytes a call.
   std::vector<unsigned char> save(std::size_t chunk = 1 << 20) const;
   bool load(const std::vector<unsigned char>& bytes, std::size_t chunk = 1 << 20) const;
@@ -67,6 +76,11 @@ class HostedPlugin {
   int valueRescans = 0;                    // params.rescan(VALUES) calls
   std::vector<std::string> presetsLoaded;  // load keys told to preset-load's loaded
   int presetErrors = 0;
+  int flushRequests = 0;
+  // What a panel registered with the host's posix-fd and timer support (-1 and
+  // the invalid id when nothing is).
+  int panelFd = -1;
+  clap_id panelTimer = CLAP_INVALID_ID;
 
  private:
   clap_host host_;

@@ -30,12 +30,18 @@ std::size_t pictureSlot(const panel_bitmaps::BitmapInfo& info) {
 }  // namespace
 
 std::string PanelView::load(const std::string& folder) {
+  return load([&folder](std::int32_t id, RgbImage& image) {
+    return readBmp(folder + "/" + std::to_string(id) + ".bmp", image);
+  });
+}
+
+std::string PanelView::load(const PictureReader& read) {
   for (const panel_bitmaps::BitmapInfo& info : panel_bitmaps::all) {
     RgbImage& image = pictures[pictureSlot(info)];
-    const std::string path = folder + "/" + std::to_string(info.id) + ".bmp";
-    if (std::string error = readBmp(path, image); !error.empty()) return error;
+    if (std::string error = read(info.id, image); !error.empty()) return error;
     if (image.width != info.width || image.height != info.height)
-      return "'" + path + "' is not " + std::to_string(info.width) + " x " + std::to_string(info.height) + " pixels";
+      return "picture " + std::to_string(info.id) + " is not " + std::to_string(info.width) + " x " +
+             std::to_string(info.height) + " pixels";
   }
   for (std::size_t i = 0; i < controls.size(); ++i) controls[i].placed = panel_layout::controlsInOrder[i];
   canvas = RgbImage{panel_bitmaps::background.width, panel_bitmaps::background.height, {}};

@@ -30,6 +30,9 @@ class PanelView {
 
   // Loads the eleven pictures (folder/<resource id>.bmp): "" or why not.
   std::string load(const std::string& folder);
+  // The same from wherever `read` finds a picture by its resource id.
+  using PictureReader = std::function<std::string(std::int32_t id, RgbImage& image)>;
+  std::string load(const PictureReader& read);
 
   // A value from the host; shown at the next redrawChanged, never reported.
   void setValue(ParameterIndex parameter, float normalised);

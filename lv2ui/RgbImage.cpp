@@ -7,7 +7,7 @@ namespace sweepfilter {
 
 namespace {
 
-std::uint32_t little(const std::vector<unsigned char>& bytes, std::size_t at, int size) {
+std::uint32_t little(const unsigned char* bytes, std::size_t at, int size) {
   std::uint32_t value = 0;
   for (int i = size - 1; i >= 0; --i) value = value << 8 | bytes[at + i];
   return value;
@@ -22,9 +22,13 @@ std::string readBmp(const std::string& path, RgbImage& image) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return "cannot open '" + path + "'";
   const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  return readBmp(bytes.data(), bytes.size(), path, image);
+}
+
+std::string readBmp(const unsigned char* bytes, std::size_t size, const std::string& path, RgbImage& image) {
   const std::string notReadable = "'" + path + "' is not an uncompressed 8- or 24-bit bitmap";
   constexpr std::size_t fileHeader = 14, infoHeader = 40;
-  if (bytes.size() < fileHeader + infoHeader || bytes[0] != 'B' || bytes[1] != 'M') return notReadable;
+  if (size < fileHeader + infoHeader || bytes[0] != 'B' || bytes[1] != 'M') return notReadable;
   const std::uint32_t offset = little(bytes, 10, 4), headerSize = little(bytes, 14, 4);
   const auto width = static_cast<std::int32_t>(little(bytes, 18, 4));
   const auto signedHeight = static_cast<std::int32_t>(little(bytes, 22, 4));
@@ -38,7 +42,7 @@ std::string readBmp(const std::string& path, RgbImage& image) {
   if (colours == 0 || colours > 256) colours = 256;
   const std::size_t palette = fileHeader + headerSize;
   const std::size_t stride = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
-  if ((bits == 8 && palette + 4 * colours > bytes.size()) || offset + stride * height > bytes.size())
+  if ((bits == 8 && palette + 4 * colours > size) || offset + stride * height > size)
     return "'" + path + "' is cut short";
 
   image.width = width;

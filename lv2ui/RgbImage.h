@@ -18,5 +18,7 @@ struct RgbImage {
 // Reads an uncompressed Windows bitmap file of 8 bits per pixel with a palette
 // (the panel's pictures) or 24 bits (a screenshot). "" on success, else why not.
 std::string readBmp(const std::string& path, RgbImage& image);
+// The same from a bitmap file's bytes; `name` says which in the reasons.
+std::string readBmp(const unsigned char* bytes, std::size_t size, const std::string& name, RgbImage& image);
 
 }  // namespace sweepfilter

@@ -80,6 +80,12 @@ X11PanelWindow::~X11PanelWindow() {
   XCloseDisplay(display);
 }
 
+void X11PanelWindow::setVisible(bool visible) {
+  if (!display || destroyed) return;
+  visible ? XMapWindow(display, child) : XUnmapWindow(display, child);
+  XFlush(display);
+}
+
 bool X11PanelWindow::idle() {
   if (!display || destroyed) return false;
   while (XPending(display) > 0) {

@@ -22,6 +22,9 @@ class X11PanelWindow {
   ~X11PanelWindow();
 
   Window window() const { return child; }
+  // The display connection's file descriptor, for a host that watches it; -1 before open.
+  int connection() const { return display ? ConnectionNumber(display) : -1; }
+  void setVisible(bool visible);
   // Handles the waiting events, then shows the values that changed.
   // False once the window is gone.
   bool idle();

@@ -1,7 +1,5 @@
 #include "UiHost.h"
 
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
 #include <dlfcn.h>
 
 #include <cstring>
@@ -13,8 +11,6 @@
 namespace sweepfilter {
 
 UiHost::UiHost(const std::string& bundlePath) : bundle(bundlePath) {
-  connection = XOpenDisplay(nullptr);
-  if (!connection) throw std::runtime_error("no X display");
   library = dlopen((bundle + "/" + sweepfilter::uiBinaryName).c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!library) throw std::runtime_error(dlerror());
   auto entry = reinterpret_cast<const LV2UI_Descriptor* (*)(std::uint32_t)>(dlsym(library, "lv2ui_descriptor"));
@@ -26,14 +22,11 @@ UiHost::UiHost(const std::string& bundlePath) : bundle(bundlePath) {
 UiHost::~UiHost() {
   close();
   if (library) dlclose(library);
-  if (connection) XCloseDisplay(connection);
 }
 
 bool UiHost::open() {
   close();
-  parent = XCreateSimpleWindow(connection, DefaultRootWindow(connection), 0, 0, 400, 285, 0, 0, 0);
-  XMapRaised(connection, parent);
-  XSync(connection, False);
+  createParent();
   LV2_Feature parentFeature{LV2_UI__parent, reinterpret_cast<void*>(static_cast<std::uintptr_t>(parent))};
   const LV2_Feature* features[] = {&parentFeature, nullptr};
   LV2UI_Widget widget = nullptr;
@@ -43,16 +36,10 @@ bool UiHost::open() {
 }
 
 void UiHost::close(bool destroyParentFirst) {
-  if (destroyParentFirst && parent) {
-    XDestroyWindow(connection, parent);
-    XSync(connection, False);
-    parent = 0;
-  }
+  if (destroyParentFirst) destroyParent();
   if (ui) descriptor->cleanup(ui);
   ui = nullptr;
-  if (parent) XDestroyWindow(connection, parent);
-  parent = 0;
-  XSync(connection, False);
+  destroyParent();
 }
 
 void UiHost::portEvent(std::uint32_t port, float value) { descriptor->port_event(ui, port, sizeof value, 0, &value); }
@@ -77,32 +64,14 @@ void UiHost::moveTo(int x, int y) {
   idle();
 }
 
-void UiHost::movePointer(int x, int y) {
-  int rootX = 0, rootY = 0;
-  Window child;
-  XTranslateCoordinates(connection, parent, DefaultRootWindow(connection), x, y, &rootX, &rootY, &child);
-  XTestFakeMotionEvent(connection, DefaultScreen(connection), rootX, rootY, CurrentTime);
-}
-
 void UiHost::press() {
-  XTestFakeButtonEvent(connection, Button1, True, CurrentTime);
+  pressButton();
   idle();
 }
 
 void UiHost::release() {
-  XTestFakeButtonEvent(connection, Button1, False, CurrentTime);
+  releaseButton();
   idle();
-}
-
-sweepfilter::RgbImage UiHost::screen(const Rect& area) {
-  XSync(connection, False);
-  XImage* image = XGetImage(connection, parent, area.left, area.top, area.width(), area.height(), AllPlanes, ZPixmap);
-  sweepfilter::RgbImage out{area.width(), area.height(), {}};
-  for (int y = 0; y < out.height; ++y)
-    for (int x = 0; x < out.width; ++x)
-      out.pixels.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y)) & 0xFFFFFF);
-  XDestroyImage(image);
-  return out;
 }
 
 std::vector<std::pair<std::uint32_t, float>> UiHost::takeWrites() { return std::exchange(writes, {}); }

@@ -9,18 +9,17 @@
 #include <utility>
 #include <vector>
 
-#include "Rect.h"
-#include "RgbImage.h"
+#include "X11HostWindow.h"
 
 namespace sweepfilter {
 
 // A small LV2 host of the panel on the X server named by DISPLAY: loads the
 // UI object from the bundle, gives it a parent window, sends port values,
 // moves the pointer with XTest and reads the pixels back.
-class UiHost {
+class UiHost : public X11HostWindow {
  public:
   explicit UiHost(const std::string& bundle);
-  ~UiHost();
+  ~UiHost() override;
 
   bool open();  // instantiates the UI in a fresh parent window
   void close(bool destroyParentFirst = false);
@@ -33,16 +32,11 @@ class UiHost {
 
   // The pointer, in panel coordinates: move (and idle), press and release the left button.
   void moveTo(int x, int y);
-  void movePointer(int x, int y);
   void press();
   void release();
 
-  sweepfilter::RgbImage screen(const Rect& area = Rect(0, 0, 400, 285));
   // Port and value of every write of the UI since the last take.
   std::vector<std::pair<std::uint32_t, float>> takeWrites();
-
-  Display* display() const { return connection; }
-  Window parentWindow() const { return parent; }
 
  private:
   static void write(LV2UI_Controller, std::uint32_t port, std::uint32_t size, std::uint32_t format, const void* buffer);
@@ -51,8 +45,6 @@ class UiHost {
   void* library = nullptr;
   const LV2UI_Descriptor* descriptor = nullptr;
   const LV2UI_Idle_Interface* idleInterface = nullptr;
-  Display* connection = nullptr;
-  Window parent = 0;
   LV2UI_Handle ui = nullptr;
   std::vector<std::pair<std::uint32_t, float>> writes;
 };

@@ -1,0 +1,210 @@
+// The panel in Linux hosts: the LV2 UI's X11 panel, embedded in the host's
+// window and driven by the host's file-descriptor and timer callbacks (no
+// thread of its own). Every call here comes on the host's main thread.
+#include <cstring>
+#include <new>
+#include <optional>
+#include <string>
+
+#include "ClapGuiAbi.h"
+#include "ClapInstance.h"
+#include "EmbeddedPictures.h"
+#include "PanelResources.h"
+#include "PanelView.h"
+#include "ParameterMapping.h"
+#include "PortValues.h"
+#include "X11PanelWindow.h"
+
+namespace sweepfilter {
+
+struct Panel {
+  PanelView view;
+  X11PanelWindow window;
+  const clap_host_timer_support* timers = nullptr;
+  const clap_host_posix_fd_support* fds = nullptr;
+  clap_id timer = CLAP_INVALID_ID;
+  int fd = -1;
+  bool open = false;
+  std::optional<ParameterIndex> gesture;  // the parameter the user is moving
+  bool sent = false;                      // events for the host since the last run
+};
+
+namespace {
+constexpr std::uint32_t timerPeriodMs = 30;
+
+const void* hostExtension(const clap_host* host, const char* id) {
+  return host->get_extension ? host->get_extension(host, id) : nullptr;
+}
+
+std::string readEmbedded(std::int32_t id, RgbImage& image) {
+  for (const EmbeddedPicture* p = sweepfilterPanelPictures; p->bytes; ++p)
+    if (p->id == static_cast<std::uint64_t>(id))
+      return readBmp(p->bytes, p->size, "picture " + std::to_string(id), image);
+  return "picture " + std::to_string(id) + " is not in the plug-in";
+}
+
+// The value a panel's normalised value sends, as this door keeps it.
+std::optional<double> valueOfMove(ParameterIndex parameter, float normalised) {
+  return acceptedValue(parameter, portValueForMove(parameter, normalised));
+}
+
+void endGesture(ClapInstance& instance) {
+  Panel& panel = *instance.panel;
+  if (!panel.gesture) return;
+  instance.panelEvents.push({CLAP_EVENT_PARAM_GESTURE_END, static_cast<clap_id>(*panel.gesture), 0.0});
+  panel.gesture.reset();
+  panel.sent = true;
+}
+
+// A user's move: sounding at once, and to the host as gesture begin (once
+// per control moved), the values, and the end when the pointer lets go.
+void report(ClapInstance& instance, ParameterIndex parameter, float normalised) {
+  Panel& panel = *instance.panel;
+  const auto value = valueOfMove(parameter, normalised);
+  if (!value) return;
+  instance.values.set(parameter, *value);
+  if (panel.gesture != parameter) {
+    endGesture(instance);
+    instance.panelEvents.push({CLAP_EVENT_PARAM_GESTURE_BEGIN, static_cast<clap_id>(parameter), 0.0});
+    panel.gesture = parameter;
+  }
+  instance.panelEvents.push({CLAP_EVENT_PARAM_VALUE, static_cast<clap_id>(parameter), *value});
+  panel.sent = true;
+}
+
+// Shows the host's changes (automation, presets, state), handles the X
+// events and sends the user's moves.
+void run(ClapInstance& instance) {
+  Panel& panel = *instance.panel;
+  for (std::int32_t index = 0; index < numParameters; ++index) {
+    const auto parameter = static_cast<ParameterIndex>(index);
+    const double value = instance.values.get(index);
+    // The echo of a move leaves the control where the user put it.
+    if (valueOfMove(parameter, panel.view.value(parameter)) != value)
+      panel.view.setValue(parameter, normalisedOfValue(index, value));
+  }
+  panel.window.idle([&](ParameterIndex parameter, float value) { report(instance, parameter, value); });
+  if (!panel.view.dragging()) endGesture(instance);
+  if (panel.sent && !instance.processing && instance.hostParams && instance.hostParams->request_flush)
+    instance.hostParams->request_flush(instance.host);
+  panel.sent = false;
+}
+
+void closePanel(ClapInstance& instance) {
+  Panel* panel = instance.panel;
+  if (panel->fd >= 0) panel->fds->unregister_fd(instance.host, panel->fd);
+  if (panel->timer != CLAP_INVALID_ID) panel->timers->unregister_timer(instance.host, panel->timer);
+  instance.panel = nullptr;
+  instance.closePanel = nullptr;
+  delete panel;
+}
+
+bool isApiSupported(const clap_plugin*, const char* api, bool floating) {
+  return api && std::strcmp(api, CLAP_WINDOW_API_X11) == 0 && !floating;
+}
+
+bool getPreferredApi(const clap_plugin*, const char** api, bool* floating) {
+  if (!api || !floating) return false;
+  *api = CLAP_WINDOW_API_X11;
+  *floating = false;
+  return true;
+}
+
+bool create(const clap_plugin* plugin, const char* api, bool floating) {
+  ClapInstance& instance = instanceOf(plugin);
+  if (!isApiSupported(plugin, api, floating) || instance.panel) return false;
+  // Without the host's timer and descriptor callbacks nothing would drive the panel.
+  const auto* timers =
+      static_cast<const clap_host_timer_support*>(hostExtension(instance.host, CLAP_EXT_TIMER_SUPPORT));
+  const auto* fds =
+      static_cast<const clap_host_posix_fd_support*>(hostExtension(instance.host, CLAP_EXT_POSIX_FD_SUPPORT));
+  if (!timers || !fds) return false;
+  auto* panel = new (std::nothrow) Panel;
+  if (!panel) return false;
+  panel->timers = timers;
+  panel->fds = fds;
+  if (!panel->view.load(readEmbedded).empty()) {
+    delete panel;
+    return false;
+  }
+  instance.panel = panel;
+  instance.closePanel = closePanel;
+  return true;
+}
+
+void destroy(const clap_plugin* plugin) {
+  ClapInstance& instance = instanceOf(plugin);
+  if (instance.panel) closePanel(instance);
+}
+
+// Its pictures are drawn for one size: the host's scale cannot change it.
+bool setScale(const clap_plugin*, double) { return false; }
+
+bool getSize(const clap_plugin*, std::uint32_t* width, std::uint32_t* height) {
+  if (!width || !height) return false;
+  *width = panel_bitmaps::background.width;
+  *height = panel_bitmaps::background.height;
+  return true;
+}
+
+bool canResize(const clap_plugin*) { return false; }
+bool getResizeHints(const clap_plugin*, clap_gui_resize_hints*) { return false; }
+bool adjustSize(const clap_plugin*, std::uint32_t*, std::uint32_t*) { return false; }
+
+bool setSize(const clap_plugin*, std::uint32_t width, std::uint32_t height) {
+  return width == static_cast<std::uint32_t>(panel_bitmaps::background.width) &&
+         height == static_cast<std::uint32_t>(panel_bitmaps::background.height);
+}
+
+bool setParent(const clap_plugin* plugin, const clap_window* window) {
+  ClapInstance& instance = instanceOf(plugin);
+  Panel* panel = instance.panel;
+  if (!panel || panel->open || !window || !window->api || std::strcmp(window->api, CLAP_WINDOW_API_X11) != 0)
+    return false;
+  if (!panel->window.open(static_cast<Window>(window->x11), &panel->view).empty()) return false;
+  panel->open = true;
+  run(instance);
+  if (panel->fds->register_fd(instance.host, panel->window.connection(), CLAP_POSIX_FD_READ))
+    panel->fd = panel->window.connection();
+  if (!panel->timers->register_timer(instance.host, timerPeriodMs, &panel->timer)) panel->timer = CLAP_INVALID_ID;
+  return panel->fd >= 0 || panel->timer != CLAP_INVALID_ID;
+}
+
+// Embedded only: never a floating window of its own.
+bool setTransient(const clap_plugin*, const clap_window*) { return false; }
+void suggestTitle(const clap_plugin*, const char*) {}
+
+bool setVisible(const clap_plugin* plugin, bool visible) {
+  Panel* panel = instanceOf(plugin).panel;
+  if (!panel || !panel->open) return false;
+  panel->window.setVisible(visible);
+  return true;
+}
+bool show(const clap_plugin* plugin) { return setVisible(plugin, true); }
+bool hide(const clap_plugin* plugin) { return setVisible(plugin, false); }
+
+void onTimer(const clap_plugin* plugin, clap_id timer) {
+  ClapInstance& instance = instanceOf(plugin);
+  if (instance.panel && instance.panel->open && timer == instance.panel->timer) run(instance);
+}
+
+void onFd(const clap_plugin* plugin, int fd, std::uint32_t) {
+  ClapInstance& instance = instanceOf(plugin);
+  if (instance.panel && instance.panel->open && fd == instance.panel->fd) run(instance);
+}
+
+const clap_plugin_gui gui = {isApiSupported, getPreferredApi, create,         destroy,    setScale,
+                             getSize,        canResize,       getResizeHints, adjustSize, setSize,
+                             setParent,      setTransient,    suggestTitle,   show,       hide};
+const clap_plugin_timer_support timerSupport = {onTimer};
+const clap_plugin_posix_fd_support fdSupport = {onFd};
+}  // namespace
+
+const void* panelExtension(const char* id) {
+  if (std::strcmp(id, CLAP_EXT_GUI) == 0) return &gui;
+  if (std::strcmp(id, CLAP_EXT_TIMER_SUPPORT) == 0) return &timerSupport;
+  if (std::strcmp(id, CLAP_EXT_POSIX_FD_SUPPORT) == 0) return &fdSupport;
+  return nullptr;
+}
+
+}  // namespace sweepfilter

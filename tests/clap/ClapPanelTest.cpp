@@ -1,0 +1,138 @@
+// The CLAP plug-in's panel on a real X server (Xvfb, 24 bits), opened in the
+// order hosts use and driven by the host's descriptor and timer callbacks:
+// its pixels are the LV2 panel's (which its own tests hold to the DLL's), a
+// click is gesture begin, value, end, and it opens and closes without growing.
+#include <gtest/gtest.h>
+#include <poll.h>
+
+#include <fstream>
+
+#include "ClapHost.h"
+#include "FactoryPrograms.h"
+#include "PanelLayout.h"
+#include "PortValues.h"
+#include "UiHost.h"
+
+namespace sweepfilter {
+namespace {
+
+// The plug-in's panel in a parent window of the test's.
+class ClapPanelHost : public X11HostWindow {
+ public:
+  explicit ClapPanelHost(HostedPlugin& hosted) : hosted(hosted), gui(hosted.extension<clap_plugin_gui>(CLAP_EXT_GUI)) {}
+  ~ClapPanelHost() override { close(); }
+
+  bool open() {
+    close();
+    createParent();
+    const clap_plugin* p = hosted.plugin();
+    std::uint32_t width = 0, height = 0;
+    const clap_window window{CLAP_WINDOW_API_X11, {.x11 = parent}};
+    opened = gui->is_api_supported(p, CLAP_WINDOW_API_X11, false) && gui->create(p, CLAP_WINDOW_API_X11, false);
+    if (!opened) return false;
+    EXPECT_FALSE(gui->set_scale(p, 2.0));
+    EXPECT_FALSE(gui->can_resize(p));
+    EXPECT_TRUE(gui->get_size(p, &width, &height));
+    EXPECT_EQ(width * 1000 + height, 400u * 1000 + 285u);
+    return gui->set_parent(p, &window) && gui->show(p);
+  }
+
+  void close(bool destroyParentFirst = false) {
+    if (destroyParentFirst) destroyParent();
+    if (opened) gui->destroy(hosted.plugin());
+    opened = false;
+    destroyParent();
+  }
+
+  // What a host's loop does: the panel's descriptor when it has something, the timer.
+  void pump(int times = 3) {
+    for (int i = 0; i < times; ++i) {
+      XSync(connection, False);
+      pollfd watched{hosted.panelFd, POLLIN, 0};
+      if (poll(&watched, 1, 5) > 0)
+        hosted.extension<clap_plugin_posix_fd_support>(CLAP_EXT_POSIX_FD_SUPPORT)
+            ->on_fd(hosted.plugin(), hosted.panelFd, CLAP_POSIX_FD_READ);
+      hosted.extension<clap_plugin_timer_support>(CLAP_EXT_TIMER_SUPPORT)->on_timer(hosted.plugin(), hosted.panelTimer);
+    }
+  }
+
+ private:
+  HostedPlugin& hosted;
+  const clap_plugin_gui* gui;
+  bool opened = false;
+};
+
+class ClapPanel : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_NE(hosted.extension<clap_plugin_gui>(CLAP_EXT_GUI), nullptr); }
+  ClapLibrary library{SWEEPFILTER_CLAP_FILE};
+  HostedPlugin hosted{library};
+};
+
+TEST_F(ClapPanel, ShowsTheLv2PanelsPixelsForEveryProgramTheHostLoads) {
+  ClapPanelHost panel(hosted);
+  ASSERT_TRUE(panel.open());
+  EXPECT_GE(hosted.panelFd, 0);
+  EXPECT_NE(hosted.panelTimer, CLAP_INVALID_ID);
+  UiHost lv2(SWEEPFILTER_BUNDLE);
+  const auto* load = hosted.extension<clap_plugin_preset_load>(CLAP_EXT_PRESET_LOAD);
+  for (std::int32_t program : {4, 0, 1, 2, 3}) {
+    ASSERT_TRUE(load->from_location(hosted.plugin(), CLAP_PRESET_DISCOVERY_LOCATION_PLUGIN, nullptr,
+                                    std::to_string(program).c_str()));
+    // One window at a time on the screen: pixels under another are not read back.
+    ASSERT_TRUE(lv2.open());
+    for (std::int32_t index = 0; index < numParameters; ++index)
+      lv2.portEvent(index, *portValueOf(index, factoryPrograms[program].values[index]));
+    lv2.idle();
+    const RgbImage expected = lv2.screen();
+    lv2.close();
+    panel.pump();
+    EXPECT_TRUE(panel.screen().pixels == expected.pixels) << "program " << program;
+  }
+}
+
+TEST_F(ClapPanel, AClickIsGestureBeginValueEndAndAskedToBeFlushed) {
+  ClapPanelHost panel(hosted);
+  ASSERT_TRUE(panel.open());
+  const Rect& button = panel_layout::modeButton.rect;
+  panel.movePointer((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  panel.pressButton();
+  panel.pump();
+  panel.releaseButton();
+  panel.pump();
+  const auto sent = hosted.flush();
+  ASSERT_EQ(sent.size(), 3u);
+  EXPECT_EQ(sent[0].type, CLAP_EVENT_PARAM_GESTURE_BEGIN);
+  EXPECT_EQ(sent[1].type, CLAP_EVENT_PARAM_VALUE);
+  EXPECT_EQ(sent[1].value, 1.0);
+  EXPECT_EQ(sent[2].type, CLAP_EVENT_PARAM_GESTURE_END);
+  for (const auto& event : sent) EXPECT_EQ(event.parameter, static_cast<clap_id>(paramMode));
+  EXPECT_EQ(hosted.value(paramMode), 1.0);
+  EXPECT_GE(hosted.flushRequests, 1);
+}
+
+long residentPages() {
+  std::ifstream statm("/proc/self/statm");
+  long size = 0, resident = 0;
+  statm >> size >> resident;
+  return resident;
+}
+
+TEST_F(ClapPanel, OpensAndClosesAThousandTimesWithoutGrowingAndOutlivesTheHostsWindow) {
+  ClapPanelHost panel(hosted);
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(panel.open());
+    panel.close(true);
+  }
+  for (int i = 0; i < 20; ++i) ASSERT_TRUE(panel.open());
+  const long before = residentPages();
+  for (int i = 0; i < 1000; ++i) ASSERT_TRUE(panel.open()) << i;
+  panel.close();
+  EXPECT_EQ(hosted.panelFd, -1) << "the descriptor stays registered";
+  EXPECT_EQ(hosted.panelTimer, CLAP_INVALID_ID) << "the timer stays registered";
+  // A leak of the panel's pixels alone would be 450 KB a time.
+  EXPECT_LT((residentPages() - before) * 4096, 4L << 20);
+}
+
+}  // namespace
+}  // namespace sweepfilter

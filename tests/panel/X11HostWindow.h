@@ -1,0 +1,37 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include "Rect.h"
+#include "RgbImage.h"
+
+namespace sweepfilter {
+
+// What a test host gives a panel on the X server named by DISPLAY: a
+// connection, a 400 × 285 parent window, the pointer moved with XTest, and
+// the pixels read back.
+class X11HostWindow {
+ public:
+  X11HostWindow();  // throws when there is no display
+  virtual ~X11HostWindow();
+  X11HostWindow(const X11HostWindow&) = delete;
+  X11HostWindow& operator=(const X11HostWindow&) = delete;
+
+  Display* display() const { return connection; }
+  Window parentWindow() const { return parent; }
+
+  // The pointer, in panel coordinates; the left button down and up.
+  void movePointer(int x, int y);
+  void pressButton();
+  void releaseButton();
+  RgbImage screen(const Rect& area = Rect(0, 0, 400, 285));
+
+ protected:
+  void createParent();
+  void destroyParent();
+
+  Display* connection = nullptr;
+  Window parent = 0;
+};
+
+}  // namespace sweepfilter
