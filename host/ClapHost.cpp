@@ -85,9 +85,16 @@ struct Discovery {
   std::vector<clap_preset_discovery_location> locations;
 };
 
-struct EventList {
-  const std::vector<clap_event_param_value>* events;
-};
+// The queued changes as the plug-in reads them.
+clap_input_events inputEvents(const std::vector<clap_event_param_value>& queued) {
+  return {const_cast<std::vector<clap_event_param_value>*>(&queued),
+          [](const clap_input_events* e) {
+            return static_cast<std::uint32_t>(static_cast<std::vector<clap_event_param_value>*>(e->ctx)->size());
+          },
+          [](const clap_input_events* e, std::uint32_t index) -> const clap_event_header* {
+            return &(*static_cast<std::vector<clap_event_param_value>*>(e->ctx))[index].header;
+          }};
+}
 
 struct Stream {
   std::vector<unsigned char>* bytes;
@@ -227,14 +234,7 @@ void HostedPlugin::queueValue(clap_id id, double value, std::uint32_t time) {
 }
 
 std::int32_t HostedPlugin::process(float* const* inputs, float* const* outputs, std::uint32_t frames) {
-  EventList list{&queued_};
-  const clap_input_events in{&list,
-                             [](const clap_input_events* e) {
-                               return static_cast<std::uint32_t>(static_cast<EventList*>(e->ctx)->events->size());
-                             },
-                             [](const clap_input_events* e, std::uint32_t index) {
-                               return &(*static_cast<EventList*>(e->ctx)->events)[index].header;
-                             }};
+  const clap_input_events in = inputEvents(queued_);
   const clap_output_events out{nullptr, [](const clap_output_events*, const clap_event_header*) { return true; }};
   clap_audio_buffer input{const_cast<float**>(inputs), nullptr, 2, 0, 0};
   clap_audio_buffer output{const_cast<float**>(outputs), nullptr, 2, 0, 0};
@@ -256,7 +256,9 @@ std::vector<HostedPlugin::SentEvent> HostedPlugin::flush() {
           to.push_back({e->type, reinterpret_cast<const clap_event_param_gesture*>(e)->param_id, 0.0});
         return true;
       }};
-  params().flush(plugin_, nullptr, &out);
+  const clap_input_events in = inputEvents(queued_);
+  params().flush(plugin_, &in, &out);
+  queued_.clear();
   return sent;
 }
 

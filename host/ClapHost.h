@@ -61,7 +61,9 @@ class HostedPlugin {
   std::int32_t process(float* const* inputs, float* const* outputs, std::uint32_t frames);
   double value(clap_id id) const;
 
-  // What the plug-in sent through params.flush: each event's type, parameter and value.
+  // The queued changes through params.flush, as a host that is not
+  // processing sends them; what the plug-in sent back: each event's type,
+  // parameter and value.
   struct SentEvent {
     std::uint16_t type;
     clap_id parameter;

@@ -3,11 +3,10 @@
 // its pixels are the LV2 panel's (which its own tests hold to the DLL's), a
 // click is gesture begin, value, end, and it opens and closes without growing.
 #include <gtest/gtest.h>
-#include <poll.h>
 
 #include <fstream>
 
-#include "ClapHost.h"
+#include "ClapPanelHost.h"
 #include "FactoryPrograms.h"
 #include "PanelLayout.h"
 #include "PortValues.h"
@@ -15,52 +14,6 @@
 
 namespace sweepfilter {
 namespace {
-
-// The plug-in's panel in a parent window of the test's.
-class ClapPanelHost : public X11HostWindow {
- public:
-  explicit ClapPanelHost(HostedPlugin& hosted) : hosted(hosted), gui(hosted.extension<clap_plugin_gui>(CLAP_EXT_GUI)) {}
-  ~ClapPanelHost() override { close(); }
-
-  bool open() {
-    close();
-    createParent();
-    const clap_plugin* p = hosted.plugin();
-    std::uint32_t width = 0, height = 0;
-    const clap_window window{CLAP_WINDOW_API_X11, {.x11 = parent}};
-    opened = gui->is_api_supported(p, CLAP_WINDOW_API_X11, false) && gui->create(p, CLAP_WINDOW_API_X11, false);
-    if (!opened) return false;
-    EXPECT_FALSE(gui->set_scale(p, 2.0));
-    EXPECT_FALSE(gui->can_resize(p));
-    EXPECT_TRUE(gui->get_size(p, &width, &height));
-    EXPECT_EQ(width * 1000 + height, 400u * 1000 + 285u);
-    return gui->set_parent(p, &window) && gui->show(p);
-  }
-
-  void close(bool destroyParentFirst = false) {
-    if (destroyParentFirst) destroyParent();
-    if (opened) gui->destroy(hosted.plugin());
-    opened = false;
-    destroyParent();
-  }
-
-  // What a host's loop does: the panel's descriptor when it has something, the timer.
-  void pump(int times = 3) {
-    for (int i = 0; i < times; ++i) {
-      XSync(connection, False);
-      pollfd watched{hosted.panelFd, POLLIN, 0};
-      if (poll(&watched, 1, 5) > 0)
-        hosted.extension<clap_plugin_posix_fd_support>(CLAP_EXT_POSIX_FD_SUPPORT)
-            ->on_fd(hosted.plugin(), hosted.panelFd, CLAP_POSIX_FD_READ);
-      hosted.extension<clap_plugin_timer_support>(CLAP_EXT_TIMER_SUPPORT)->on_timer(hosted.plugin(), hosted.panelTimer);
-    }
-  }
-
- private:
-  HostedPlugin& hosted;
-  const clap_plugin_gui* gui;
-  bool opened = false;
-};
 
 class ClapPanel : public ::testing::Test {
  protected:
@@ -72,6 +25,9 @@ class ClapPanel : public ::testing::Test {
 TEST_F(ClapPanel, ShowsTheLv2PanelsPixelsForEveryProgramTheHostLoads) {
   ClapPanelHost panel(hosted);
   ASSERT_TRUE(panel.open());
+  EXPECT_FALSE(panel.scaled());
+  EXPECT_FALSE(panel.resizable());
+  EXPECT_EQ(panel.size(), std::make_pair(400u, 285u));
   EXPECT_GE(hosted.panelFd, 0);
   EXPECT_NE(hosted.panelTimer, CLAP_INVALID_ID);
   UiHost lv2(SWEEPFILTER_BUNDLE);

@@ -136,7 +136,7 @@ TEST_F(ClapFile, TextsBothWays) {
 void setProgram(HostedPlugin& hosted, std::int32_t program) {
   for (std::int32_t index = 0; index < numParameters; ++index)
     hosted.queueValue(index, *portValueOf(index, factoryPrograms[program].values[index]));
-  hosted.params().flush(hosted.plugin(), nullptr, nullptr);
+  hosted.flush();
 }
 
 TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
@@ -258,7 +258,7 @@ TEST_F(ClapFile, ProcessesAtAnyRateAndBlockWithoutAllocatingOrReadingNull) {
   for (double rate : {8000.0, 11025.0, 44100.0, 192000.0, 768000.0}) {
     HostedPlugin hosted(library);
     hosted.queueValue(paramLfoFreq, 10.0);
-    hosted.params().flush(hosted.plugin(), nullptr, nullptr);
+    hosted.flush();
     ASSERT_TRUE(hosted.activate(rate));
     for (std::uint32_t block : {1u, 7u, 64u, 4096u}) {
       const Render out = render(hosted, input, {block}, {{5, paramCutoff, 80.0}});

@@ -1,6 +1,7 @@
-// The LV2 panel and the DLL's panel, pixel for pixel, for the same values:
-// every factory program, and port values on both sides of every switch's
-// threshold. Run from the Windows build's tests with the emulator, plughost
+// The LV2 panel and the CLAP plug-in's panel against the DLL's panel, pixel
+// for pixel, for the same values: every factory program, and port values on
+// both sides of every switch's threshold (the CLAP plug-in's values are the
+// same numbers). Run from the Windows build's tests with the emulator, plughost
 // and the DLL; the DLL's panel is taken with plughost editor --screenshot on
 // the same X display.
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ClapPanelHost.h"
 #include "FactoryPrograms.h"
 #include "ParameterTable.h"
 #include "PortValues.h"
@@ -62,7 +64,26 @@ int main(int argc, char** argv) {
   }
   const std::string screenshot = std::string(argv[4]) + "/dll-panel.bmp";
   UiHost host(SWEEPFILTER_BUNDLE);
+  const ClapLibrary library(SWEEPFILTER_CLAP_FILE);
+  HostedPlugin hosted(library);
+  ClapPanelHost clap(hosted);
+  if (!clap.open()) {
+    std::printf("the CLAP panel did not open\n");
+    return 1;
+  }
   int failures = 0;
+  // One panel on the screen at a time: pixels under another window are not read back.
+  const auto compare = [&](const std::string& name, const char* door, const RgbImage& shown, const RgbImage& dll) {
+    int differing = 0, firstX = 0, firstY = 0;
+    for (int y = 0; y < 285; ++y)
+      for (int x = 0; x < 400; ++x)
+        if (shown.at(x, y) != dll.at(x, y) && differing++ == 0) firstX = x, firstY = y;
+    std::printf("%s, %s: %s", name.c_str(), door, differing ? "DIFFERENT" : "the same pixels\n");
+    if (differing)
+      std::printf(" in %d pixels, the first at (%d, %d): %06x, the DLL's %06x\n", differing, firstX, firstY,
+                  shown.at(firstX, firstY), dll.at(firstX, firstY));
+    failures += differing ? 1 : 0;
+  };
   for (const Case& c : cases()) {
     std::remove(screenshot.c_str());
     const std::string command = quotedArgument(argv[1]) + " " + quotedArgument(argv[2]) + " editor " +
@@ -81,16 +102,12 @@ int main(int argc, char** argv) {
     }
     for (std::int32_t i = 0; i < numParameters; ++i) host.portEvent(i, c.ports[i]);
     host.idle();
-    const RgbImage lv2 = host.screen();
-    int differing = 0, firstX = 0, firstY = 0;
-    for (int y = 0; y < 285; ++y)
-      for (int x = 0; x < 400; ++x)
-        if (lv2.at(x, y) != dll.at(x, y) && differing++ == 0) firstX = x, firstY = y;
-    std::printf("%s: %s", c.name.c_str(), differing ? "DIFFERENT" : "the same pixels\n");
-    if (differing)
-      std::printf(" in %d pixels, the first at (%d, %d): %06x, the DLL's %06x\n", differing, firstX, firstY,
-                  lv2.at(firstX, firstY), dll.at(firstX, firstY));
-    failures += differing ? 1 : 0;
+    compare(c.name, "LV2", host.screen(), dll);
+    host.close();
+    for (std::int32_t i = 0; i < numParameters; ++i) hosted.queueValue(static_cast<clap_id>(i), c.ports[i]);
+    hosted.flush();
+    clap.pump();
+    compare(c.name, "CLAP", clap.screen(), dll);
   }
   return failures == 0 ? 0 : 1;
 }
