@@ -35,13 +35,4 @@ void ClapPanelHost::pump(int times) {
   }
 }
 
-bool ClapPanelHost::scaled() const { return gui->set_scale(hosted.plugin(), 2.0); }
-bool ClapPanelHost::resizable() const { return gui->can_resize(hosted.plugin()); }
-
-std::pair<std::uint32_t, std::uint32_t> ClapPanelHost::size() const {
-  std::uint32_t width = 0, height = 0;
-  gui->get_size(hosted.plugin(), &width, &height);
-  return {width, height};
-}
-
 }  // namespace sweepfilter

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <utility>
-
 #include "ClapHost.h"
 #include "X11HostWindow.h"
 
@@ -20,10 +17,6 @@ class ClapPanelHost : public X11HostWindow {
   void close(bool destroyParentFirst = false);
   // The panel's descriptor when it has something to read, then its timer.
   void pump(int times = 3);
-
-  bool scaled() const;     // what set_scale(2) answers
-  bool resizable() const;  // can_resize
-  std::pair<std::uint32_t, std::uint32_t> size() const;
 
  private:
   HostedPlugin& hosted;

@@ -25,9 +25,10 @@ class ClapPanel : public ::testing::Test {
 TEST_F(ClapPanel, ShowsTheLv2PanelsPixelsForEveryProgramTheHostLoads) {
   ClapPanelHost panel(hosted);
   ASSERT_TRUE(panel.open());
-  EXPECT_FALSE(panel.scaled());
-  EXPECT_FALSE(panel.resizable());
-  EXPECT_EQ(panel.size(), std::make_pair(400u, 285u));
+  const auto* gui = hosted.extension<clap_plugin_gui>(CLAP_EXT_GUI);
+  std::uint32_t size[2] = {};
+  EXPECT_TRUE(gui->get_size(hosted.plugin(), &size[0], &size[1]) && size[0] == 400 && size[1] == 285);
+  EXPECT_FALSE(gui->set_scale(hosted.plugin(), 2.0) || gui->can_resize(hosted.plugin()));
   EXPECT_GE(hosted.panelFd, 0);
   EXPECT_NE(hosted.panelTimer, CLAP_INVALID_ID);
   UiHost lv2(SWEEPFILTER_BUNDLE);

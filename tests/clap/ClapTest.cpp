@@ -13,8 +13,12 @@
 #include "ParameterTable.h"
 #include "PortValues.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+// The Windows file links its own runtime: its allocations are not seen here.
+long allocationCount() { return 0; }
+#else
 #include "AllocationCounter.h"
+long allocationCount() { return sweepfilter::allocations.load(); }
 #endif
 
 namespace sweepfilter {
@@ -40,7 +44,6 @@ TEST_F(ClapFile, OnePluginDescribedAndCountedEntry) {
   for (const char* const* f = d->features; *f; ++f) features.emplace_back(*f);
   EXPECT_EQ(features, (std::vector<std::string>{"audio-effect", "filter", "stereo"}));
   EXPECT_EQ(library.entry()->get_factory("clap.unknown"), nullptr);
-  HostedPlugin unused(library);  // a host to create with
   EXPECT_EQ(factory->create_plugin(factory, nullptr, clapPluginId), nullptr);
   // A second init needs a second deinit before the factory goes.
   ASSERT_TRUE(library.entry()->init(SWEEPFILTER_CLAP_FILE));
@@ -145,9 +148,7 @@ TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
     h->queueValue(paramCutoff, 33.0);
     h->queueValue(paramLfoWave, 2.0);
     h->queueValue(paramLfoFreq, 7.25);
-    float* none[2] = {nullptr, nullptr};
-    ASSERT_TRUE(h->activate(44100.0));
-    h->process(none, none, 1);
+    h->flush();
   }
   const auto bytes = source.save();
   ASSERT_FALSE(bytes.empty());
@@ -241,13 +242,9 @@ Render render(HostedPlugin& hosted, const std::vector<float>& input, std::vector
         hosted.queueValue(c.id, c.value, static_cast<std::uint32_t>(c.frame - at));
     float* inputs[2] = {const_cast<float*>(&sourceLeft[at]), const_cast<float*>(&sourceRight[at])};
     float* outputs[2] = {&out.left[at], &out.right[at]};
-#ifndef _WIN32
-    const long before = allocations.load();
-#endif
+    const long before = allocationCount();
     EXPECT_EQ(hosted.process(inPlace ? outputs : inputs, outputs, frames), CLAP_PROCESS_CONTINUE);
-#ifndef _WIN32
-    out.allocations += allocations.load() - before;
-#endif
+    out.allocations += allocationCount() - before;
     at += frames;
   }
   return out;
