@@ -83,7 +83,7 @@ void run(ClapInstance& instance) {
     if (valueOfMove(parameter, panel.view.value(parameter)) != value)
       panel.view.setValue(parameter, normalisedOfValue(index, value));
   }
-  panel.window.idle([&](ParameterIndex parameter, float value) { report(instance, parameter, value); });
+  panel.window.idle();
   if (!panel.view.dragging()) endGesture(instance);
   if (panel.sent && !instance.processing && instance.hostParams && instance.hostParams->request_flush)
     instance.hostParams->request_flush(instance.host);
@@ -161,7 +161,8 @@ bool setParent(const clap_plugin* plugin, const clap_window* window) {
   Panel* panel = instance.panel;
   if (!panel || panel->open || !window || !window->api || std::strcmp(window->api, CLAP_WINDOW_API_X11) != 0)
     return false;
-  if (!panel->window.open(static_cast<Window>(window->x11), &panel->view).empty()) return false;
+  const auto moved = [&instance](ParameterIndex parameter, float value) { report(instance, parameter, value); };
+  if (!panel->window.open(static_cast<Window>(window->x11), &panel->view, moved).empty()) return false;
   panel->open = true;
   run(instance);
   if (panel->fds->register_fd(instance.host, panel->window.connection(), CLAP_POSIX_FD_READ))

@@ -93,8 +93,8 @@ TEST_F(ClapFile, TextsBothWays) {
     std::int32_t index;
     double value;
     const char* text;
-  } shown[] = {{paramCutoff, 52.0, "51 %"},   {paramOutput, 75.0, "75 %"},   {paramLfoFreq, 10.0, "10.0 Hz"},
-               {paramLfoFreq, 0.1, "0.1 Hz"}, {paramLfoWave, 1.0, "SAW"},    {paramTrackDest, 2.0, "RES"},
+  } shown[] = {{paramCutoff, 52.0, "51 %"},   {paramOutput, 75.0, "75 %"},   {paramLfoRate, 10.0, "10.0 Hz"},
+               {paramLfoRate, 0.1, "0.1 Hz"}, {paramLfoWave, 1.0, "SAW"},    {paramTrackDest, 2.0, "RES"},
                {paramMode, 1.0, "STEREO"},    {paramCutoff, 250.0, "100 %"}, {paramSoftHard, 0.4, "SOFT"}};
   char text[64];
   for (const auto& s : shown) {
@@ -109,11 +109,11 @@ TEST_F(ClapFile, TextsBothWays) {
     std::int32_t index;
     const char* typed;
     const char* shownAfter;
-  } read[] = {{paramCutoff, "52 %", "52 %"},  {paramCutoff, " 52 ", "52 %"},   {paramLfoFreq, "5.5 hz", "5.5 Hz"},
+  } read[] = {{paramCutoff, "52 %", "52 %"},  {paramCutoff, " 52 ", "52 %"},   {paramLfoRate, "5.5 hz", "5.5 Hz"},
               {paramLfoWave, "saw", "SAW"},   {paramMode, "STEREO", "STEREO"}, {paramCutoff, "52 Hz", nullptr},
               {paramCutoff, "150", nullptr},  {paramCutoff, "", nullptr},      {paramCutoff, "abc", nullptr},
               {paramCutoff, "nan", nullptr},  {paramLfoWave, "1", nullptr},    {paramLfoWave, "SAWTOOTH", nullptr},
-              {paramLfoFreq, "0.05", nullptr}};
+              {paramLfoRate, "0.05", nullptr}};
   for (const auto& r : read) {
     double value = NAN;
     ASSERT_EQ(params.text_to_value(hosted.plugin(), r.index, r.typed, &value), r.shownAfter != nullptr) << r.typed;
@@ -147,7 +147,7 @@ TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
   for (HostedPlugin* h : {&source, &same}) {
     h->queueValue(paramCutoff, 33.0);
     h->queueValue(paramLfoWave, 2.0);
-    h->queueValue(paramLfoFreq, 7.25);
+    h->queueValue(paramLfoRate, 7.25);
     h->flush();
   }
   const auto bytes = source.save();
@@ -254,7 +254,7 @@ TEST_F(ClapFile, ProcessesAtAnyRateAndBlockWithoutAllocatingOrReadingNull) {
   const auto input = noise(20000, 1);
   for (double rate : {8000.0, 11025.0, 44100.0, 192000.0, 768000.0}) {
     HostedPlugin hosted(library);
-    hosted.queueValue(paramLfoFreq, 10.0);
+    hosted.queueValue(paramLfoRate, 10.0);
     hosted.flush();
     ASSERT_TRUE(hosted.activate(rate));
     for (std::uint32_t block : {1u, 7u, 64u, 4096u}) {
