@@ -7,6 +7,10 @@
 
 namespace sweepfilter {
 
+// The host's values are doubles; kept whole, so that what the host set is
+// what it reads back. On both targets a double's atomic is a plain store.
+static_assert(std::atomic<double>::is_always_lock_free);
+
 // The twelve values in the host's units, written and read on the main
 // thread (state, presets) and the audio thread (events) alike: lock-free.
 // The audio thread takes up every change at its next block.
