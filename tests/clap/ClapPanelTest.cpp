@@ -68,13 +68,6 @@ TEST_F(ClapPanel, AClickIsGestureBeginValueEndAndAskedToBeFlushed) {
   EXPECT_GE(hosted.flushRequests, 1);
 }
 
-long residentPages() {
-  std::ifstream statm("/proc/self/statm");
-  long size = 0, resident = 0;
-  statm >> size >> resident;
-  return resident;
-}
-
 TEST_F(ClapPanel, OpensAndClosesAThousandTimesWithoutGrowingAndOutlivesTheHostsWindow) {
   ClapPanelHost panel(hosted);
   for (int i = 0; i < 3; ++i) {

@@ -12,6 +12,7 @@
 #include "FactoryPrograms.h"
 #include "ParameterTable.h"
 #include "PortValues.h"
+#include "SignalTestSupport.h"
 
 #ifdef _WIN32
 // The Windows file links its own runtime: its allocations are not seen here.
@@ -208,14 +209,6 @@ TEST_F(ClapFile, FactoryProgramsAsPresetsInsideThePlugin) {
   EXPECT_FALSE(load->from_location(hosted.plugin(), 0, "/tmp/0", "0"));
   EXPECT_EQ(hosted.presetErrors, 2);
   EXPECT_EQ(hosted.presetsLoaded.size(), 5u);
-}
-
-std::vector<float> noise(std::size_t frames, unsigned seed) {
-  std::minstd_rand rng(seed);
-  std::uniform_real_distribution<float> uniform(-0.9f, 0.9f);
-  std::vector<float> samples(frames);
-  for (float& s : samples) s = uniform(rng);
-  return samples;
 }
 
 // The input on the left and reversed on the right, in blocks of the pattern,

@@ -3,12 +3,11 @@
 // blocks are whole windows.
 #include <gtest/gtest.h>
 
-#include "FactoryPrograms.h"
 #include "GoldenRunner.h"
 #include "GoldenTestNames.h"
 #include "Lv2Host.h"
 #include "PortValues.h"
-#include "SignalPath.h"
+#include "SignalTestSupport.h"
 
 namespace sweepfilter {
 
@@ -62,8 +61,7 @@ TEST(Lv2BlockInvariance, EveryBufferSizeGivesTheDllsOutputAtWholeWindows) {
     for (Signal signal : {Signal::sawChord, Signal::noise, Signal::impulses, Signal::noiseBursts, Signal::silence}) {
       GoldenCase c{"", signal, program, {}, 44100.0f, {4096}, OutputRule::replace, Automation::none, 1 << 15};
       SignalPath dll{WindowPolicy::perBlock};
-      ParameterValues values;
-      std::copy(std::begin(factoryPrograms[program].values), std::end(factoryPrograms[program].values), values.begin());
+      const ParameterValues values = programValues(program);
       const std::uint64_t expected = hashOutput(
           runBlocks(c, {nullptr, nullptr, nullptr, [&](float** inputs, float** outputs, std::int32_t frames) {
                           dll.processBlock(values, c.sampleRate, inputs, outputs, frames, OutputRule::replace);

@@ -197,13 +197,6 @@ TEST(PanelUi, EveryKnobPositionAndSliderRowReachesTheHostAndItsEchoLeavesThePict
   }
 }
 
-long residentPages() {
-  std::ifstream statm("/proc/self/statm");
-  long size = 0, resident = 0;
-  statm >> size >> resident;
-  return resident;
-}
-
 TEST(PanelUi, OpensAndClosesAThousandTimesWithoutGrowing) {
   UiHost host(bundle);
   for (int i = 0; i < 20; ++i) ASSERT_TRUE(host.open());

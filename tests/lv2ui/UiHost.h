@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,5 +49,14 @@ class UiHost : public X11HostWindow {
   LV2UI_Handle ui = nullptr;
   std::vector<std::pair<std::uint32_t, float>> writes;
 };
+
+// This process's resident memory in pages: a panel opened and closed again
+// and again must not make it grow.
+inline long residentPages() {
+  std::ifstream statm("/proc/self/statm");
+  long size = 0, resident = 0;
+  statm >> size >> resident;
+  return resident;
+}
 
 }  // namespace sweepfilter
