@@ -1,0 +1,127 @@
+#include "SweepFilterPanel.h"
+
+#include <new>
+#include <utility>
+
+#include "FilmStripKnob.h"
+#include "MultiPositionSwitch.h"
+#include "OnOffButton.h"
+#include "PanelFrame.h"
+#include "PanelLayout.h"
+#include "PanelOwner.h"
+#include "Parameters.h"
+#include "VerticalSlider.h"
+
+namespace sweepfilter {
+
+namespace {
+
+Point topLeft(const Rect& rect) { return Point(rect.left, rect.top); }
+
+}  // namespace
+
+bool SweepFilterPanel::open(HWND parent, Rect& area) {
+  close();
+  if (build(parent, area)) return true;
+  close();
+  return false;
+}
+
+void SweepFilterPanel::close() {
+  delete frame;
+  frame = nullptr;
+  controls = {};
+  pictures.release();
+}
+
+HWND SweepFilterPanel::window() const { return frame ? frame->getWindow() : nullptr; }
+
+std::array<Control*, numParameters> SweepFilterPanel::inRefreshOrder() const {
+  const Controls& c = controls;
+  return {c.resonanceKnob,  c.cutoffKnob,       c.levelTrackKnob, c.lfoRateKnob,
+          c.lfoWaveSwitch,  c.lfoTriggerSwitch, c.cutRangeSwitch, c.trackDestSwitch,
+          c.softHardSwitch, c.modeButton,       c.inputSlider,    c.outputSlider};
+}
+
+void SweepFilterPanel::refresh() {
+  if (!frame) return;
+  for (Control* control : inRefreshOrder()) control->setValue(owner.parameterValue(control->getTag()));
+}
+
+float SweepFilterPanel::shownValue(std::int32_t index) const {
+  if (!frame) return 0.0f;
+  for (const Control* control : inRefreshOrder())
+    if (control->getTag() == index) return control->getValue();
+  return 0.0f;
+}
+
+void SweepFilterPanel::valueChanged(Control& control) {
+  const std::int32_t tag = control.getTag();
+  if (!isParameter(tag)) return;
+  owner.userMoved(tag, control.getValue());
+  refresh();
+}
+
+bool SweepFilterPanel::build(HWND parent, Rect& area) {
+  PanelBitmap* background = pictures.load(panel_bitmaps::background);
+  if (!background) return false;
+  area = Rect(0, 0, background->getWidth(), background->getHeight());
+  frame = new (std::nothrow) PanelFrame(area, parent);
+  if (!frame) return false;
+  frame->setBackground(background);
+  for (const panel_bitmaps::BitmapInfo* picture : panel_layout::controlPictures)
+    if (!pictures.load(*picture)) return false;
+
+  Controls& c = controls;
+  c.resonanceKnob = placeKnob(panel_layout::resonanceKnob);
+  c.cutoffKnob = placeKnob(panel_layout::cutoffKnob);
+  c.levelTrackKnob = placeKnob(panel_layout::levelTrackKnob);
+  c.lfoRateKnob = placeKnob(panel_layout::lfoRateKnob);
+  c.cutRangeSwitch = placeSwitch(panel_layout::cutRangeSwitch);
+  c.trackDestSwitch = placeSwitch(panel_layout::trackDestSwitch);
+  c.softHardSwitch = placeSwitch(panel_layout::softHardSwitch);
+  c.lfoWaveSwitch = placeSwitch(panel_layout::lfoWaveSwitch);
+  c.lfoTriggerSwitch = placeSwitch(panel_layout::lfoTriggerSwitch);
+  c.modeButton = placeButton(panel_layout::modeButton);
+  c.inputSlider = placeSlider(panel_layout::inputSlider);
+  c.outputSlider = placeSlider(panel_layout::outputSlider);
+  // A control that could not be made is missing from the frame.
+  return frame->getControlCount() == numParameters;
+}
+
+template <typename ControlClass, typename... Arguments>
+ControlClass* SweepFilterPanel::place(Arguments&&... arguments) {
+  auto* control = new (std::nothrow) ControlClass(std::forward<Arguments>(arguments)...);
+  if (!control) return nullptr;
+  control->setValue(owner.parameterValue(control->getTag()));
+  if (!frame->addControl(control)) {
+    delete control;
+    return nullptr;
+  }
+  return control;
+}
+
+FilmStripKnob* SweepFilterPanel::placeKnob(const panel_layout::StripPlacement& knob) {
+  return place<FilmStripKnob>(knob.rect, this, knob.tag, knob.strip.frameCount, knob.strip.frameHeight,
+                              pictures[knob.strip], topLeft(knob.rect));
+}
+
+// A switch has a position per frame of its picture.
+MultiPositionSwitch* SweepFilterPanel::placeSwitch(const panel_layout::StripPlacement& selector) {
+  return place<MultiPositionSwitch>(selector.rect, this, selector.tag, selector.strip.frameCount,
+                                    selector.strip.frameHeight, selector.strip.frameCount, pictures[selector.strip],
+                                    topLeft(selector.rect));
+}
+
+OnOffButton* SweepFilterPanel::placeButton(const panel_layout::StripPlacement& button) {
+  return place<OnOffButton>(button.rect, this, button.tag, button.strip.frameHeight, pictures[button.strip],
+                            topLeft(button.rect));
+}
+
+VerticalSlider* SweepFilterPanel::placeSlider(const panel_layout::SliderPlacement& slider) {
+  return place<VerticalSlider>(
+      slider.rect, this, slider.tag, slider.travelTop, slider.travelBottom, pictures[slider.handle], slider.track,
+      Rect(0, 0, slider.handle.width, slider.handle.height), pictures[panel_bitmaps::background]);
+}
+
+}  // namespace sweepfilter

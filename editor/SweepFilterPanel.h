@@ -1,0 +1,92 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+#include "ControlListener.h"
+#include "PanelPictures.h"
+#include "Parameters.h"
+#include "Rect.h"
+
+namespace sweepfilter {
+
+class Control;
+class FilmStripKnob;
+class MultiPositionSwitch;
+class OnOffButton;
+class PanelFrame;
+class PanelOwner;
+class VerticalSlider;
+namespace panel_layout {
+struct StripPlacement;
+struct SliderPlacement;
+}  // namespace panel_layout
+
+// The effect's panel: a child window in a host's window with a control per
+// parameter, over the GUI toolkit. The frame redraws changed controls on its
+// own timer; a user's move goes to the owner.
+//
+// The panel (frame, window, controls and pictures) exists from open to close,
+// the next open or the panel's end, whichever comes first. Everything here
+// runs on the thread of the host's window.
+class SweepFilterPanel final : public ControlListener {
+ public:
+  explicit SweepFilterPanel(PanelOwner& owner) : owner(owner) {}
+  ~SweepFilterPanel() { close(); }
+  SweepFilterPanel(const SweepFilterPanel&) = delete;
+  SweepFilterPanel& operator=(const SweepFilterPanel&) = delete;
+
+  // Builds a new panel at the top-left corner of `parent`, its rectangle in
+  // `area`. False (and no panel left) only if memory runs out.
+  bool open(HWND parent, Rect& area);
+  void close();
+  bool isOpen() const { return frame != nullptr; }
+  // The panel's own window, or null while it is closed.
+  HWND window() const;
+  // Gives every control its parameter's value from the owner; they redraw at
+  // the frame's next tick. Nothing to do while the panel is closed.
+  void refresh();
+  // The value the parameter's control holds now; 0 while the panel is closed.
+  float shownValue(std::int32_t index) const;
+  // A user's move: the only way a value leaves the panel. The controls are
+  // refreshed after it.
+  void valueChanged(Control& control) override;
+
+ private:
+  bool build(HWND parent, Rect& area);
+  std::array<Control*, numParameters> inRefreshOrder() const;
+  // Makes a control, gives it its parameter's value and hands it to the frame;
+  // null (and nothing added) when memory runs out.
+  template <typename ControlClass, typename... Arguments>
+  ControlClass* place(Arguments&&... arguments);
+  FilmStripKnob* placeKnob(const panel_layout::StripPlacement& placement);
+  MultiPositionSwitch* placeSwitch(const panel_layout::StripPlacement& placement);
+  OnOffButton* placeButton(const panel_layout::StripPlacement& placement);
+  VerticalSlider* placeSlider(const panel_layout::SliderPlacement& placement);
+
+  PanelOwner& owner;
+  // The frame goes first: its window is destroyed before its controls and
+  // before the pictures they draw from.
+  PanelFrame* frame = nullptr;
+  // Reach the controls the frame owns, in the order they are refreshed; null
+  // while the panel is closed.
+  struct Controls {
+    FilmStripKnob* resonanceKnob = nullptr;
+    FilmStripKnob* cutoffKnob = nullptr;
+    FilmStripKnob* levelTrackKnob = nullptr;
+    FilmStripKnob* lfoRateKnob = nullptr;
+    MultiPositionSwitch* lfoWaveSwitch = nullptr;
+    MultiPositionSwitch* lfoTriggerSwitch = nullptr;
+    MultiPositionSwitch* cutRangeSwitch = nullptr;
+    MultiPositionSwitch* trackDestSwitch = nullptr;
+    MultiPositionSwitch* softHardSwitch = nullptr;
+    OnOffButton* modeButton = nullptr;
+    VerticalSlider* inputSlider = nullptr;
+    VerticalSlider* outputSlider = nullptr;
+  } controls;
+  PanelPictures pictures;
+};
+
+}  // namespace sweepfilter
