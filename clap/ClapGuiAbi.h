@@ -76,6 +76,7 @@ inline constexpr const char* CLAP_EXT_GUI = "clap.gui";
 inline constexpr const char* CLAP_EXT_TIMER_SUPPORT = "clap.timer-support";
 inline constexpr const char* CLAP_EXT_POSIX_FD_SUPPORT = "clap.posix-fd-support";
 inline constexpr const char* CLAP_WINDOW_API_X11 = "x11";
+inline constexpr const char* CLAP_WINDOW_API_WIN32 = "win32";
 inline constexpr std::uint32_t CLAP_POSIX_FD_READ = 1;
 
 CLAP_CHECK_LAYOUT(clap_window, 16, x11, 8);

@@ -3,7 +3,6 @@
 // thread of its own). Every call here comes on the host's main thread.
 #include <cstring>
 #include <new>
-#include <optional>
 #include <string>
 
 #include "ClapGuiAbi.h"
@@ -11,8 +10,7 @@
 #include "EmbeddedPictures.h"
 #include "PanelResources.h"
 #include "PanelView.h"
-#include "ParameterMapping.h"
-#include "PortValues.h"
+#include "PanelLink.h"
 #include "X11PanelWindow.h"
 
 namespace sweepfilter {
@@ -20,13 +18,12 @@ namespace sweepfilter {
 struct Panel {
   PanelView view;
   X11PanelWindow window;
+  PanelLink link;
   const clap_host_timer_support* timers = nullptr;
   const clap_host_posix_fd_support* fds = nullptr;
   clap_id timer = CLAP_INVALID_ID;
   int fd = -1;
   bool open = false;
-  std::optional<ParameterIndex> gesture;  // the parameter the user is moving
-  bool sent = false;                      // events for the host since the last run
 };
 
 namespace {
@@ -43,51 +40,18 @@ std::string readEmbedded(std::int32_t id, RgbImage& image) {
   return "picture " + std::to_string(id) + " is not in the plug-in";
 }
 
-// The value a panel's normalised value sends, as this door keeps it.
-std::optional<double> valueOfMove(ParameterIndex parameter, float normalised) {
-  return acceptedValue(parameter, portValueForMove(parameter, normalised));
-}
-
-void endGesture(ClapInstance& instance) {
-  Panel& panel = *instance.panel;
-  if (!panel.gesture) return;
-  instance.panelEvents.push({CLAP_EVENT_PARAM_GESTURE_END, static_cast<clap_id>(*panel.gesture), 0.0});
-  panel.gesture.reset();
-  panel.sent = true;
-}
-
-// A user's move: sounding at once, and to the host as gesture begin (once
-// per control moved), the values, and the end when the pointer lets go.
-void report(ClapInstance& instance, ParameterIndex parameter, float normalised) {
-  Panel& panel = *instance.panel;
-  const auto value = valueOfMove(parameter, normalised);
-  if (!value) return;
-  instance.values.set(parameter, *value);
-  if (panel.gesture != parameter) {
-    endGesture(instance);
-    instance.panelEvents.push({CLAP_EVENT_PARAM_GESTURE_BEGIN, static_cast<clap_id>(parameter), 0.0});
-    panel.gesture = parameter;
-  }
-  instance.panelEvents.push({CLAP_EVENT_PARAM_VALUE, static_cast<clap_id>(parameter), *value});
-  panel.sent = true;
-}
-
 // Shows the host's changes (automation, presets, state), handles the X
 // events and sends the user's moves.
 void run(ClapInstance& instance) {
   Panel& panel = *instance.panel;
   for (std::int32_t index = 0; index < numParameters; ++index) {
     const auto parameter = static_cast<ParameterIndex>(index);
-    const double value = instance.values.get(index);
-    // The echo of a move leaves the control where the user put it.
-    if (valueOfMove(parameter, panel.view.value(parameter)) != value)
-      panel.view.setValue(parameter, normalisedOfValue(index, value));
+    if (const auto shown = PanelLink::toShow(instance, parameter, panel.view.value(parameter)))
+      panel.view.setValue(parameter, *shown);
   }
   panel.window.idle();
-  if (!panel.view.dragging()) endGesture(instance);
-  if (panel.sent && !instance.processing && instance.hostParams && instance.hostParams->request_flush)
-    instance.hostParams->request_flush(instance.host);
-  panel.sent = false;
+  if (!panel.view.dragging()) panel.link.release(instance);
+  panel.link.requestFlush(instance);
 }
 
 void closePanel(ClapInstance& instance) {
@@ -140,28 +104,14 @@ void destroy(const clap_plugin* plugin) {
 // Its pictures are drawn for one size: the host's scale cannot change it.
 bool setScale(const clap_plugin*, double) { return false; }
 
-bool getSize(const clap_plugin*, std::uint32_t* width, std::uint32_t* height) {
-  if (!width || !height) return false;
-  *width = panel_bitmaps::background.width;
-  *height = panel_bitmaps::background.height;
-  return true;
-}
-
-bool canResize(const clap_plugin*) { return false; }
-bool getResizeHints(const clap_plugin*, clap_gui_resize_hints*) { return false; }
-bool adjustSize(const clap_plugin*, std::uint32_t*, std::uint32_t*) { return false; }
-
-bool setSize(const clap_plugin*, std::uint32_t width, std::uint32_t height) {
-  return width == static_cast<std::uint32_t>(panel_bitmaps::background.width) &&
-         height == static_cast<std::uint32_t>(panel_bitmaps::background.height);
-}
-
 bool setParent(const clap_plugin* plugin, const clap_window* window) {
   ClapInstance& instance = instanceOf(plugin);
   Panel* panel = instance.panel;
   if (!panel || panel->open || !window || !window->api || std::strcmp(window->api, CLAP_WINDOW_API_X11) != 0)
     return false;
-  const auto moved = [&instance](ParameterIndex parameter, float value) { report(instance, parameter, value); };
+  const auto moved = [&instance](ParameterIndex parameter, float value) {
+    instance.panel->link.userMoved(instance, parameter, value);
+  };
   if (!panel->window.open(static_cast<Window>(window->x11), &panel->view, moved).empty()) return false;
   panel->open = true;
   run(instance);
@@ -170,10 +120,6 @@ bool setParent(const clap_plugin* plugin, const clap_window* window) {
   if (!panel->timers->register_timer(instance.host, timerPeriodMs, &panel->timer)) panel->timer = CLAP_INVALID_ID;
   return panel->fd >= 0 || panel->timer != CLAP_INVALID_ID;
 }
-
-// Embedded only: never a floating window of its own.
-bool setTransient(const clap_plugin*, const clap_window*) { return false; }
-void suggestTitle(const clap_plugin*, const char*) {}
 
 bool setVisible(const clap_plugin* plugin, bool visible) {
   Panel* panel = instanceOf(plugin).panel;
@@ -194,9 +140,21 @@ void onFd(const clap_plugin* plugin, int fd, std::uint32_t) {
   if (instance.panel && instance.panel->open && fd == instance.panel->fd) run(instance);
 }
 
-const clap_plugin_gui gui = {isApiSupported, getPreferredApi, create,         destroy,    setScale,
-                             getSize,        canResize,       getResizeHints, adjustSize, setSize,
-                             setParent,      setTransient,    suggestTitle,   show,       hide};
+const clap_plugin_gui gui = {isApiSupported,
+                             getPreferredApi,
+                             create,
+                             destroy,
+                             setScale,
+                             fixed_panel::getSize,
+                             fixed_panel::canResize,
+                             fixed_panel::getResizeHints,
+                             fixed_panel::adjustSize,
+                             fixed_panel::setSize,
+                             setParent,
+                             fixed_panel::setTransient,
+                             fixed_panel::suggestTitle,
+                             show,
+                             hide};
 const clap_plugin_timer_support timerSupport = {onTimer};
 const clap_plugin_posix_fd_support fdSupport = {onFd};
 }  // namespace

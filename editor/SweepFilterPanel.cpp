@@ -38,9 +38,8 @@ HWND SweepFilterPanel::window() const { return frame ? frame->getWindow() : null
 
 std::array<Control*, numParameters> SweepFilterPanel::inRefreshOrder() const {
   const Controls& c = controls;
-  return {c.resonanceKnob,  c.cutoffKnob,       c.levelTrackKnob, c.lfoRateKnob,
-          c.lfoWaveSwitch,  c.lfoTriggerSwitch, c.cutRangeSwitch, c.trackDestSwitch,
-          c.softHardSwitch, c.modeButton,       c.inputSlider,    c.outputSlider};
+  return {c.resonanceKnob,  c.cutoffKnob,      c.levelTrackKnob, c.lfoRateKnob, c.lfoWaveSwitch, c.lfoTriggerSwitch,
+          c.cutRangeSwitch, c.trackDestSwitch, c.softHardSwitch, c.modeButton,  c.inputSlider,   c.outputSlider};
 }
 
 void SweepFilterPanel::refresh() {
@@ -49,9 +48,9 @@ void SweepFilterPanel::refresh() {
 }
 
 float SweepFilterPanel::shownValue(std::int32_t index) const {
-  if (!frame) return 0.0f;
+  // While the panel is being built, some controls are still missing.
   for (const Control* control : inRefreshOrder())
-    if (control->getTag() == index) return control->getValue();
+    if (control && control->getTag() == index) return control->getValue();
   return 0.0f;
 }
 

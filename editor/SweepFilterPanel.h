@@ -48,7 +48,7 @@ class SweepFilterPanel final : public ControlListener {
   // Gives every control its parameter's value from the owner; they redraw at
   // the frame's next tick. Nothing to do while the panel is closed.
   void refresh();
-  // The value the parameter's control holds now; 0 while the panel is closed.
+  // The value the parameter's control holds now; 0 while it has none.
   float shownValue(std::int32_t index) const;
   // A user's move: the only way a value leaves the panel. The controls are
   // refreshed after it.

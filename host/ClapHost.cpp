@@ -294,4 +294,11 @@ bool HostedPlugin::load(const std::vector<unsigned char>& bytes, std::size_t chu
   return extension<clap_plugin_state>(CLAP_EXT_STATE)->load(plugin_, &in);
 }
 
+bool isClapFile(const std::string& path) { return path.size() > 5 && path.compare(path.size() - 5, 5, ".clap") == 0; }
+
+std::string hostingError(const ClapLibrary& library, const HostedPlugin& hosted, const std::string& path) {
+  if (!library.entry()) return library.error();
+  return hosted.plugin() ? "" : "'" + path + "' makes no plug-in";
+}
+
 }  // namespace sweepfilter

@@ -91,4 +91,9 @@ class HostedPlugin {
   std::vector<clap_event_param_value> queued_;
 };
 
+// Whether plughost takes the file for a CLAP plug-in: its name ends in ".clap".
+bool isClapFile(const std::string& path);
+// Why the file gives no plug-in to host, or "".
+std::string hostingError(const ClapLibrary& library, const HostedPlugin& hosted, const std::string& path);
+
 }  // namespace sweepfilter

@@ -60,17 +60,11 @@ int renderThrough(RenderTarget& target, const RenderOptions& options) {
 }
 
 #ifdef SWEEPFILTER_CLAP_HOST
-bool isClapFile(const std::string& path) { return path.size() > 5 && path.compare(path.size() - 5, 5, ".clap") == 0; }
-
 int renderThroughClap(const RenderOptions& options) {
   const ClapLibrary library(options.plugin);
-  if (!library.entry()) {
-    std::fprintf(stderr, "plughost: %s\n", library.error().c_str());
-    return 1;
-  }
   HostedPlugin hosted(library);
-  if (!hosted.plugin()) {
-    std::fprintf(stderr, "plughost: '%s' makes no plug-in\n", options.plugin.c_str());
+  if (const std::string error = hostingError(library, hosted, options.plugin); !error.empty()) {
+    std::fprintf(stderr, "plughost: %s\n", error.c_str());
     return 1;
   }
   ClapRenderTarget target(library, hosted);

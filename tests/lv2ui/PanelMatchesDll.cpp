@@ -1,9 +1,9 @@
-// The LV2 panel and the CLAP plug-in's panel against the DLL's panel, pixel
-// for pixel, for the same values: every factory program, and port values on
-// both sides of every switch's threshold (the CLAP plug-in's values are the
-// same numbers). Run from the Windows build's tests with the emulator, plughost
-// and the DLL; the DLL's panel is taken with plughost editor --screenshot on
-// the same X display.
+// The LV2 panel and the CLAP plug-in's panels (Linux and Windows) against the
+// DLL's panel, pixel for pixel, for the same values: every factory program,
+// and port values on both sides of every switch's threshold (the CLAP
+// plug-in's values are the same numbers). Run from the Windows build's tests
+// with the emulator, plughost, the DLL and the Windows .clap; their panels are
+// taken with plughost editor --screenshot on the same X display.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -58,11 +58,20 @@ std::vector<Case> cases() {
 
 int main(int argc, char** argv) {
   using namespace sweepfilter;
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: panel_matches_dll EMULATOR PLUGHOST.exe PLUGIN.dll WORK-FOLDER\n");
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: panel_matches_dll EMULATOR PLUGHOST.exe PLUGIN.dll PLUGIN.clap WORK-FOLDER\n");
     return 2;
   }
-  const std::string screenshot = std::string(argv[4]) + "/dll-panel.bmp";
+  const std::string screenshot = std::string(argv[5]) + "/panel.bmp";
+  // plughost's screenshot of a plug-in's panel, or why there is none.
+  const auto plughostPanel = [&](const char* plugin, const Case& c, RgbImage& panel) {
+    std::remove(screenshot.c_str());
+    const std::string command = quotedArgument(argv[1]) + " " + quotedArgument(argv[2]) + " editor " +
+                                quotedArgument(plugin) + " " + c.plughostOptions + " --screenshot " +
+                                quotedArgument(screenshot) + " >/dev/null";
+    const std::string error = std::system(command.c_str()) == 0 ? readBmp(screenshot, panel) : "plughost failed";
+    return error.empty() && (panel.width != 400 || panel.height != 285) ? "not 400 x 285" : error;
+  };
   UiHost host(SWEEPFILTER_BUNDLE);
   const ClapLibrary library(SWEEPFILTER_CLAP_FILE);
   HostedPlugin hosted(library);
@@ -85,16 +94,17 @@ int main(int argc, char** argv) {
     failures += differing ? 1 : 0;
   };
   for (const Case& c : cases()) {
-    std::remove(screenshot.c_str());
-    const std::string command = quotedArgument(argv[1]) + " " + quotedArgument(argv[2]) + " editor " +
-                                quotedArgument(argv[3]) + " " + c.plughostOptions + " --screenshot " +
-                                quotedArgument(screenshot) + " >/dev/null";
-    RgbImage dll;
-    const std::string error = std::system(command.c_str()) == 0 ? readBmp(screenshot, dll) : "plughost failed";
-    if (!error.empty() || dll.width != 400 || dll.height != 285) {
+    RgbImage dll, windowsClap;
+    if (const std::string error = plughostPanel(argv[3], c, dll); !error.empty()) {
       std::printf("%s: no screenshot of the DLL's panel (%s)\n", c.name.c_str(), error.c_str());
       ++failures;
       continue;
+    }
+    if (const std::string error = plughostPanel(argv[4], c, windowsClap); error.empty()) {
+      compare(c.name, "CLAP on Windows", windowsClap, dll);
+    } else {
+      std::printf("%s: no screenshot of the Windows CLAP panel (%s)\n", c.name.c_str(), error.c_str());
+      ++failures;
     }
     if (!host.open()) {
       std::printf("%s: the LV2 panel did not open\n", c.name.c_str());
