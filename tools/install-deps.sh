@@ -28,13 +28,35 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
+# A mirror caught mid-sync can serve an index that disagrees with its Release
+# file; apt then leaves that index out and says so above, and the install
+# decides whether what is left is enough.
+update_indexes() {
+  "${sudo_cmd[@]}" apt-get update -qq ||
+    echo "install-deps: some package indexes could not be fetched; going on with the others" >&2
+}
+
+install_missing() {
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "$@" "${missing[@]}" >/dev/null
+}
+
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "installing: ${missing[*]}" >&2
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  update_indexes
+  if ! install_missing; then
+    # Without the security suite's i386 index, its amd64 libraries are newer
+    # than any i386 twin and wine32's multi-arch pairs cannot match: both
+    # architectures then take the point release's versions.
+    echo "install-deps: trying again with the security suite below the point release" >&2
+    pins="$(mktemp -d)"
+    printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 100\n' >"$pins/security.pref"
+    chmod -R a+rX "$pins"
+    install_missing -o Dir::Etc::PreferencesParts="$pins"
+    rm -rf "$pins"
+  fi
 elif [ "${need_update:-0}" = 1 ]; then
-  "${sudo_cmd[@]}" apt-get update -qq
+  update_indexes
 fi
 
 bash "$root/tools/i386-emulation.sh"
