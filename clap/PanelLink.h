@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "ClapGuiAbi.h"
@@ -30,8 +31,23 @@ class PanelLink {
   bool sent = false;                      // events for the host since the last flush request
 };
 
-// The answers of a panel of one size, embedded in the host's window only.
+// The answers of a panel embedded in the host's window only, in the one
+// window system of this build, at a size the host cannot change.
 namespace fixed_panel {
+#ifdef _WIN32
+inline constexpr const char* embeddedApi = CLAP_WINDOW_API_WIN32;
+#else
+inline constexpr const char* embeddedApi = CLAP_WINDOW_API_X11;
+#endif
+inline bool isApiSupported(const clap_plugin*, const char* api, bool floating) {
+  return api && std::strcmp(api, embeddedApi) == 0 && !floating;
+}
+inline bool getPreferredApi(const clap_plugin*, const char** api, bool* floating) {
+  if (!api || !floating) return false;
+  *api = embeddedApi;
+  *floating = false;
+  return true;
+}
 inline bool getSize(const clap_plugin*, std::uint32_t* width, std::uint32_t* height) {
   if (!width || !height) return false;
   *width = panel_bitmaps::background.width;

@@ -53,20 +53,9 @@ void closePanel(ClapInstance& instance) {
   delete panel;
 }
 
-bool isApiSupported(const clap_plugin*, const char* api, bool floating) {
-  return api && std::strcmp(api, CLAP_WINDOW_API_WIN32) == 0 && !floating;
-}
-
-bool getPreferredApi(const clap_plugin*, const char** api, bool* floating) {
-  if (!api || !floating) return false;
-  *api = CLAP_WINDOW_API_WIN32;
-  *floating = false;
-  return true;
-}
-
 bool create(const clap_plugin* plugin, const char* api, bool floating) {
   ClapInstance& instance = instanceOf(plugin);
-  if (!isApiSupported(plugin, api, floating) || instance.panel) return false;
+  if (!fixed_panel::isApiSupported(plugin, api, floating) || instance.panel) return false;
   instance.panel = new (std::nothrow) Panel(instance);
   if (!instance.panel) return false;
   instance.closePanel = closePanel;
@@ -102,8 +91,8 @@ bool setVisible(const clap_plugin* plugin, bool visible) {
 bool show(const clap_plugin* plugin) { return setVisible(plugin, true); }
 bool hide(const clap_plugin* plugin) { return setVisible(plugin, false); }
 
-const clap_plugin_gui gui = {isApiSupported,
-                             getPreferredApi,
+const clap_plugin_gui gui = {fixed_panel::isApiSupported,
+                             fixed_panel::getPreferredApi,
                              create,
                              destroy,
                              setScale,

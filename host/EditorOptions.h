@@ -21,7 +21,7 @@ struct EditorOptions {
 };
 
 inline constexpr const char* editorUsage =
-    "editor PLUGIN.dll [--program N] [--set NAME=VALUE]... [--screenshot FILE.bmp] [--seconds S]";
+    "editor PLUGIN.dll|.clap [--program N] [--set NAME=VALUE]... [--screenshot FILE.bmp] [--seconds S]";
 
 // Parses the arguments after "editor". On failure returns nothing and puts a
 // one-line reason in `error`.

@@ -25,7 +25,7 @@ struct RenderOptions {
 inline constexpr std::int32_t maxBlockSize = 1 << 20;
 
 inline constexpr const char* renderUsage =
-    "render PLUGIN.dll IN.wav OUT.wav [--program N] [--set NAME=VALUE]... [--block N] [--accumulate] "
+    "render PLUGIN.dll|.clap IN.wav OUT.wav [--program N] [--set NAME=VALUE]... [--block N] [--accumulate] "
     "[--format f32|s16|s24]";
 
 // Parses the arguments after "render". On failure returns nothing and puts a

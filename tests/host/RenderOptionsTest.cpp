@@ -52,7 +52,7 @@ TEST(RenderOptions, DefaultsAndEveryOptionInAnyOrder) {
 
 TEST(RenderOptions, RefusesWithAOneLineReason) {
   const std::vector<std::pair<Args, std::string>> cases = {
-      {{}, "usage: plughost render PLUGIN.dll IN.wav OUT.wav"},
+      {{}, "usage: plughost render PLUGIN.dll|.clap IN.wav OUT.wav"},
       {{"fx.dll", "in.wav"}, "usage: plughost render"},
       {{"fx.dll", "in.wav", "out.wav", "more.wav"}, "unexpected argument 'more.wav'"},
       {{"fx.dll", "in.wav", "out.wav", "--fast"}, "unknown option '--fast'"},
