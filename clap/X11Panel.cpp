@@ -1,14 +1,16 @@
 // The panel in Linux hosts: the LV2 UI's X11 panel, embedded in the host's
 // window and driven by the host's file-descriptor and timer callbacks (no
-// thread of its own). Every call here comes on the host's main thread.
+// thread of its own), at the host's scale or the screen's. Every call here
+// comes on the host's main thread.
 #include <cstring>
 #include <new>
 #include <string>
+#include <utility>
 
 #include "ClapGuiAbi.h"
 #include "ClapInstance.h"
 #include "EmbeddedPictures.h"
-#include "PanelResources.h"
+#include "PanelScale.h"
 #include "PanelView.h"
 #include "PanelLink.h"
 #include "X11PanelWindow.h"
@@ -33,9 +35,9 @@ const void* hostExtension(const clap_host* host, const char* id) {
   return host->get_extension ? host->get_extension(host, id) : nullptr;
 }
 
-std::string readEmbedded(std::int32_t id, RgbImage& image) {
+std::string readEmbedded(std::int32_t id, std::int32_t scale, RgbImage& image) {
   for (const EmbeddedPicture* p = sweepfilterPanelPictures; p->bytes; ++p)
-    if (p->id == static_cast<std::uint64_t>(id))
+    if (p->id == static_cast<std::uint64_t>(id) && p->scale == static_cast<std::uint64_t>(scale))
       return readBmp(p->bytes, p->size, "picture " + std::to_string(id), image);
   return "picture " + std::to_string(id) + " is not in the plug-in";
 }
@@ -63,20 +65,9 @@ void closePanel(ClapInstance& instance) {
   delete panel;
 }
 
-bool isApiSupported(const clap_plugin*, const char* api, bool floating) {
-  return api && std::strcmp(api, CLAP_WINDOW_API_X11) == 0 && !floating;
-}
-
-bool getPreferredApi(const clap_plugin*, const char** api, bool* floating) {
-  if (!api || !floating) return false;
-  *api = CLAP_WINDOW_API_X11;
-  *floating = false;
-  return true;
-}
-
 bool create(const clap_plugin* plugin, const char* api, bool floating) {
   ClapInstance& instance = instanceOf(plugin);
-  if (!isApiSupported(plugin, api, floating) || instance.panel) return false;
+  if (!fixed_panel::isApiSupported(plugin, api, floating) || instance.panel) return false;
   // Without the host's timer and descriptor callbacks nothing would drive the panel.
   const auto* timers =
       static_cast<const clap_host_timer_support*>(hostExtension(instance.host, CLAP_EXT_TIMER_SUPPORT));
@@ -87,7 +78,7 @@ bool create(const clap_plugin* plugin, const char* api, bool floating) {
   if (!panel) return false;
   panel->timers = timers;
   panel->fds = fds;
-  if (!panel->view.load(readEmbedded).empty()) {
+  if (!panel->view.load(readEmbedded, pictureScale(screenScale())).empty()) {
     delete panel;
     return false;
   }
@@ -101,8 +92,32 @@ void destroy(const clap_plugin* plugin) {
   if (instance.panel) closePanel(instance);
 }
 
-// Its pictures are drawn for one size: the host's scale cannot change it.
-bool setScale(const clap_plugin*, double) { return false; }
+// The host's factor picks the pictures as the LV2 option does; the size is
+// then in the screen's pixels. Before the window opens only: an open panel keeps its size.
+bool setScale(const clap_plugin* plugin, double scale) {
+  Panel* panel = instanceOf(plugin).panel;
+  const auto factor = usableScale(scale);
+  if (!panel || panel->open || !factor) return false;
+  const std::int32_t chosen = pictureScale(*factor);
+  if (chosen == panel->view.scale()) return true;
+  PanelView rescaled;
+  if (!rescaled.load(readEmbedded, chosen).empty()) return false;
+  panel->view = std::move(rescaled);
+  return true;
+}
+
+bool getSize(const clap_plugin* plugin, std::uint32_t* width, std::uint32_t* height) {
+  const Panel* panel = instanceOf(plugin).panel;
+  if (!panel || !width || !height) return false;
+  *width = static_cast<std::uint32_t>(panel->view.pixels().width);
+  *height = static_cast<std::uint32_t>(panel->view.pixels().height);
+  return true;
+}
+
+bool setSize(const clap_plugin* plugin, std::uint32_t width, std::uint32_t height) {
+  std::uint32_t own[2];
+  return getSize(plugin, &own[0], &own[1]) && width == own[0] && height == own[1];
+}
 
 bool setParent(const clap_plugin* plugin, const clap_window* window) {
   ClapInstance& instance = instanceOf(plugin);
@@ -140,16 +155,16 @@ void onFd(const clap_plugin* plugin, int fd, std::uint32_t) {
   if (instance.panel && instance.panel->open && fd == instance.panel->fd) run(instance);
 }
 
-const clap_plugin_gui gui = {isApiSupported,
-                             getPreferredApi,
+const clap_plugin_gui gui = {fixed_panel::isApiSupported,
+                             fixed_panel::getPreferredApi,
                              create,
                              destroy,
                              setScale,
-                             fixed_panel::getSize,
+                             getSize,
                              fixed_panel::canResize,
                              fixed_panel::getResizeHints,
                              fixed_panel::adjustSize,
-                             fixed_panel::setSize,
+                             setSize,
                              setParent,
                              fixed_panel::setTransient,
                              fixed_panel::suggestTitle,

@@ -22,12 +22,14 @@ namespace {
 constexpr const char* prefixes =
     "@prefix doap:  <http://usefulinc.com/ns/doap#> .\n"
     "@prefix lv2:   <http://lv2plug.in/ns/lv2core#> .\n"
+    "@prefix opts:  <http://lv2plug.in/ns/ext/options#> .\n"
     "@prefix pg:    <http://lv2plug.in/ns/ext/port-groups#> .\n"
     "@prefix pset:  <http://lv2plug.in/ns/ext/presets#> .\n"
     "@prefix rdf:   <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n"
     "@prefix rdfs:  <http://www.w3.org/2000/01/rdf-schema#> .\n"
     "@prefix ui:    <http://lv2plug.in/ns/extensions/ui#> .\n"
-    "@prefix units: <http://lv2plug.in/ns/extensions/units#> .\n\n";
+    "@prefix units: <http://lv2plug.in/ns/extensions/units#> .\n"
+    "@prefix urid:  <http://lv2plug.in/ns/ext/urid#> .\n\n";
 
 // No licence has been granted: the description says so rather than name one.
 constexpr const char* licenceUri = "urn:sweepfilter:licence:all-rights-reserved";
@@ -68,10 +70,12 @@ void writeManifest(std::ostream& out) {
   out << prefixes;
   out << uri(pluginUri) << "\n    a lv2:Plugin ;\n    lv2:binary <" << binaryName << "> ;\n    ui:ui " << uri(uiUri)
       << " ;\n    rdfs:seeAlso <sweepfilter.ttl> .\n";
-  // The panel: embedded in the host's window, run from its idle calls, told every control's value.
+  // The panel: embedded in the host's window, run from its idle calls, told
+  // every control's value, drawn at the scale factor the host passes.
   out << "\n"
       << uri(uiUri) << "\n    a ui:X11UI ;\n    ui:binary <" << uiBinaryName
-      << "> ;\n    lv2:requiredFeature ui:idleInterface , ui:parent ;\n    lv2:optionalFeature ui:resize ;\n"
+      << "> ;\n    lv2:requiredFeature ui:idleInterface , ui:parent ;\n"
+      << "    lv2:optionalFeature ui:resize , opts:options , urid:map ;\n    opts:supportedOption ui:scaleFactor ;\n"
       << "    lv2:extensionData ui:idleInterface ;\n    ui:portNotification";
   for (std::int32_t index = 0; index < numParameters; ++index)
     out << (index ? " , [\n" : " [\n") << "        ui:plugin " << uri(pluginUri) << " ;\n        lv2:symbol "

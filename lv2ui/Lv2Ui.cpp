@@ -1,16 +1,22 @@
 // The panel as an LV2 X11 UI: embedded in the host's window (ui:parent),
 // driven by the host's idle calls (ui:idleInterface), told every control
 // port's value (port_event), and telling the host each move of the user
-// (write_function) in the port's own units.
+// (write_function) in the port's own units. It draws itself at the host's
+// scale factor (an option at instantiation) or the screen's.
+#include <lv2/atom/atom.h>
+#include <lv2/options/options.h>
 #include <lv2/ui/ui.h>
+#include <lv2/urid/urid.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "BundleUris.h"
+#include "PanelScale.h"
 #include "PanelView.h"
 #include "Parameters.h"
 #include "PortValues.h"
@@ -37,6 +43,24 @@ const void* feature(const LV2_Feature* const* features, const char* uri) {
   return nullptr;
 }
 
+// The host's ui:scaleFactor, if it passes one that can size a panel.
+std::optional<double> hostScale(const LV2_Feature* const* features) {
+  const auto* options = static_cast<const LV2_Options_Option*>(feature(features, LV2_OPTIONS__options));
+  const auto* map = static_cast<const LV2_URID_Map*>(feature(features, LV2_URID__map));
+  if (!options || !map) return std::nullopt;
+  const LV2_URID key = map->map(map->handle, LV2_UI__scaleFactor);
+  const LV2_URID floatType = map->map(map->handle, LV2_ATOM__Float);
+  const LV2_URID doubleType = map->map(map->handle, LV2_ATOM__Double);
+  for (; options->key != 0 || options->value; ++options) {
+    if (options->key != key || !options->value) continue;
+    if (options->type == floatType && options->size == sizeof(float))
+      return usableScale(*static_cast<const float*>(options->value));
+    if (options->type == doubleType && options->size == sizeof(double))
+      return usableScale(*static_cast<const double*>(options->value));
+  }
+  return std::nullopt;
+}
+
 LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const char* bundlePath,
                          LV2UI_Write_Function write, LV2UI_Controller controller, LV2UI_Widget* widget,
                          const LV2_Feature* const* features) {
@@ -49,7 +73,9 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
   if (!ui) return nullptr;
   ui->write = write;
   ui->controller = controller;
-  std::string error = ui->view.load(std::string(bundlePath) + "/pictures");
+  const std::optional<double> given = hostScale(features);
+  const std::int32_t scale = pictureScale(given ? *given : screenScale());
+  std::string error = ui->view.load(std::string(bundlePath) + "/pictures", scale);
   if (error.empty())
     error = ui->window.open(static_cast<Window>(reinterpret_cast<std::uintptr_t>(parent)), &ui->view,
                             [ui](ParameterIndex parameter, float value) { ui->report(parameter, value); });

@@ -27,24 +27,31 @@ std::size_t pictureSlot(const panel_bitmaps::BitmapInfo& info) {
   return static_cast<std::size_t>(info.id - panel_bitmaps::background.id);
 }
 
+// Rounds toward minus infinity: a drag above or left of the window stays on the panel's grid.
+std::int32_t floorDivide(std::int32_t value, std::int32_t by) { return value / by - (value % by < 0 ? 1 : 0); }
+
 }  // namespace
 
-std::string PanelView::load(const std::string& folder) {
-  return load([&folder](std::int32_t id, RgbImage& image) {
-    return readBmp(folder + "/" + std::to_string(id) + ".bmp", image);
-  });
+std::string PanelView::load(const std::string& folder, std::int32_t scale) {
+  return load(
+      [&folder](std::int32_t id, std::int32_t of, RgbImage& image) {
+        return readBmp(folder + (of == 1 ? "/" : "/2x/") + std::to_string(id) + ".bmp", image);
+      },
+      scale);
 }
 
-std::string PanelView::load(const PictureReader& read) {
+std::string PanelView::load(const PictureReader& read, std::int32_t scale) {
+  if (scale != 1 && scale != 2) return "the pictures are drawn at scales 1 and 2, not " + std::to_string(scale);
   for (const panel_bitmaps::BitmapInfo& info : panel_bitmaps::all) {
     RgbImage& image = pictures[pictureSlot(info)];
-    if (std::string error = read(info.id, image); !error.empty()) return error;
-    if (image.width != info.width || image.height != info.height)
-      return "picture " + std::to_string(info.id) + " is not " + std::to_string(info.width) + " x " +
-             std::to_string(info.height) + " pixels";
+    if (std::string error = read(info.id, scale, image); !error.empty()) return error;
+    if (image.width != scale * info.width || image.height != scale * info.height)
+      return "picture " + std::to_string(info.id) + " is not " + std::to_string(scale * info.width) + " x " +
+             std::to_string(scale * info.height) + " pixels";
   }
   for (std::size_t i = 0; i < controls.size(); ++i) controls[i].placed = panel_layout::controlsInOrder[i];
-  canvas = RgbImage{panel_bitmaps::background.width, panel_bitmaps::background.height, {}};
+  factor = scale;
+  canvas = RgbImage{scale * panel_bitmaps::background.width, scale * panel_bitmaps::background.height, {}};
   canvas.pixels.assign(static_cast<std::size_t>(canvas.width) * canvas.height, 0);
   return {};
 }
@@ -61,7 +68,8 @@ void PanelView::setValue(ParameterIndex parameter, float normalised) {
 }
 
 void PanelView::paintAll() {
-  copy(picture(panel_bitmaps::background), Point(0, 0), Rect(0, 0, canvas.width, canvas.height), false);
+  const panel_bitmaps::BitmapInfo& background = panel_bitmaps::background;
+  copy(picture(background), Point(0, 0), Rect(0, 0, background.width, background.height), false);
   for (ControlState& control : controls) draw(control);
 }
 
@@ -70,7 +78,7 @@ void PanelView::redrawChanged() {
     // Bits, not values: a NaN from the host is drawn once, not at every idle call.
     if (std::bit_cast<std::uint32_t>(control.value) != std::bit_cast<std::uint32_t>(control.shown)) {
       draw(control);
-      changed(paintedArea(control));
+      changed(scaled(paintedArea(control)));
     }
   }
 }
@@ -106,7 +114,17 @@ Rect PanelView::paintedArea(const ControlState& control) const {
   return control.placed.slider ? control.placed.slider->track : control.placed.strip->rect;
 }
 
-void PanelView::copy(const RgbImage& from, const Point& source, const Rect& to, bool whiteIsClear) {
+Rect PanelView::scaled(const Rect& area) const {
+  return {factor * area.left, factor * area.top, factor * area.right, factor * area.bottom};
+}
+
+Point PanelView::inPanel(const Point& point) const {
+  return {floorDivide(point.x, factor), floorDivide(point.y, factor)};
+}
+
+void PanelView::copy(const RgbImage& from, const Point& panelSource, const Rect& panelArea, bool whiteIsClear) {
+  const Point source(factor * panelSource.x, factor * panelSource.y);
+  const Rect to = scaled(panelArea);
   // Clipped to the panel and to the picture: nothing is drawn outside either.
   const std::int32_t left = std::max({to.left, 0, to.left - source.x});
   const std::int32_t top = std::max({to.top, 0, to.top - source.y});
@@ -122,13 +140,13 @@ void PanelView::copy(const RgbImage& from, const Point& source, const Rect& to, 
 
 void PanelView::press(const Point& point) {
   // A second button during a drag belongs to that drag.
-  if (!active) offer(0, point, true);
+  if (!active) offer(0, inPanel(point), true);
 }
 
 void PanelView::drag(const Point& point) {
   if (!active) return;
   ControlState& control = controls[active->control];
-  set(control, valueAt(control, *active, point), false);
+  set(control, valueAt(control, *active, inPanel(point)), false);
 }
 
 void PanelView::release() {
@@ -168,7 +186,7 @@ void PanelView::set(ControlState& control, float value, bool always) {
   if (!always && value == control.shown) return;
   report(control.placed.tag(), value);
   draw(control);
-  changed(paintedArea(control));
+  changed(scaled(paintedArea(control)));
 }
 
 float PanelView::valueAt(const ControlState& control, const Drag& drag, const Point& point) const {

@@ -18,21 +18,28 @@ namespace sweepfilter {
 // values, the pixels they are painted into, and the pointer's gestures. It
 // paints and maps exactly as the DLL's controls do, from the same layout and
 // mapping functions; the window only copies its pixels to the screen.
+//
+// At scale 2 it paints the pictures drawn at twice the size, and every
+// place, area and pointer position is twice the layout's: a point maps to
+// the panel pixel it lies in, so the same place of the artwork gives the
+// same value at either scale.
 class PanelView {
  public:
   // A user's change: the parameter and its new normalised value.
   using Report = std::function<void(ParameterIndex, float)>;
-  // An area of the pixels that a redraw changed.
+  // An area of the pixels that a redraw changed, in the view's pixels.
   using Changed = std::function<void(const Rect&)>;
 
   // Where the user's changes and the redrawn areas go, from the first paint on.
   void connect(Report report, Changed changed);
 
-  // Loads the eleven pictures (folder/<resource id>.bmp): "" or why not.
-  std::string load(const std::string& folder);
-  // The same from wherever `read` finds a picture by its resource id.
-  using PictureReader = std::function<std::string(std::int32_t id, RgbImage& image)>;
-  std::string load(const PictureReader& read);
+  // Loads the eleven pictures of a scale, 1 or 2 (folder/<resource id>.bmp,
+  // the larger ones in folder/2x/): "" or why not.
+  std::string load(const std::string& folder, std::int32_t scale);
+  // The same from wherever `read` finds a picture by its resource id and scale.
+  using PictureReader = std::function<std::string(std::int32_t id, std::int32_t scale, RgbImage& image)>;
+  std::string load(const PictureReader& read, std::int32_t scale);
+  std::int32_t scale() const { return factor; }
 
   // A value from the host; shown at the next redrawChanged, never reported.
   void setValue(ParameterIndex parameter, float normalised);
@@ -45,8 +52,8 @@ class PanelView {
   // painting order, and names the area each redraw changed.
   void redrawChanged();
 
-  // A press of a button that moves controls, a move with it held, and the
-  // release of the last held button. Each change of a value is reported, then
+  // A press of a button that moves controls, a move with it held (in the
+  // view's pixels), and the release of the last held button. Each change of a value is reported, then
   // drawn at once, so it is reported once per redraw as in the DLL.
   void press(const Point& point);
   void drag(const Point& point);
@@ -73,6 +80,9 @@ class PanelView {
   const RgbImage& picture(const panel_bitmaps::BitmapInfo& info) const;
   void draw(ControlState& control);
   Rect paintedArea(const ControlState& control) const;
+  Rect scaled(const Rect& area) const;
+  Point inPanel(const Point& point) const;
+  // Copies a picture's pixels, the source and the area in the layout's pixels.
   void copy(const RgbImage& from, const Point& source, const Rect& to, bool whiteIsClear);
   // Offers the press to the controls from `first` on, in order, as the DLL's
   // frame does: one that takes a held press starts a drag and stops the
@@ -84,6 +94,7 @@ class PanelView {
   std::array<RgbImage, std::size(panel_bitmaps::all)> pictures;
   std::array<ControlState, numParameters> controls;
   RgbImage canvas;
+  std::int32_t factor = 1;
   std::optional<Drag> active;
   Report report;
   Changed changed;

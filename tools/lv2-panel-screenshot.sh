@@ -2,7 +2,8 @@
 # The LV2 panel as a Linux host shows it: jalv.gtk3 (a JACK client, on jackd's
 # dummy driver: no sound hardware) opens the bundle's plug-in with its panel
 # on a virtual 24-bit display; the window is written to OUT.png (default
-# out/demo/panel-lv2.png). Needs the native build's bundle.
+# out/demo/panel-lv2.png). Needs the native build's bundle. With
+# SWEEPFILTER_PANEL_SCALE=2 in the environment the panel is the double-size one.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 out="${1:-$root/out/demo/panel-lv2.png}"
@@ -36,12 +37,18 @@ kill $jalv; wait $jalv 2>/dev/null || true
 /usr/bin/python3 "$tools/xwd-to-png.py" "$work/screen.xwd" "$out" "$X" "$Y" "$WIDTH" "$HEIGHT"
 # The panel, not the host's generic controls: the name plate's column of the
 # background shows at the bottom of the window, under the host's menu.
-/usr/bin/python3 - "$out" "$tools/../resources/background.bmp" <<'CHECK'
-import sys
+/usr/bin/python3 - "$out" "$tools/../resources" <<'CHECK'
+import os, sys
 from PIL import Image
-shot, background = Image.open(sys.argv[1]).convert("RGB"), Image.open(sys.argv[2]).convert("RGB")
+try:
+    scale = 2 if float(os.environ.get("SWEEPFILTER_PANEL_SCALE") or 1) >= 1.5 else 1
+except ValueError:
+    scale = 1
+folder = os.path.join(sys.argv[2], "2x" if scale == 2 else "")
+shot = Image.open(sys.argv[1]).convert("RGB")
+background = Image.open(os.path.join(folder, "background.bmp")).convert("RGB")
 top = shot.height - background.height
-bad = [(x, y) for y in range(background.height) for x in range(150, 160)
+bad = [(x, y) for y in range(background.height) for x in range(150 * scale, 160 * scale)
        if shot.getpixel((x, top + y)) != background.getpixel((x, y))]
 sys.exit("the host shows no panel: %d pixels differ, the first at %s" % (len(bad), bad[0]) if bad else 0)
 CHECK

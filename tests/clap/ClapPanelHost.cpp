@@ -7,14 +7,18 @@ namespace sweepfilter {
 ClapPanelHost::ClapPanelHost(HostedPlugin& hosted)
     : hosted(hosted), gui(hosted.extension<clap_plugin_gui>(CLAP_EXT_GUI)) {}
 
-bool ClapPanelHost::open() {
+bool ClapPanelHost::open(double scale) {
   close();
   createParent();
   const clap_plugin* plugin = hosted.plugin();
   const clap_window window{CLAP_WINDOW_API_X11, {.x11 = parent}};
   opened = gui && gui->is_api_supported(plugin, CLAP_WINDOW_API_X11, false) &&
            gui->create(plugin, CLAP_WINDOW_API_X11, false);
-  return opened && gui->set_parent(plugin, &window) && gui->show(plugin);
+  if (opened && scale != 0.0) gui->set_scale(plugin, scale);
+  std::uint32_t width = 0, height = 0;
+  if (!opened || !gui->get_size(plugin, &width, &height)) return false;
+  resizeParent(static_cast<int>(width), static_cast<int>(height));
+  return gui->set_parent(plugin, &window) && gui->show(plugin);
 }
 
 void ClapPanelHost::close(bool destroyParentFirst) {

@@ -4,6 +4,7 @@
 // click is gesture begin, value, end, and it opens and closes without growing.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 
 #include "ClapPanelHost.h"
@@ -22,13 +23,24 @@ class ClapPanel : public ::testing::Test {
   HostedPlugin hosted{library};
 };
 
-TEST_F(ClapPanel, ShowsTheLv2PanelsPixelsForEveryProgramTheHostLoads) {
-  ClapPanelHost panel(hosted);
-  ASSERT_TRUE(panel.open());
+// At the host's scale: 1.4 chooses the panel's own size, 1.5 the double one,
+// as the LV2 UI's option does.
+class ClapPanelAtScale : public ClapPanel, public ::testing::WithParamInterface<double> {};
+INSTANTIATE_TEST_SUITE_P(Scales, ClapPanelAtScale, ::testing::Values(1.4, 1.5));
+
+TEST_P(ClapPanelAtScale, ShowsTheLv2PanelsPixelsForEveryProgramTheHostLoads) {
+  const std::uint32_t scale = GetParam() < 1.5 ? 1 : 2;
   const auto* gui = hosted.extension<clap_plugin_gui>(CLAP_EXT_GUI);
+  ASSERT_TRUE(gui->create(hosted.plugin(), CLAP_WINDOW_API_X11, false));
+  for (double unusable : {0.0, -1.0, static_cast<double>(NAN), static_cast<double>(INFINITY)})
+    EXPECT_FALSE(gui->set_scale(hosted.plugin(), unusable)) << unusable;
+  gui->destroy(hosted.plugin());
+  ClapPanelHost panel(hosted);
+  ASSERT_TRUE(panel.open(GetParam()));
   std::uint32_t size[2] = {};
-  EXPECT_TRUE(gui->get_size(hosted.plugin(), &size[0], &size[1]) && size[0] == 400 && size[1] == 285);
-  EXPECT_FALSE(gui->set_scale(hosted.plugin(), 2.0) || gui->can_resize(hosted.plugin()));
+  EXPECT_TRUE(gui->get_size(hosted.plugin(), &size[0], &size[1]) && size[0] == 400 * scale && size[1] == 285 * scale);
+  EXPECT_FALSE(gui->set_scale(hosted.plugin(), 3 - scale)) << "an open panel keeps its size";
+  EXPECT_FALSE(gui->can_resize(hosted.plugin()));
   EXPECT_GE(hosted.panelFd, 0);
   EXPECT_NE(hosted.panelTimer, CLAP_INVALID_ID);
   UiHost lv2(SWEEPFILTER_BUNDLE);
@@ -37,7 +49,7 @@ TEST_F(ClapPanel, ShowsTheLv2PanelsPixelsForEveryProgramTheHostLoads) {
     ASSERT_TRUE(load->from_location(hosted.plugin(), CLAP_PRESET_DISCOVERY_LOCATION_PLUGIN, nullptr,
                                     std::to_string(program).c_str()));
     // One window at a time on the screen: pixels under another are not read back.
-    ASSERT_TRUE(lv2.open());
+    ASSERT_TRUE(lv2.open(static_cast<float>(GetParam())));
     for (std::int32_t index = 0; index < numParameters; ++index)
       lv2.portEvent(index, *portValueOf(index, factoryPrograms[program].values[index]));
     lv2.idle();

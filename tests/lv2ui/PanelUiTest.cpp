@@ -2,14 +2,20 @@
 // the bundle by a small host, driven by XTest, read back with XGetImage.
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
+
 #include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "AngleToValue.h"
+#include "PanelCases.h"
 #include "PanelGestures.h"
 #include "PanelLayout.h"
+#include "PanelScale.h"
 #include "PortValues.h"
 #include "SwitchLimits.h"
 #include "UiHost.h"
@@ -19,22 +25,69 @@ namespace {
 
 const std::string bundle = SWEEPFILTER_BUNDLE;
 
-RgbImage picture(const panel_bitmaps::BitmapInfo& info) {
+RgbImage picture(const panel_bitmaps::BitmapInfo& info, int scale = 1) {
   RgbImage image;
-  EXPECT_EQ(readBmp(bundle + "/pictures/" + std::to_string(info.id) + ".bmp", image), "");
+  EXPECT_EQ(readBmp(bundle + (scale == 1 ? "/pictures/" : "/pictures/2x/") + std::to_string(info.id) + ".bmp", image),
+            "");
   return image;
 }
 
+// The UI at a scale as a host that passes its scale factor opens it.
+std::optional<float> option(int scale) { return scale == 1 ? std::nullopt : std::optional<float>(scale); }
+
 // Whether the screen shows frame k of a strip control's picture at its place
 // (but for the columns the input slider's track covers, painted after it).
-bool showsFrame(const RgbImage& screen, const panel_layout::StripPlacement& control, int frame) {
-  const RgbImage strip = picture(control.strip);
-  for (int y = 0; y < control.rect.height(); ++y)
-    for (int x = 0; x < control.rect.width(); ++x)
-      if (control.rect.left + x >= panel_layout::inputSlider.track.right &&
-          screen.at(control.rect.left + x, control.rect.top + y) != strip.at(x, frame * control.strip.frameHeight + y))
+bool showsFrame(const RgbImage& screen, const panel_layout::StripPlacement& control, int frame, int scale = 1) {
+  const RgbImage strip = picture(control.strip, scale);
+  const Rect& r = control.rect;
+  for (int y = 0; y < scale * r.height(); ++y)
+    for (int x = 0; x < scale * r.width(); ++x)
+      if (r.left * scale + x >= panel_layout::inputSlider.track.right * scale &&
+          screen.at(scale * r.left + x, scale * r.top + y) !=
+              strip.at(x, scale * frame * control.strip.frameHeight + y))
         return false;
   return true;
+}
+
+// Copies a picture's area to (x, y) of an image, white left out if it is clear.
+void paste(RgbImage& to, const RgbImage& from, const Rect& area, int x, int y, bool whiteIsClear = false) {
+  for (int row = 0; row < area.height(); ++row)
+    for (int column = 0; column < area.width(); ++column)
+      if (const std::uint32_t colour = from.at(area.left + column, area.top + row); !whiteIsClear || colour != 0xFFFFFF)
+        to.pixels[static_cast<std::size_t>(y + row) * to.width + x + column] = colour;
+}
+
+// The double-size panel that shows what the panel at its own size shows: in
+// painting order, each control's frame and each slider's handle row found on
+// the smaller screen, taken from the larger pictures to twice its place.
+RgbImage doubled(const RgbImage& shown) {
+  RgbImage out = picture(panel_bitmaps::background, 2);
+  for (const panel_layout::PlacedControl& placed : panel_layout::controlsInOrder) {
+    if (const panel_layout::StripPlacement* strip = placed.strip) {
+      int frame = 0;
+      while (frame < strip->strip.frameCount && !showsFrame(shown, *strip, frame)) ++frame;
+      EXPECT_LT(frame, strip->strip.frameCount) << "no frame of control " << strip->tag;
+      const int h = 2 * strip->strip.frameHeight;
+      paste(out, picture(strip->strip, 2), Rect(0, frame * h, 2 * strip->rect.width(), (frame + 1) * h),
+            2 * strip->rect.left, 2 * strip->rect.top);
+      continue;
+    }
+    const panel_layout::SliderPlacement& slider = *placed.slider;
+    const RgbImage handle = picture(slider.handle);
+    const auto handleAt = [&](int top) {
+      for (int y = 0; y < handle.height; ++y)
+        for (int x = 0; x < handle.width; ++x)
+          if (handle.at(x, y) != 0xFFFFFF && shown.at(slider.rect.left + x, top + y) != handle.at(x, y)) return false;
+      return true;
+    };
+    int top = slider.travelTop;
+    while (top <= slider.travelBottom && !handleAt(top)) ++top;
+    EXPECT_LE(top, slider.travelBottom) << "no handle on slider " << slider.tag;
+    const Rect track(2 * slider.track.left, 2 * slider.track.top, 2 * slider.track.right, 2 * slider.track.bottom);
+    paste(out, picture(panel_bitmaps::background, 2), track, track.left, track.top);
+    paste(out, picture(slider.handle, 2), Rect(0, 0, 2 * handle.width, 2 * handle.height), track.left, 2 * top, true);
+  }
+  return out;
 }
 
 // A written port value as the plug-in reads it.
@@ -57,40 +110,47 @@ float throughThePort(ParameterIndex parameter, float dllValue) {
   return port ? normalisedOf(parameter, *port) : normalisedOf(parameter, 0.0f);
 }
 
-TEST(PanelUi, HostValuesShowAtTheNextIdleAndWildOnesStayOnThePanel) {
+// At its own size and at twice the size, with every point doubled.
+class PanelUiAtScale : public ::testing::TestWithParam<int> {};
+INSTANTIATE_TEST_SUITE_P(Scales, PanelUiAtScale, ::testing::Values(1, 2));
+
+TEST_P(PanelUiAtScale, HostValuesShowAtTheNextIdleAndWildOnesStayOnThePanel) {
+  const int scale = GetParam();
   UiHost host(bundle);
-  ASSERT_TRUE(host.open());
-  EXPECT_TRUE(showsFrame(host.screen(), panel_layout::modeButton, 0));
+  ASSERT_TRUE(host.open(option(scale)));
+  EXPECT_TRUE(showsFrame(host.screen(), panel_layout::modeButton, 0, scale));
   host.portEvent(paramMode, 1.0f);
   host.portEvent(paramLfoWave, 2.0f);
-  EXPECT_TRUE(showsFrame(host.screen(), panel_layout::modeButton, 0)) << "drawn before the idle call";
+  EXPECT_TRUE(showsFrame(host.screen(), panel_layout::modeButton, 0, scale)) << "drawn before the idle call";
   host.idle(1);
   const RgbImage shown = host.screen();
-  EXPECT_TRUE(showsFrame(shown, panel_layout::modeButton, 1));
-  EXPECT_TRUE(showsFrame(shown, panel_layout::lfoWaveSwitch, 2));
+  EXPECT_TRUE(showsFrame(shown, panel_layout::modeButton, 1, scale));
+  EXPECT_TRUE(showsFrame(shown, panel_layout::lfoWaveSwitch, 2, scale));
   EXPECT_TRUE(host.takeWrites().empty()) << "host values are not sent back";
 
   // Values far outside the ports' ranges: the background between the controls stays.
-  const RgbImage background = picture(panel_bitmaps::background);
+  const RgbImage background = picture(panel_bitmaps::background, scale);
   const float wild[] = {std::numeric_limits<float>::quiet_NaN(), INFINITY, -INFINITY, 1e30f, -1e30f, -5.0f};
   for (float value : wild) {
     for (std::uint32_t port = 0; port < numParameters; ++port) host.portEvent(port, value);
     host.idle(1);
     const RgbImage screen = host.screen();
+    ASSERT_EQ(screen.height, background.height);
     for (int y = 0; y < screen.height; ++y)
-      for (int x = 150; x < 160; ++x)
+      for (int x = 150 * scale; x < 160 * scale; ++x)
         ASSERT_EQ(screen.at(x, y), background.at(x, y)) << value << " at " << x << "," << y;
   }
 }
 
-TEST(PanelUi, GesturesGiveTheDllsValues) {
+TEST_P(PanelUiAtScale, GesturesGiveTheDllsValues) {
+  const int scale = GetParam();
   UiHost host(bundle);
-  ASSERT_TRUE(host.open());
+  ASSERT_TRUE(host.open(option(scale)));
   const auto play = [&](const std::vector<Point>& path) {
     host.takeWrites();
-    host.moveTo(path[0].x, path[0].y);
+    host.moveTo(scale * path[0].x, scale * path[0].y);
     host.press();
-    for (std::size_t i = 1; i < path.size(); ++i) host.moveTo(path[i].x, path[i].y);
+    for (std::size_t i = 1; i < path.size(); ++i) host.moveTo(scale * path[i].x, scale * path[i].y);
     host.release();
     return moves(host);
   };
@@ -136,6 +196,58 @@ TEST(PanelUi, GesturesGiveTheDllsValues) {
   const std::vector<Move> draggedOff = play({{57, 233}, {57, 180}});
   ASSERT_EQ(draggedOff.size(), 2u);
   EXPECT_EQ(draggedOff[1].normalised, 1.0f);
+}
+
+TEST(PanelUi, AtTwiceTheSizeItShowsTheLargerPicturesWhereItsOwnSizeShowsTheirFrames) {
+  UiHost host(bundle);
+  for (const Case& c : cases()) {
+    RgbImage shown[2];
+    for (int scale : {1, 2}) {
+      ASSERT_TRUE(host.open(option(scale)));
+      for (std::int32_t i = 0; i < numParameters; ++i) host.portEvent(i, c.ports[i]);
+      host.idle();
+      shown[scale - 1] = host.screen();
+    }
+    EXPECT_TRUE(shown[1].pixels == doubled(shown[0]).pixels) << c.name;
+  }
+}
+
+// Each source of the scale in turn, the ones before it absent; a factor the
+// host cannot mean (0, not a number, far too large) gives a whole panel.
+TEST(PanelUi, TheScaleComesFromTheHostThenXftDpiThenTheVariable) {
+  struct Source {
+    std::optional<float> option;
+    const char* xftDpi;
+    const char* variable;
+    int scale;
+  };
+  const Source sources[] = {
+      {2.0f, "96", "1", 2},     {1.49f, "192", "2", 1},       {1.5f, nullptr, nullptr, 2}, {{}, "192", "1", 2},
+      {{}, "143", "2", 1},      {{}, "144", nullptr, 2},      {{}, nullptr, "2", 2},       {{}, "much", "1.5", 2},
+      {{}, nullptr, "1.4", 1},  {{}, nullptr, nullptr, 1},    {0.0f, nullptr, "2", 2},     {NAN, nullptr, nullptr, 1},
+      {-2.0f, nullptr, "2", 2}, {10.0f, nullptr, nullptr, 2},
+  };
+  UiHost host(bundle);
+  Display* display = host.display();
+  const Atom resources = XInternAtom(display, "RESOURCE_MANAGER", False);
+  for (std::size_t i = 0; i < std::size(sources); ++i) {
+    XDeleteProperty(display, DefaultRootWindow(display), resources);
+    if (const char* dpi = sources[i].xftDpi) {
+      const std::string text = std::string("Xft.antialias:\t1\nXft.dpi:\t") + dpi + "\n";
+      XChangeProperty(display, DefaultRootWindow(display), resources, XA_STRING, 8, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(text.c_str()), static_cast<int>(text.size()));
+    }
+    XSync(display, False);
+    sources[i].variable ? setenv(panelScaleVariable, sources[i].variable, 1) : unsetenv(panelScaleVariable);
+    EXPECT_TRUE(host.open(sources[i].option)) << "row " << i;
+    // The size it asked the host for: the pictures it loaded are of that scale.
+    const RgbImage screen = host.screen();
+    EXPECT_EQ(std::make_pair(screen.width, screen.height),
+              std::make_pair(400 * sources[i].scale, 285 * sources[i].scale))
+        << "row " << i;
+  }
+  XDeleteProperty(display, DefaultRootWindow(display), resources);
+  unsetenv(panelScaleVariable);
 }
 
 // Every pointer position over each knob and every row of both sliders, in one

@@ -1,6 +1,9 @@
 #include "UiHost.h"
 
 #include <dlfcn.h>
+#include <lv2/atom/atom.h>
+#include <lv2/options/options.h>
+#include <lv2/urid/urid.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -24,11 +27,23 @@ UiHost::~UiHost() {
   if (library) dlclose(library);
 }
 
-bool UiHost::open() {
+bool UiHost::open(std::optional<float> scaleFactor) {
   close();
   createParent();
-  LV2_Feature parentFeature{LV2_UI__parent, reinterpret_cast<void*>(static_cast<std::uintptr_t>(parent))};
-  const LV2_Feature* features[] = {&parentFeature, nullptr};
+  // Two URIs are all the panel asks to be mapped.
+  LV2_URID_Map map{
+      nullptr, [](LV2_URID_Map_Handle, const char* uri) -> LV2_URID {
+        return std::strcmp(uri, LV2_UI__scaleFactor) == 0 ? 1 : std::strcmp(uri, LV2_ATOM__Float) == 0 ? 2 : 3;
+      }};
+  const float factor = scaleFactor.value_or(0.0f);
+  const LV2_Options_Option options[] = {{LV2_OPTIONS_INSTANCE, 0, 1, sizeof(float), 2, &factor},
+                                        {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+  LV2UI_Resize resizer{this, resize};
+  LV2_Feature parentFeature{LV2_UI__parent, reinterpret_cast<void*>(static_cast<std::uintptr_t>(parent))},
+      resizeFeature{LV2_UI__resize, &resizer}, mapFeature{LV2_URID__map, &map},
+      optionsFeature{LV2_OPTIONS__options, const_cast<LV2_Options_Option*>(options)};
+  const LV2_Feature* features[] = {&parentFeature, &resizeFeature, &mapFeature, scaleFactor ? &optionsFeature : nullptr,
+                                   nullptr};
   LV2UI_Widget widget = nullptr;
   ui = descriptor->instantiate(descriptor, sweepfilter::pluginUri, bundle.c_str(), write, this, &widget, features);
   idle();
@@ -72,6 +87,11 @@ void UiHost::press() {
 void UiHost::release() {
   releaseButton();
   idle();
+}
+
+int UiHost::resize(LV2UI_Feature_Handle host, int width, int height) {
+  static_cast<UiHost*>(host)->resizeParent(width, height);
+  return 0;
 }
 
 std::vector<std::pair<std::uint32_t, float>> UiHost::takeWrites() { return std::exchange(writes, {}); }

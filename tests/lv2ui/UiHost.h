@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,14 +16,16 @@
 namespace sweepfilter {
 
 // A small LV2 host of the panel on the X server named by DISPLAY: loads the
-// UI object from the bundle, gives it a parent window, sends port values,
-// moves the pointer with XTest and reads the pixels back.
+// UI object from the bundle, gives it a parent window that takes the size it
+// asks for, sends port values, moves the pointer with XTest and reads the
+// pixels back.
 class UiHost : public X11HostWindow {
  public:
   explicit UiHost(const std::string& bundle);
   ~UiHost() override;
 
-  bool open();  // instantiates the UI in a fresh parent window
+  // Instantiates the UI in a fresh parent window, with ui:scaleFactor if given.
+  bool open(std::optional<float> scaleFactor = std::nullopt);
   void close(bool destroyParentFirst = false);
   void portEvent(std::uint32_t port, float value);
   // Each idle call after a pause that lets the server deliver the UI's events.
@@ -40,6 +43,7 @@ class UiHost : public X11HostWindow {
   std::vector<std::pair<std::uint32_t, float>> takeWrites();
 
  private:
+  static int resize(LV2UI_Feature_Handle host, int width, int height);
   static void write(LV2UI_Controller, std::uint32_t port, std::uint32_t size, std::uint32_t format, const void* buffer);
 
   std::string bundle;

@@ -17,6 +17,7 @@ X11HostWindow::~X11HostWindow() {
 }
 
 void X11HostWindow::createParent() {
+  parentWidth = 400, parentHeight = 285;
   parent = XCreateSimpleWindow(connection, DefaultRootWindow(connection), 0, 0, 400, 285, 0, 0, 0);
   XMapRaised(connection, parent);
   XSync(connection, False);
@@ -25,6 +26,12 @@ void X11HostWindow::createParent() {
 void X11HostWindow::destroyParent() {
   if (parent) XDestroyWindow(connection, parent);
   parent = 0;
+  XSync(connection, False);
+}
+
+void X11HostWindow::resizeParent(int width, int height) {
+  parentWidth = width, parentHeight = height;
+  XResizeWindow(connection, parent, width, height);
   XSync(connection, False);
 }
 

@@ -8,8 +8,8 @@
 namespace sweepfilter {
 
 // What a test host gives a panel on the X server named by DISPLAY: a
-// connection, a 400 × 285 parent window, the pointer moved with XTest, and
-// the pixels read back.
+// connection, a parent window (400 × 285 until the panel asks for another
+// size), the pointer moved with XTest, and the pixels read back.
 class X11HostWindow {
  public:
   X11HostWindow();  // throws when there is no display
@@ -24,7 +24,9 @@ class X11HostWindow {
   void movePointer(int x, int y);
   void pressButton();
   void releaseButton();
-  RgbImage screen(const Rect& area = Rect(0, 0, 400, 285));
+  RgbImage screen(const Rect& area);
+  RgbImage screen() { return screen(Rect(0, 0, parentWidth, parentHeight)); }
+  void resizeParent(int width, int height);
 
  protected:
   void createParent();
@@ -32,6 +34,7 @@ class X11HostWindow {
 
   Display* connection = nullptr;
   Window parent = 0;
+  int parentWidth = 400, parentHeight = 285;
 };
 
 }  // namespace sweepfilter

@@ -47,14 +47,16 @@ def selector_centre(name):
 
 # --- pieces ---------------------------------------------------------------------
 
-def faceplate(cr):
+def faceplate(cr, scale):
     w, h = L.PANEL_W, L.PANEL_H
     cr.set_source(draw.vgradient(0, h, [(0, C.PLATE_TOP), (1, C.PLATE_BOTTOM)]))
     cr.rectangle(0, 0, w, h)
     cr.fill()
-    # Fine horizontal brushing: a fixed pattern of faint lines.
+    # Fine horizontal brushing: a fixed pattern of faint lines, one per pixel row
+    # of the surface.
     seed = 12345
-    for y in range(h):
+    for row in range(h * scale):
+        y = row / scale
         seed = (seed * 1103515245 + 12345) & 0x7FFFFFFF
         shade = ((seed >> 16) % 7 - 3) / 3.0     # -1 .. 1
         if shade > 0:
@@ -63,7 +65,7 @@ def faceplate(cr):
             cr.set_source_rgba(0, 0, 0, -0.02 * shade)
         else:
             continue
-        cr.rectangle(0, y, w, 1)
+        cr.rectangle(0, y, w, 1 / scale)
         cr.fill()
     # Bevelled outer edge.
     draw.line(cr, 0, 0.5, w, 0.5, 1, C.PLATE_EDGE_LIGHT)
@@ -252,10 +254,11 @@ def name_plate(cr, box):
 
 # --- the whole background ---------------------------------------------------------
 
-def render():
-    surf = draw.new_surface(L.PANEL_W, L.PANEL_H)
-    cr = cairo.Context(surf)
-    faceplate(cr)
+def render(scale=1):
+    """The background at `scale` times the panel's size, drawn at that resolution."""
+    surf = draw.new_surface(L.PANEL_W * scale, L.PANEL_H * scale)
+    cr = draw.scaled_context(surf, scale)
+    faceplate(cr, scale)
 
     # Sliders: titles, slots and scales.
     inp, out = L.SLIDER_TRACKS["input"], L.SLIDER_TRACKS["output"]

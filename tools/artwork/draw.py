@@ -24,6 +24,13 @@ def new_surface(w, h):
     return cairo.ImageSurface(cairo.FORMAT_ARGB32, w, h)
 
 
+def scaled_context(surf, scale):
+    """A context that draws in panel pixels on a surface `scale` times as large."""
+    cr = cairo.Context(surf)
+    cr.scale(scale, scale)
+    return cr
+
+
 def surface_from_image(img):
     """An opaque RGB Pillow image as a cairo surface."""
     img = img.convert("RGB")
@@ -80,6 +87,11 @@ def text(cr, s, x, y, kind, size, colour, align="centre", valign="baseline",
     """Letters s at (x, y): x is the left, centre or right end; y the baseline or,
     with valign='middle', the middle of the capitals; tracking adds whole pixels
     between letters. Letters sit on whole pixels so the hinted outlines stay crisp."""
+    # Rendered at the surface's own resolution: at twice the size the letters are
+    # hinted at twice the size, not stretched.
+    scale = cr.get_matrix().xx
+    x, y = cr.user_to_device(x, y)
+    size, tracking = int(size * scale), tracking * scale
     f = font(kind, size)
     w = text_width(s, kind, size, tracking)
     left = {"left": x, "centre": x - w / 2.0, "right": x - w}[align]
@@ -102,6 +114,7 @@ def text(cr, s, x, y, kind, size, colour, align="centre", valign="baseline",
         buf[row * stride:row * stride + mw] = raw[row * mw:(row + 1) * mw]
     msurf = cairo.ImageSurface.create_for_data(buf, cairo.FORMAT_A8, mw, mh, stride)
     cr.save()
+    cr.identity_matrix()
     cr.set_source_rgba(*colour, alpha)
     cr.mask_surface(msurf, left - pad, base - 2 * size)
     cr.restore()

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Generates the panel's eleven bitmaps, the resource script, the C++ header of
-their ids and sizes, and a preview of the whole panel.
+"""Generates the panel's eleven bitmaps (and the same at twice the size, in 2x/),
+the resource script, the C++ header of their ids and sizes, and a preview of the
+whole panel.
 
     /usr/bin/python3 tools/artwork/generate.py            # writes into resources/
     /usr/bin/python3 tools/artwork/generate.py --out DIR  # writes elsewhere
@@ -45,9 +46,9 @@ def stack(frames):
     return out
 
 
-def render_all():
+def render_all(scale=1):
     """-> {picture name: RGB image of the whole strip}, handle corner mask."""
-    bg = background.render()
+    bg = background.render(scale)
     pics = {"background": bg}
     for name in L.KNOB_PLACES:
         pics[name] = stack(controls.knob_strip(bg, name))
@@ -59,7 +60,7 @@ def render_all():
     handle, corners = controls.slider_handle(bg)
     pics["sliderHandle"] = handle
     for p in L.PICTURES:
-        assert pics[p.name].size == (p.width, p.height), p.name
+        assert pics[p.name].size == (scale * p.width, scale * p.height), p.name
     return pics, corners
 
 
@@ -148,21 +149,28 @@ def preview(palette, indices, state=PREVIEW_STATE):
 
 
 def generate(out_dir):
-    pics, corners = render_all()
-    palette, indices = quantise(pics, corners)
-    os.makedirs(out_dir, exist_ok=True)
-    for p in L.PICTURES:
-        with open(os.path.join(out_dir, p.file), "wb") as f:
-            f.write(bmp.encode(p.width, p.height, indices[p.name], palette))
+    # Each scale has its own palette: the panel's pictures keep theirs whatever
+    # the larger ones need.
+    for scale in L.SCALES:
+        pics, corners = render_all(scale)
+        palette, quantised = quantise(pics, corners)
+        if scale == 1:
+            palette_1x, indices = palette, quantised
+        folder = os.path.join(out_dir, L.folder(scale))
+        os.makedirs(folder, exist_ok=True)
+        for p in L.PICTURES:
+            with open(os.path.join(folder, p.file), "wb") as f:
+                f.write(bmp.encode(scale * p.width, scale * p.height, quantised[p.name], palette))
     with open(os.path.join(out_dir, "panel.rc"), "w", newline="\n") as f:
         f.write(resource_script())
     with open(os.path.join(out_dir, "PanelResources.h"), "w", newline="\n") as f:
         f.write(header())
-    preview(palette, indices).save(os.path.join(out_dir, PREVIEW), optimize=False)
+    preview(palette_1x, indices).save(os.path.join(out_dir, PREVIEW), optimize=False)
 
 
 def output_files():
-    return [p.file for p in L.PICTURES] + ["panel.rc", "PanelResources.h", PREVIEW]
+    pictures = [os.path.join(L.folder(scale), p.file) for scale in L.SCALES for p in L.PICTURES]
+    return pictures + ["panel.rc", "PanelResources.h", PREVIEW]
 
 
 def differences(a_dir, b_dir):

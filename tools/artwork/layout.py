@@ -51,6 +51,15 @@ PICTURES = [
 
 PICTURE = {p.name: p for p in PICTURES}
 
+# Every picture is also drawn at twice the size for high-density screens: the
+# same drawings at twice the resolution, each dimension doubled exactly, in a
+# folder of their own (the DLL carries only the pictures at the panel's size).
+SCALES = (1, 2)
+
+
+def folder(scale):
+    return "" if scale == 1 else "%dx" % scale
+
 # Top-left corners of the controls whose frames carry the background around them.
 KNOB_PLACES = {
     "cutoffKnob": (68, 40),

@@ -19,8 +19,8 @@ import layout as L
 RESOURCES = generate.RESOURCES
 
 
-def load(picture):
-    with open(os.path.join(RESOURCES, picture.file), "rb") as f:
+def load(picture, scale=1):
+    with open(os.path.join(RESOURCES, L.folder(scale), picture.file), "rb") as f:
         return bmp.decode(f.read())
 
 
@@ -28,8 +28,8 @@ def rgb(decoded):
     return bmp.rgb_rows(decoded)
 
 
-def frame(rows, picture, k):
-    return rows[k * picture.frame_height:(k + 1) * picture.frame_height]
+def frame(rows, picture, k, scale=1):
+    return rows[k * scale * picture.frame_height:(k + 1) * scale * picture.frame_height]
 
 
 def luminance(c):
@@ -85,27 +85,39 @@ class PictureFormats(unittest.TestCase):
             1009: (24, 38, 1), 1010: (45, 32, 2),
         }
         self.assertEqual(sorted(p.id for p in L.PICTURES), sorted(expected))
-        for p in L.PICTURES:
-            with self.subTest(picture=p.file):
-                d = load(p)
+        for p, scale in ((p, scale) for p in L.PICTURES for scale in L.SCALES):
+            with self.subTest(picture=p.file, scale=scale):
+                d = load(p, scale)
                 w, h, frames = expected[p.id]
+                w, h = scale * w, scale * h
                 self.assertEqual((d["width"], d["height"]), (w, h))
-                self.assertEqual(h, p.frame_height * frames)
+                self.assertEqual(h, scale * p.frame_height * frames)
                 self.assertEqual(p.frame_count, frames)
                 self.assertEqual(d["bits"], 8)
                 self.assertEqual(d["compression"], bmp.BI_RGB)
                 self.assertEqual(d["colours_used"], 256)
                 self.assertEqual(d["image_size"], bmp.row_stride(w) * h)
                 # Pillow reads it as a palettised picture of the same pixels
-                with Image.open(os.path.join(RESOURCES, p.file)) as im:
+                with Image.open(os.path.join(RESOURCES, L.folder(scale), p.file)) as im:
                     self.assertEqual(im.format, "BMP")
                     self.assertEqual(im.mode, "P")
                     self.assertEqual(im.size, (w, h))
                     self.assertEqual(im.tobytes(), d["indices"])
 
+    def test_the_larger_pictures_are_drawn_not_stretched(self):
+        # a stretched picture repeats each pixel in a square; drawn at twice the
+        # resolution, edges, letters and shading fall inside the squares
+        for p, scale in ((p, scale) for p in L.PICTURES for scale in L.SCALES[1:]):
+            d = load(p, scale)
+            w, idx = d["width"], d["indices"]
+            squares = [{idx[(y + j) * w + x + i] for i in range(scale) for j in range(scale)}
+                       for y in range(0, d["height"], scale) for x in range(0, w, scale)]
+            mixed = sum(len(colours) > 1 for colours in squares)
+            self.assertGreater(mixed, len(squares) // 10, p.file)
+
     def test_palettes_keep_an_exact_white(self):
-        for p in L.PICTURES:
-            self.assertIn((255, 255, 255), load(p)["palette"], p.file)
+        for p, scale in ((p, scale) for p in L.PICTURES for scale in L.SCALES):
+            self.assertIn((255, 255, 255), load(p, scale)["palette"], p.file)
 
 
 class HeaderAndResourceScript(unittest.TestCase):
@@ -130,15 +142,15 @@ class HeaderAndResourceScript(unittest.TestCase):
 
 
 class KnobStrips(unittest.TestCase):
-    def pointer_angle(self, rows):
+    def pointer_angle(self, rows, scale):
         """Direction of the bright pointer line on the knob, clockwise from 12 o'clock,
         from the brightness-weighted centroid of the pixels on the knob's face."""
-        cx, cy = L.KNOB_CENTRE
+        cx, cy = (scale * c for c in L.KNOB_CENTRE)
         sx = sy = total = 0.0
         for y, row in enumerate(rows):
             for x, c in enumerate(row):
                 dx, dy = x + 0.5 - cx, y + 0.5 - cy
-                if dx * dx + dy * dy > controls.KNOB_RADIUS ** 2:
+                if dx * dx + dy * dy > (scale * controls.KNOB_RADIUS) ** 2:
                     continue
                 weight = luminance(c) - 160.0
                 if weight > 0:
@@ -147,11 +159,11 @@ class KnobStrips(unittest.TestCase):
         return math.degrees(math.atan2(sx / total, -sy / total))
 
     def test_pointer_turns_clockwise_over_270_degrees_from_frame_0_to_29(self):
-        for name in L.KNOB_PLACES:
+        for name, scale in ((name, scale) for name in L.KNOB_PLACES for scale in L.SCALES):
             p = L.PICTURE[name]
-            rows = rgb(load(p))
-            angles = [self.pointer_angle(frame(rows, p, k)) for k in range(30)]
-            with self.subTest(knob=name):
+            rows = rgb(load(p, scale))
+            angles = [self.pointer_angle(frame(rows, p, k, scale), scale) for k in range(30)]
+            with self.subTest(knob=name, scale=scale):
                 self.assertAlmostEqual(angles[0], -135.0, delta=4.0)
                 self.assertAlmostEqual(angles[29], 135.0, delta=4.0)
                 self.assertAlmostEqual(angles[14], -4.7, delta=4.0)
@@ -161,21 +173,24 @@ class KnobStrips(unittest.TestCase):
 
 
 class SeamlessFrames(unittest.TestCase):
-    """Frames that carry the background must fit into it without a seam."""
+    """Frames that carry the background must fit into it without a seam, at
+    every scale: places and pixels are in panel pixels, each a square of
+    scale × scale in the pictures."""
 
     @classmethod
     def setUpClass(cls):
-        cls.background = rgb(load(L.PICTURE["background"]))
+        cls.background = {s: rgb(load(L.PICTURE["background"], s)) for s in L.SCALES}
 
     def assert_matches_background(self, name, place, pixels):
         p = L.PICTURE[name]
-        rows = rgb(load(p))
-        x0, y0 = place
-        for k in range(p.frame_count):
-            f = frame(rows, p, k)
-            bad = [(x, y) for x, y in pixels
-                   if f[y][x] != self.background[y0 + y][x0 + x]]
-            self.assertEqual(bad, [], "%s frame %d differs from the background" % (name, k))
+        for s in L.SCALES:
+            rows, background = rgb(load(p, s)), self.background[s]
+            x0, y0 = place
+            cells = [(s * x + i, s * y + j) for x, y in pixels for i in range(s) for j in range(s)]
+            for k in range(p.frame_count):
+                f = frame(rows, p, k, s)
+                bad = [(x, y) for x, y in cells if f[y][x] != background[s * y0 + y][s * x0 + x]]
+                self.assertEqual(bad, [], "%s frame %d at %dx differs from the background" % (name, k, s))
 
     @staticmethod
     def border(w, h, depth=2):
@@ -205,7 +220,7 @@ class SeamlessFrames(unittest.TestCase):
         x, y = L.KNOB_PLACES["lfoRateKnob"]
         rows = range(59, L.KNOB_H)
         lettering = [(c, r) for r in rows for c in range(L.KNOB_W)]
-        bright = [1 for c, r in lettering if luminance(self.background[y + r][x + c]) > 150]
+        bright = [1 for c, r in lettering if luminance(self.background[1][y + r][x + c]) > 150]
         self.assertGreater(len(bright), 40, "no lettering under the LFO knob")
         self.assert_matches_background("lfoRateKnob", (x, y), lettering)
 
@@ -213,38 +228,39 @@ class SeamlessFrames(unittest.TestCase):
         for name in list(L.KNOB_PLACES) + list(L.SELECTOR_PLACES) + [
                 "modeButton", "slideSwitch3", "slideSwitch2"]:
             p = L.PICTURE[name]
-            rows = rgb(load(p))
-            frames = [frame(rows, p, k) for k in range(p.frame_count)]
-            for a, b in zip(frames, frames[1:]):
-                self.assertNotEqual(a, b, name)
+            for scale in L.SCALES:
+                rows = rgb(load(p, scale))
+                frames = [frame(rows, p, k, scale) for k in range(p.frame_count)]
+                for a, b in zip(frames, frames[1:]):
+                    self.assertNotEqual(a, b, name)
 
 
 class SliderHandle(unittest.TestCase):
     def test_only_the_corners_are_pure_white(self):
-        p = L.PICTURE["sliderHandle"]
-        rows = rgb(load(p))
-        white = [(x, y) for y, row in enumerate(rows) for x, c in enumerate(row)
-                 if c == (255, 255, 255)]
-        self.assertTrue(white, "the handle has no transparent corners")
-        corners = {(0, 0), (p.width - 1, 0), (0, p.height - 1),
-                   (p.width - 1, p.height - 1)}
-        self.assertTrue(corners <= set(white))
-        for x, y in white:
-            # within a few pixels of a corner, in the corner's triangle
-            ex = min(x, p.width - 1 - x)
-            ey = min(y, p.height - 1 - y)
-            self.assertLess(ex + ey, 4, (x, y))
-        # the four corners are cut alike
-        mirrored = {(p.width - 1 - x, p.height - 1 - y) for x, y in white}
-        self.assertEqual(mirrored, set(white))
+        for s in L.SCALES:
+            p = L.PICTURE["sliderHandle"]
+            rows = rgb(load(p, s))
+            w, h = s * p.width, s * p.height
+            white = [(x, y) for y, row in enumerate(rows) for x, c in enumerate(row)
+                     if c == (255, 255, 255)]
+            self.assertTrue(white, "the handle has no transparent corners")
+            corners = {(0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1)}
+            self.assertTrue(corners <= set(white))
+            for x, y in white:
+                # within a few pixels of a corner, in the corner's triangle
+                self.assertLess(min(x, w - 1 - x) + min(y, h - 1 - y), 4 * s, (x, y))
+            # the four corners are cut alike
+            mirrored = {(w - 1 - x, h - 1 - y) for x, y in white}
+            self.assertEqual(mirrored, set(white), s)
 
     def test_the_track_under_the_handle_is_a_dark_slot(self):
-        bg = rgb(load(L.PICTURE["background"]))
-        for x0, y0, x1, y1 in L.SLIDER_TRACKS.values():
-            cx = (x0 + x1) // 2
-            for y in range(L.TRAVEL_TOP + 4, L.TRAVEL_BOTTOM + L.HANDLE_H - 4):
-                self.assertLess(luminance(bg[y][cx]), 20, (cx, y))
-            self.assertGreater(luminance(bg[120][x0 + 1]), 30)
+        for s in L.SCALES:
+            bg = rgb(load(L.PICTURE["background"], s))
+            for x0, y0, x1, y1 in L.SLIDER_TRACKS.values():
+                cx = s * (x0 + x1) // 2
+                for y in range(s * (L.TRAVEL_TOP + 4), s * (L.TRAVEL_BOTTOM + L.HANDLE_H - 4)):
+                    self.assertLess(luminance(bg[y][cx]), 20, (cx, y, s))
+                self.assertGreater(luminance(bg[s * 120][s * (x0 + 1)]), 30)
 
 
 if __name__ == "__main__":
