@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "BundleUris.h"
+#include "BundleFacts.h"
 #include "ClapHost.h"
 #include "FactoryPrograms.h"
 #include "PortValues.h"

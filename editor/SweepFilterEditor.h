@@ -4,7 +4,7 @@
 
 #include "EditorBase.h"
 #include "PanelOwner.h"
-#include "SweepFilterPanel.h"
+#include "Win32Panel.h"
 
 namespace sweepfilter {
 
@@ -32,7 +32,7 @@ class SweepFilterEditor final : public EditorBase, public PanelOwner {
 
  private:
   EditorRect bounds;
-  SweepFilterPanel panel{*this};
+  Win32Panel panel{*this};
 };
 
 }  // namespace sweepfilter

@@ -8,7 +8,7 @@
 #include <new>
 #include <optional>
 
-#include "BundleUris.h"
+#include "BundleFacts.h"
 #include "FactoryPrograms.h"
 #include "PortValues.h"
 #include "SignalPath.h"

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "BundleUris.h"
+#include "BundleFacts.h"
 #include "FactoryPrograms.h"
 #include "ParameterTable.h"
 #include "PortValues.h"

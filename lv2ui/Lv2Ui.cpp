@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "BundleUris.h"
+#include "BundleFacts.h"
 #include "PanelScale.h"
 #include "PanelView.h"
 #include "Parameters.h"

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "BundleUris.h"
+#include "BundleFacts.h"
 #include "FactoryPrograms.h"
 #include "PortValues.h"
 

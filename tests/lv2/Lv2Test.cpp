@@ -7,7 +7,7 @@
 #include <random>
 
 #include "AllocationCounter.h"
-#include "BundleUris.h"
+#include "BundleFacts.h"
 #include "FactoryPrograms.h"
 #include "Lv2Host.h"
 #include "ParameterTable.h"

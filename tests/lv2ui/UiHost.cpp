@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "BundleUris.h"
+#include "BundleFacts.h"
 
 namespace sweepfilter {
 

@@ -1,4 +1,4 @@
-#include "SweepFilterPanel.h"
+#include "Win32Panel.h"
 
 #include <new>
 #include <utility>
@@ -20,48 +20,48 @@ Point topLeft(const Rect& rect) { return Point(rect.left, rect.top); }
 
 }  // namespace
 
-bool SweepFilterPanel::open(HWND parent, Rect& area) {
+bool Win32Panel::open(HWND parent, Rect& area) {
   close();
   if (build(parent, area)) return true;
   close();
   return false;
 }
 
-void SweepFilterPanel::close() {
+void Win32Panel::close() {
   delete frame;
   frame = nullptr;
   controls = {};
   pictures.release();
 }
 
-HWND SweepFilterPanel::window() const { return frame ? frame->getWindow() : nullptr; }
+HWND Win32Panel::window() const { return frame ? frame->getWindow() : nullptr; }
 
-std::array<Control*, numParameters> SweepFilterPanel::inRefreshOrder() const {
+std::array<Control*, numParameters> Win32Panel::inRefreshOrder() const {
   const Controls& c = controls;
   return {c.resonanceKnob,  c.cutoffKnob,      c.levelTrackKnob, c.lfoRateKnob, c.lfoWaveSwitch, c.lfoTriggerSwitch,
           c.cutRangeSwitch, c.trackDestSwitch, c.softHardSwitch, c.modeButton,  c.inputSlider,   c.outputSlider};
 }
 
-void SweepFilterPanel::refresh() {
+void Win32Panel::refresh() {
   if (!frame) return;
   for (Control* control : inRefreshOrder()) control->setValue(owner.parameterValue(control->getTag()));
 }
 
-float SweepFilterPanel::shownValue(std::int32_t index) const {
+float Win32Panel::shownValue(std::int32_t index) const {
   // While the panel is being built, some controls are still missing.
   for (const Control* control : inRefreshOrder())
     if (control && control->getTag() == index) return control->getValue();
   return 0.0f;
 }
 
-void SweepFilterPanel::valueChanged(Control& control) {
+void Win32Panel::valueChanged(Control& control) {
   const std::int32_t tag = control.getTag();
   if (!isParameter(tag)) return;
   owner.userMoved(tag, control.getValue());
   refresh();
 }
 
-bool SweepFilterPanel::build(HWND parent, Rect& area) {
+bool Win32Panel::build(HWND parent, Rect& area) {
   PanelBitmap* background = pictures.load(panel_bitmaps::background);
   if (!background) return false;
   area = Rect(0, 0, background->getWidth(), background->getHeight());
@@ -89,7 +89,7 @@ bool SweepFilterPanel::build(HWND parent, Rect& area) {
 }
 
 template <typename ControlClass, typename... Arguments>
-ControlClass* SweepFilterPanel::place(Arguments&&... arguments) {
+ControlClass* Win32Panel::place(Arguments&&... arguments) {
   auto* control = new (std::nothrow) ControlClass(std::forward<Arguments>(arguments)...);
   if (!control) return nullptr;
   control->setValue(owner.parameterValue(control->getTag()));
@@ -100,24 +100,24 @@ ControlClass* SweepFilterPanel::place(Arguments&&... arguments) {
   return control;
 }
 
-FilmStripKnob* SweepFilterPanel::placeKnob(const panel_layout::StripPlacement& knob) {
+FilmStripKnob* Win32Panel::placeKnob(const panel_layout::StripPlacement& knob) {
   return place<FilmStripKnob>(knob.rect, this, knob.tag, knob.strip.frameCount, knob.strip.frameHeight,
                               pictures[knob.strip], topLeft(knob.rect));
 }
 
 // A switch has a position per frame of its picture.
-MultiPositionSwitch* SweepFilterPanel::placeSwitch(const panel_layout::StripPlacement& selector) {
+MultiPositionSwitch* Win32Panel::placeSwitch(const panel_layout::StripPlacement& selector) {
   return place<MultiPositionSwitch>(selector.rect, this, selector.tag, selector.strip.frameCount,
                                     selector.strip.frameHeight, selector.strip.frameCount, pictures[selector.strip],
                                     topLeft(selector.rect));
 }
 
-OnOffButton* SweepFilterPanel::placeButton(const panel_layout::StripPlacement& button) {
+OnOffButton* Win32Panel::placeButton(const panel_layout::StripPlacement& button) {
   return place<OnOffButton>(button.rect, this, button.tag, button.strip.frameHeight, pictures[button.strip],
                             topLeft(button.rect));
 }
 
-VerticalSlider* SweepFilterPanel::placeSlider(const panel_layout::SliderPlacement& slider) {
+VerticalSlider* Win32Panel::placeSlider(const panel_layout::SliderPlacement& slider) {
   return place<VerticalSlider>(
       slider.rect, this, slider.tag, slider.travelTop, slider.travelBottom, pictures[slider.handle], slider.track,
       Rect(0, 0, slider.handle.width, slider.handle.height), pictures[panel_bitmaps::background]);

@@ -31,12 +31,12 @@ struct SliderPlacement;
 // The panel (frame, window, controls and pictures) exists from open to close,
 // the next open or the panel's end, whichever comes first. Everything here
 // runs on the thread of the host's window.
-class SweepFilterPanel final : public ControlListener {
+class Win32Panel final : public ControlListener {
  public:
-  explicit SweepFilterPanel(PanelOwner& owner) : owner(owner) {}
-  ~SweepFilterPanel() { close(); }
-  SweepFilterPanel(const SweepFilterPanel&) = delete;
-  SweepFilterPanel& operator=(const SweepFilterPanel&) = delete;
+  explicit Win32Panel(PanelOwner& owner) : owner(owner) {}
+  ~Win32Panel() { close(); }
+  Win32Panel(const Win32Panel&) = delete;
+  Win32Panel& operator=(const Win32Panel&) = delete;
 
   // Builds a new panel at the top-left corner of `parent`, its rectangle in
   // `area`. False (and no panel left) only if memory runs out.

@@ -11,7 +11,7 @@
 #include "ClapInstance.h"
 #include "PanelLink.h"
 #include "PanelOwner.h"
-#include "SweepFilterPanel.h"
+#include "Win32Panel.h"
 
 namespace sweepfilter {
 
@@ -27,7 +27,7 @@ struct Panel final : PanelOwner {
   }
 
   ClapInstance& instance;
-  SweepFilterPanel view{*this};
+  Win32Panel view{*this};
   PanelLink link;
   HWND window = nullptr;  // the panel's, once it is in the host's window
 };
