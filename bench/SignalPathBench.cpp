@@ -46,6 +46,18 @@ void reportPerFrame(benchmark::State& state, std::int64_t frames) {
   state.counters["x_realtime"] = benchmark::Counter(total / sampleRate, benchmark::Counter::kIsRate);
 }
 
+// Times one block of `frames` (block()), after a few untimed ones that settle
+// the caches and the state.
+template <typename Block>
+void timeBlocks(benchmark::State& state, std::int64_t frames, Block block) {
+  for (std::int32_t warmUp = 0; warmUp < 16; ++warmUp) block();
+  for (auto _ : state) {
+    block();
+    benchmark::ClobberMemory();
+  }
+  reportPerFrame(state, frames);
+}
+
 // processReplace of a factory program: range(0) program, range(1) block size.
 void processReplace(benchmark::State& state) {
   const auto frames = static_cast<std::int32_t>(state.range(1));
@@ -53,12 +65,7 @@ void processReplace(benchmark::State& state) {
   effect.dispatch(opSelectProgram, 0, state.range(0), nullptr, 0.0f);
   effect.dispatch(opSetSampleRate, 0, 0, nullptr, static_cast<float>(sampleRate));
   Signal signal(static_cast<std::size_t>(frames));
-  for (std::int32_t warmUp = 0; warmUp < 16; ++warmUp) effect.processReplace(signal.inputs, signal.outputs, frames);
-  for (auto _ : state) {
-    effect.processReplace(signal.inputs, signal.outputs, frames);
-    benchmark::ClobberMemory();
-  }
-  reportPerFrame(state, frames);
+  timeBlocks(state, frames, [&] { effect.processReplace(signal.inputs, signal.outputs, frames); });
 }
 
 // The LV2 plug-in's run, loaded from the built bundle as a host loads it:
@@ -81,14 +88,9 @@ void lv2Run(benchmark::State& state) {
   descriptor->connect_port(instance, sweepfilter::audioOutLeftPort, signal.outputs[0]);
   descriptor->connect_port(instance, sweepfilter::audioOutRightPort, signal.outputs[1]);
   descriptor->activate(instance);
-  for (std::int32_t warmUp = 0; warmUp < 16; ++warmUp) descriptor->run(instance, static_cast<std::uint32_t>(frames));
-  for (auto _ : state) {
-    descriptor->run(instance, static_cast<std::uint32_t>(frames));
-    benchmark::ClobberMemory();
-  }
+  timeBlocks(state, frames, [&] { descriptor->run(instance, static_cast<std::uint32_t>(frames)); });
   descriptor->cleanup(instance);
   dlclose(library);
-  reportPerFrame(state, frames);
 }
 
 // The CLAP plug-in's process, loaded from the built file through plughost's
@@ -103,12 +105,7 @@ void clapProcess(benchmark::State& state) {
   const auto frames = static_cast<std::uint32_t>(state.range(1));
   hosted.activate(sampleRate, frames);
   Signal signal(frames);
-  for (std::int32_t warmUp = 0; warmUp < 16; ++warmUp) hosted.process(signal.inputs, signal.outputs, frames);
-  for (auto _ : state) {
-    hosted.process(signal.inputs, signal.outputs, frames);
-    benchmark::ClobberMemory();
-  }
-  reportPerFrame(state, frames);
+  timeBlocks(state, frames, [&] { hosted.process(signal.inputs, signal.outputs, frames); });
 }
 
 // The floor: only the two-stage filter step for both channels on the same
@@ -119,7 +116,7 @@ void bareFilter(benchmark::State& state) {
   ResonantFilter left, right;
   left.freqCoef = right.freqCoef = 0.64115f;
   left.damping = right.damping = 0.16026f;
-  for (auto _ : state) {
+  timeBlocks(state, frames, [&] {
     ResonantFilter l = left, r = right;
     for (std::int32_t i = 0; i < frames; ++i) {
       signal.outLeft[i] = l.step(signal.left[i]);
@@ -127,9 +124,7 @@ void bareFilter(benchmark::State& state) {
     }
     left = l;
     right = r;
-    benchmark::ClobberMemory();
-  }
-  reportPerFrame(state, frames);
+  });
 }
 
 BENCHMARK(bareFilter)->ArgName("block")->Arg(64)->Arg(512)->Arg(4096);

@@ -2,6 +2,7 @@
 #include "ClapInstance.h"
 #include "FactoryPrograms.h"
 #include "ParameterMapping.h"
+#include "PortValues.h"
 #include "PresetDiscovery.h"
 
 namespace sweepfilter {
@@ -15,8 +16,10 @@ bool fromLocation(const clap_plugin* plugin, std::uint32_t kind, const char* loc
     if (host && host->on_error) host->on_error(instance.host, kind, location, loadKey, 0, "no such factory program");
     return false;
   }
+  StateValues values;
   for (std::int32_t index = 0; index < numParameters; ++index)
-    instance.values.set(index, valueOfNormalised(index, factoryPrograms[*program].values[index]));
+    values[index] = closestPortValue(index, factoryPrograms[*program].values[index]);
+  instance.values.setAll(values);
   if (host && host->loaded) host->loaded(instance.host, kind, location, loadKey);
   valuesChanged(instance);
   return true;

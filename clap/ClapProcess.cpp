@@ -52,7 +52,7 @@ bool applyParameterEvent(ClapInstance& instance, const clap_event_header& event)
 
 std::int32_t processBlock(ClapInstance& instance, const clap_process& process) {
   instance.panelEvents.sendTo(process.out_events);
-  if (instance.values.takeChanges()) instance.audioValues = instance.values.normalised();
+  instance.values.takeChanges(instance.audioValues);
   const Channels out = channelsOf(process.audio_outputs, process.audio_outputs_count);
   Channels in = channelsOf(process.audio_inputs, process.audio_inputs_count);
   const std::uint32_t frames = process.frames_count;

@@ -35,7 +35,7 @@ bool load(const clap_plugin* plugin, const clap_istream* stream) {
   const auto values = stateValuesOf(bytes, got);
   if (!values) return false;
   ClapInstance& instance = instanceOf(plugin);
-  for (std::int32_t index = 0; index < numParameters; ++index) instance.values.set(index, (*values)[index]);
+  instance.values.setAll(*values);
   valuesChanged(instance);
   return true;
 }

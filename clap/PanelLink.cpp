@@ -1,19 +1,14 @@
 #include "PanelLink.h"
 
+#include "MoveEcho.h"
 #include "ParameterMapping.h"
 #include "PortValues.h"
 
 namespace sweepfilter {
 
-namespace {
-// The value a panel's normalised value sends, as this door keeps it.
-std::optional<double> valueOfMove(ParameterIndex parameter, float normalised) {
-  return acceptedValue(parameter, portValueForMove(parameter, normalised));
-}
-}  // namespace
-
 void PanelLink::userMoved(ClapInstance& instance, ParameterIndex parameter, float normalised) {
-  const auto value = valueOfMove(parameter, normalised);
+  // The value the move sends, as this door keeps it.
+  const auto value = acceptedValue(parameter, portValueForMove(parameter, normalised));
   if (!value) return;
   instance.values.set(parameter, *value);
   if (gesture != parameter) {
@@ -40,7 +35,7 @@ void PanelLink::requestFlush(ClapInstance& instance) {
 
 std::optional<float> PanelLink::toShow(const ClapInstance& instance, ParameterIndex parameter, float shown) {
   const double value = instance.values.get(parameter);
-  if (valueOfMove(parameter, shown) == value) return std::nullopt;
+  if (isEchoOfMove(parameter, shown, value)) return std::nullopt;
   return normalisedOfValue(parameter, value);
 }
 

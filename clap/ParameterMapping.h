@@ -19,12 +19,10 @@ void describeParameter(std::int32_t index, clap_param_info& info);
 std::optional<double> acceptedValue(std::int32_t index, double value);
 // The first program's value, as a new instance starts.
 double defaultValue(std::int32_t index);
-// The value that gives the signal path `normalised`: exactly for a factory program's values.
-double valueOfNormalised(std::int32_t index, float normalised);
 float normalisedOfValue(std::int32_t index, double value);
 
-// The DLL's text for the value with its unit ("68 %", "5.0 Hz", "SAW"), and
-// back: a number with or without the unit, or a switch's setting name in any case.
+// The value's text with its unit ("68 %", "5.0 Hz", "SAW") and back, as
+// formatPortValueText and portValueOfText give them, within the host's capacity.
 bool writeValueText(std::int32_t index, double value, char* text, std::uint32_t capacity);
 std::optional<double> valueOfText(std::int32_t index, const char* text);
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "Parameters.h"
+#include "StateFormat.h"
 
 namespace sweepfilter {
 
@@ -12,8 +13,10 @@ namespace sweepfilter {
 static_assert(std::atomic<double>::is_always_lock_free);
 
 // The twelve values in the host's units, written and read on the main
-// thread (state, presets) and the audio thread (events) alike: lock-free.
-// The audio thread takes up every change at its next block.
+// thread (state, presets, panel) and the audio thread (events) alike:
+// lock-free. A whole set (a state, a preset) is written under a sequence
+// count, so that the audio thread takes it up at one block start, never
+// half of it; single values need no count, each is a change of its own.
 class SharedValues {
  public:
   SharedValues();  // the first program
@@ -21,16 +24,17 @@ class SharedValues {
   double get(std::int32_t index) const { return values[index].load(std::memory_order_relaxed); }
   // `value` as acceptedValue gives it.
   void set(std::int32_t index, double value);
-  // True once after any change: the audio thread's cue to read them all again.
-  // Read first: most blocks see no change, and a plain load costs no bus lock.
-  bool takeChanges() {
-    return changed.load(std::memory_order_relaxed) && changed.exchange(false, std::memory_order_acquire);
-  }
-  // The normalised values the signal path reads.
-  ParameterValues normalised() const;
+  // Every value at once; main thread.
+  void setAll(const StateValues& all);
+  // The audio thread's block start: after any change, the normalised values
+  // the signal path reads, as one set, into `out`. False, and `out` left,
+  // when nothing changed or a whole set is being written (the next block
+  // takes it). Most blocks see no change: a plain load, no bus lock.
+  bool takeChanges(ParameterValues& out);
 
  private:
   std::atomic<double> values[numParameters];
+  std::atomic<std::uint32_t> sequence{0};  // odd while a whole set is written
   std::atomic<bool> changed{true};
 };
 

@@ -9,14 +9,32 @@
 
 #include "ClapGuiAbi.h"
 #include "ClapInstance.h"
+#include "PanelGui.h"
 #include "PanelLink.h"
 #include "PanelOwner.h"
 #include "Win32Panel.h"
 
 namespace sweepfilter {
 
-struct Panel final : PanelOwner {
-  explicit Panel(ClapInstance& instance) : instance(instance) {}
+namespace {
+constexpr UINT timerPeriodMs = 30;
+
+struct Win32HostedPanel final : Panel, PanelOwner {
+  using Panel::Panel;
+  // A window the host destroyed took its timers with it.
+  ~Win32HostedPanel() override {
+    if (window) KillTimer(window, reinterpret_cast<UINT_PTR>(this));
+  }
+
+  bool openIn(const clap_window& parent) override {
+    Rect area;
+    if (!parent.win32 || !view.open(static_cast<HWND>(parent.win32), area)) return false;
+    window = view.window();
+    open = true;
+    SetTimer(window, reinterpret_cast<UINT_PTR>(this), timerPeriodMs, tick);
+    return true;
+  }
+  void setVisible(bool visible) override { ShowWindow(window, visible ? SW_SHOW : SW_HIDE); }
 
   float parameterValue(std::int32_t index) override {
     const float shown = view.shownValue(index);
@@ -26,87 +44,25 @@ struct Panel final : PanelOwner {
     link.userMoved(instance, static_cast<ParameterIndex>(index), value);
   }
 
-  ClapInstance& instance;
+  // The timer's id is the panel itself: the frame's own timer has id 0.
+  static void CALLBACK tick(HWND, UINT, UINT_PTR id, DWORD) {
+    Win32HostedPanel& panel = *reinterpret_cast<Win32HostedPanel*>(id);
+    panel.view.refresh();
+    panel.link.release(panel.instance);
+    panel.link.requestFlush(panel.instance);
+  }
+
   Win32Panel view{*this};
-  PanelLink link;
   HWND window = nullptr;  // the panel's, once it is in the host's window
 };
-
-namespace {
-constexpr UINT timerPeriodMs = 30;
-
-// The timer's id is the panel itself: the frame's own timer has id 0.
-void CALLBACK tick(HWND, UINT, UINT_PTR id, DWORD) {
-  Panel& panel = *reinterpret_cast<Panel*>(id);
-  panel.view.refresh();
-  panel.link.release(panel.instance);
-  panel.link.requestFlush(panel.instance);
-}
-
-void closePanel(ClapInstance& instance) {
-  Panel* panel = instance.panel;
-  // A window the host destroyed took its timers with it.
-  if (panel->window) KillTimer(panel->window, reinterpret_cast<UINT_PTR>(panel));
-  panel->link.release(instance);
-  instance.panel = nullptr;
-  instance.closePanel = nullptr;
-  delete panel;
-}
-
-bool create(const clap_plugin* plugin, const char* api, bool floating) {
-  ClapInstance& instance = instanceOf(plugin);
-  if (!fixed_panel::isApiSupported(plugin, api, floating) || instance.panel) return false;
-  instance.panel = new (std::nothrow) Panel(instance);
-  if (!instance.panel) return false;
-  instance.closePanel = closePanel;
-  return true;
-}
-
-void destroy(const clap_plugin* plugin) {
-  ClapInstance& instance = instanceOf(plugin);
-  if (instance.panel) closePanel(instance);
-}
 
 // Its pictures are drawn for one size: the host's scale cannot change it.
 bool setScale(const clap_plugin*, double) { return false; }
 
-bool setParent(const clap_plugin* plugin, const clap_window* window) {
-  Panel* panel = instanceOf(plugin).panel;
-  if (!panel || panel->window || !window || !window->api || std::strcmp(window->api, CLAP_WINDOW_API_WIN32) != 0 ||
-      !window->win32)
-    return false;
-  Rect area;
-  if (!panel->view.open(static_cast<HWND>(window->win32), area)) return false;
-  panel->window = panel->view.window();
-  SetTimer(panel->window, reinterpret_cast<UINT_PTR>(panel), timerPeriodMs, tick);
-  return true;
-}
-
-bool setVisible(const clap_plugin* plugin, bool visible) {
-  Panel* panel = instanceOf(plugin).panel;
-  if (!panel || !panel->window) return false;
-  ShowWindow(panel->window, visible ? SW_SHOW : SW_HIDE);
-  return true;
-}
-bool show(const clap_plugin* plugin) { return setVisible(plugin, true); }
-bool hide(const clap_plugin* plugin) { return setVisible(plugin, false); }
-
-const clap_plugin_gui gui = {fixed_panel::isApiSupported,
-                             fixed_panel::getPreferredApi,
-                             create,
-                             destroy,
-                             setScale,
-                             fixed_panel::getSize,
-                             fixed_panel::canResize,
-                             fixed_panel::getResizeHints,
-                             fixed_panel::adjustSize,
-                             fixed_panel::setSize,
-                             setParent,
-                             fixed_panel::setTransient,
-                             fixed_panel::suggestTitle,
-                             show,
-                             hide};
+const clap_plugin_gui gui = panelGui(setScale, fixed_panel::getSize, fixed_panel::setSize);
 }  // namespace
+
+Panel* makePanel(ClapInstance& instance) { return new (std::nothrow) Win32HostedPanel(instance); }
 
 const void* panelExtension(const char* id) { return std::strcmp(id, CLAP_EXT_GUI) == 0 ? &gui : nullptr; }
 

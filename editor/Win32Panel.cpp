@@ -36,22 +36,16 @@ void Win32Panel::close() {
 
 HWND Win32Panel::window() const { return frame ? frame->getWindow() : nullptr; }
 
-std::array<Control*, numParameters> Win32Panel::inRefreshOrder() const {
-  const Controls& c = controls;
-  return {c.resonanceKnob,  c.cutoffKnob,      c.levelTrackKnob, c.lfoRateKnob, c.lfoWaveSwitch, c.lfoTriggerSwitch,
-          c.cutRangeSwitch, c.trackDestSwitch, c.softHardSwitch, c.modeButton,  c.inputSlider,   c.outputSlider};
-}
-
 void Win32Panel::refresh() {
   if (!frame) return;
-  for (Control* control : inRefreshOrder()) control->setValue(owner.parameterValue(control->getTag()));
+  for (Control* control : controls) control->setValue(owner.parameterValue(control->getTag()));
 }
 
 float Win32Panel::shownValue(std::int32_t index) const {
+  if (!isParameter(index)) return 0.0f;
   // While the panel is being built, some controls are still missing.
-  for (const Control* control : inRefreshOrder())
-    if (control && control->getTag() == index) return control->getValue();
-  return 0.0f;
+  const Control* control = controls[panel_layout::slotOf(static_cast<ParameterIndex>(index))];
+  return control ? control->getValue() : 0.0f;
 }
 
 void Win32Panel::valueChanged(Control& control) {
@@ -71,21 +65,24 @@ bool Win32Panel::build(HWND parent, Rect& area) {
   for (const panel_bitmaps::BitmapInfo* picture : panel_layout::controlPictures)
     if (!pictures.load(*picture)) return false;
 
-  Controls& c = controls;
-  c.resonanceKnob = placeKnob(panel_layout::resonanceKnob);
-  c.cutoffKnob = placeKnob(panel_layout::cutoffKnob);
-  c.levelTrackKnob = placeKnob(panel_layout::levelTrackKnob);
-  c.lfoRateKnob = placeKnob(panel_layout::lfoRateKnob);
-  c.cutRangeSwitch = placeSwitch(panel_layout::cutRangeSwitch);
-  c.trackDestSwitch = placeSwitch(panel_layout::trackDestSwitch);
-  c.softHardSwitch = placeSwitch(panel_layout::softHardSwitch);
-  c.lfoWaveSwitch = placeSwitch(panel_layout::lfoWaveSwitch);
-  c.lfoTriggerSwitch = placeSwitch(panel_layout::lfoTriggerSwitch);
-  c.modeButton = placeButton(panel_layout::modeButton);
-  c.inputSlider = placeSlider(panel_layout::inputSlider);
-  c.outputSlider = placeSlider(panel_layout::outputSlider);
+  for (std::size_t slot = 0; slot < controls.size(); ++slot)
+    controls[slot] = place(panel_layout::controlsInOrder[slot]);
   // A control that could not be made is missing from the frame.
   return frame->getControlCount() == numParameters;
+}
+
+Control* Win32Panel::place(const panel_layout::PlacedControl& placed) {
+  switch (placed.kind) {
+    case panel_layout::ControlKind::knob:
+      return placeKnob(*placed.strip);
+    case panel_layout::ControlKind::selector:
+      return placeSwitch(*placed.strip);
+    case panel_layout::ControlKind::button:
+      return placeButton(*placed.strip);
+    case panel_layout::ControlKind::slider:
+      break;
+  }
+  return placeSlider(*placed.slider);
 }
 
 template <typename ControlClass, typename... Arguments>

@@ -22,6 +22,7 @@ class VerticalSlider;
 namespace panel_layout {
 struct StripPlacement;
 struct SliderPlacement;
+struct PlacedControl;
 }  // namespace panel_layout
 
 // The effect's panel: a child window in a host's window with a control per
@@ -56,7 +57,7 @@ class Win32Panel final : public ControlListener {
 
  private:
   bool build(HWND parent, Rect& area);
-  std::array<Control*, numParameters> inRefreshOrder() const;
+  Control* place(const panel_layout::PlacedControl& placed);
   // Makes a control, gives it its parameter's value and hands it to the frame;
   // null (and nothing added) when memory runs out.
   template <typename ControlClass, typename... Arguments>
@@ -70,22 +71,9 @@ class Win32Panel final : public ControlListener {
   // The frame goes first: its window is destroyed before its controls and
   // before the pictures they draw from.
   PanelFrame* frame = nullptr;
-  // Reach the controls the frame owns, in the order they are refreshed; null
-  // while the panel is closed.
-  struct Controls {
-    FilmStripKnob* resonanceKnob = nullptr;
-    FilmStripKnob* cutoffKnob = nullptr;
-    FilmStripKnob* levelTrackKnob = nullptr;
-    FilmStripKnob* lfoRateKnob = nullptr;
-    MultiPositionSwitch* lfoWaveSwitch = nullptr;
-    MultiPositionSwitch* lfoTriggerSwitch = nullptr;
-    MultiPositionSwitch* cutRangeSwitch = nullptr;
-    MultiPositionSwitch* trackDestSwitch = nullptr;
-    MultiPositionSwitch* softHardSwitch = nullptr;
-    OnOffButton* modeButton = nullptr;
-    VerticalSlider* inputSlider = nullptr;
-    VerticalSlider* outputSlider = nullptr;
-  } controls;
+  // Reach the controls the frame owns, in the layout's order; null while
+  // the panel is closed or a control is not made yet.
+  std::array<Control*, numParameters> controls{};
   PanelPictures pictures;
 };
 

@@ -6,7 +6,7 @@ namespace sweepfilter {
 // parameter table, which shows and offers the rate, can read it.
 inline constexpr float lowestLfoRateHz = 0.1f;
 inline constexpr float lfoRateSpanHz = 9.9f;
-inline constexpr float highestLfoRateHz = 10.0f;
+inline constexpr float highestLfoRateHz = lowestLfoRateHz + lfoRateSpanHz;
 
 // "LFO freq." in Hz: 0.1 at 0, 10 at 1. What the oscillator runs at and what its text shows.
 constexpr float lfoRateHz(float value) { return value * lfoRateSpanHz + lowestLfoRateHz; }

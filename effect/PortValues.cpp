@@ -61,4 +61,8 @@ std::optional<float> portValueOf(std::int32_t index, float normalised) {
   return std::nullopt;
 }
 
+float closestPortValue(std::int32_t index, float normalised) {
+  return portValueOf(index, normalised).value_or(portValueForMove(index, normalised));
+}
+
 }  // namespace sweepfilter

@@ -24,4 +24,10 @@ float portValueForMove(std::int32_t index, float normalised);
 // portValueForMove instead.
 std::optional<float> portValueOf(std::int32_t index, float normalised);
 
+// The port value that means to the signal path what `normalised` means to the
+// DLL: a switch's setting by the DLL's thresholds, a continuous value exactly
+// where portValueOf finds one, else the nearest. How a 0-to-1 value (a
+// program's, a host tool's) reaches a door that takes port values.
+float closestPortValue(std::int32_t index, float normalised);
+
 }  // namespace sweepfilter

@@ -76,97 +76,101 @@ void put(float& output, float value) {
     output = value;
 }
 
+// What runBlock keeps in locals for the block. The steps below take it by
+// reference and are always inlined, so it stays in registers (steps as
+// members of a class holding it ran markedly slower).
+struct RunningState {
+  ChannelState left, right;
+  PairState pair;  // the state most samples touch
+  float offset;    // the next sample's
+};
+
+// A sample inside a window: both channels at once, no LFO value and no test.
+// Both inputs are read before either output is written: in-place safe.
+template <OutputRule rule, ModulationTarget trigger>
+[[gnu::always_inline]] inline void pairedSample(RunningState& run, const BlockSettings& block, const Buffers& io,
+                                                std::int32_t i) {
+  PairState& pair = run.pair;
+  const ChannelPair x = pairOf(io.in0[i], io.in1[i]) + run.offset;
+  run.offset = -run.offset;
+  pair.trackSum += rectifiedInput(x, block.trackGain);
+  pair.lfoPhase = advancedPhase<trigger>(pair.lfoPhase, block.phaseIncrement);
+  const ChannelPair wet =
+      filterStep(pair.band1, pair.low1, pair.band2, pair.low2, pair.freqCoef, pair.damping, x * block.inputGain);
+  const ChannelPair y = outputOf<rule>(x, wet, block.dryGain, block.outputLevel);
+  put<rule>(io.out0[i], y[0]);
+  put<rule>(io.out1[i], y[1]);
+}
+
+// One channel's sample through its own state: tracker, LFO with its value, at
+// a window end the control update, then the filter. Returns the wet signal.
+template <ModulationTarget trigger, LfoWave wave>
+[[gnu::always_inline]] inline float channelSample(ChannelState& channel, const BlockSettings& block,
+                                                  const WaveTables& tables, float x, bool windowEnd) {
+  channel.tracker.add(rectifiedInput(x, block.trackGain));
+  channel.lfo.step<trigger, wave>(block.phaseIncrement, tables);
+  if (windowEnd) {
+    channel.tracker.completeWindow(block.windowLength);
+    const ControlUpdate update =
+        controlUpdate(block.control, channel.tracker.trackLevel, channel.lfo.lfoCutValue, channel.lfo.lfoResValue);
+    channel.cutFactor = update.cutFactor;
+    channel.filter.freqCoef = update.freqCoef;
+    channel.filter.damping = update.damping;
+  }
+  return channel.filter.step(x * block.inputGain);
+}
+
+// The last sample of a window or of the block, through the channels' own
+// state; `counted` samples of its window went before.
+template <OutputRule rule, ModulationTarget trigger, LfoWave wave>
+[[gnu::always_inline]] inline void lastSample(RunningState& run, const BlockSettings& block, const WaveTables& tables,
+                                              const Buffers& io, std::int32_t i, std::int32_t counted, bool windowEnd) {
+  run.pair.storeTo(run.left, 0);
+  run.pair.storeTo(run.right, 1);
+  run.left.tracker.trackCount = run.right.tracker.trackCount = counted;
+  const float x0 = io.in0[i] + run.offset;
+  const float x1 = io.in1[i] + run.offset;
+  run.offset = -run.offset;
+  const float wet0 = channelSample<trigger, wave>(run.left, block, tables, x0, windowEnd);
+  const float wet1 = channelSample<trigger, wave>(run.right, block, tables, x1, windowEnd);
+  put<rule>(io.out0[i], outputOf<rule>(x0, wet0, block.dryGain, block.outputLevel));
+  put<rule>(io.out1[i], outputOf<rule>(x1, wet1, block.dryGain, block.outputLevel));
+  run.pair = PairState::of(run.left, run.right);
+}
+
 // The sample loop, one instance per output rule, LFO destination and wave so
 // that no per-block decision is taken per sample. Window ends fall at fixed
 // samples, so the loop runs window by window: the samples between need no
-// LFO value and no test, and run on both channels at once. State lives in
-// locals for the block and is written back at its end.
+// LFO value and no test, and run on both channels at once. State, settings
+// and buffers live in locals for the block (outputs cannot alias them) and
+// the state is written back at its end.
 template <OutputRule rule, ModulationTarget trigger, LfoWave wave>
-void runBlock(SignalState& state, const BlockSettings& block, const WaveTables& tables, const Buffers& io,
+void runBlock(SignalState& state, const BlockSettings& settings, const WaveTables& tables, const Buffers& buffers,
               std::int32_t sampleFrames) {
-  const float inputGain = block.inputGain;
-  const float trackGain = block.trackGain;
-  const float outputLevel = block.outputLevel;
-  const float dryGain = block.dryGain;
-  const float phaseIncrement = block.phaseIncrement;
-  const std::int32_t windowLength = block.windowLength;
-  const ControlSettings control = block.control;
-  const float* const in0 = io.in0;
-  const float* const in1 = io.in1;
-  float* const out0 = io.out0;
-  float* const out1 = io.out1;
-
-  ChannelState left = state.channels[0];
-  ChannelState right = state.channels[1];
-  float resAmount = state.resAmount;
-  float cutoffHz = state.cutoffHz;
-  PairState pair = PairState::of(left, right);
-  float offset = block.firstOffset;
-
-  // Both inputs of a sample are read before either output is written: in-place safe.
-  const auto plainSample = [&](std::int32_t i) {
-    const ChannelPair x = pairOf(in0[i], in1[i]) + offset;
-    offset = -offset;
-    pair.trackSum += rectifiedInput(x, trackGain);
-    pair.lfoPhase = advancedPhase<trigger>(pair.lfoPhase, phaseIncrement);
-    const ChannelPair wet =
-        filterStep(pair.band1, pair.low1, pair.band2, pair.low2, pair.freqCoef, pair.damping, x * inputGain);
-    const ChannelPair y = outputOf<rule>(x, wet, dryGain, outputLevel);
-    put<rule>(out0[i], y[0]);
-    put<rule>(out1[i], y[1]);
-  };
-
-  // Tracker, LFO with its value, at a window end the control update, then the filter.
-  const auto channelSample = [&](ChannelState& channel, float x, bool windowEnd) {
-    channel.tracker.add(rectifiedInput(x, trackGain));
-    channel.lfo.step<trigger, wave>(phaseIncrement, tables);
-    if (windowEnd) {
-      channel.tracker.completeWindow(windowLength);
-      const ControlUpdate update =
-          controlUpdate(control, channel.tracker.trackLevel, channel.lfo.lfoCutValue, channel.lfo.lfoResValue);
-      channel.cutFactor = update.cutFactor;
-      channel.filter.freqCoef = update.freqCoef;
-      channel.filter.damping = update.damping;
-      resAmount = update.resAmount;
-      cutoffHz = update.cutoffHz;
-    }
-    return channel.filter.step(x * inputGain);
-  };
-
-  // The last sample of a window or of the block; `counted` samples of its window went before.
-  const auto lastSample = [&](std::int32_t i, std::int32_t counted, bool windowEnd) {
-    pair.storeTo(left, 0);
-    pair.storeTo(right, 1);
-    left.tracker.trackCount = right.tracker.trackCount = counted;
-    const float x0 = in0[i] + offset;
-    const float x1 = in1[i] + offset;
-    offset = -offset;
-    const float wet0 = channelSample(left, x0, windowEnd);
-    const float wet1 = channelSample(right, x1, windowEnd);
-    put<rule>(out0[i], outputOf<rule>(x0, wet0, dryGain, outputLevel));
-    put<rule>(out1[i], outputOf<rule>(x1, wet1, dryGain, outputLevel));
-    pair = PairState::of(left, right);
-  };
+  const BlockSettings block = settings;
+  const Buffers io = buffers;
+  const ChannelState& left = state.channels[0];
+  const ChannelState& right = state.channels[1];
+  RunningState run{left, right, PairState::of(left, right), block.firstOffset};
 
   // Window by window, the first one going on with what earlier blocks counted
   // (nothing, in the DLL's policy); the block's unfinished last window stays
   // counted in the trackers.
   std::int32_t counted = left.tracker.trackCount;
   for (std::int32_t start = 0; start < sampleFrames;) {
-    const std::int32_t length = std::min(windowLength - counted, sampleFrames - start);
+    const std::int32_t length = std::min(block.windowLength - counted, sampleFrames - start);
     const std::int32_t last = start + length - 1;
-    for (std::int32_t i = start; i < last; ++i) plainSample(i);
-    lastSample(last, counted + length - 1, counted + length == windowLength);
+    for (std::int32_t i = start; i < last; ++i) pairedSample<rule, trigger>(run, block, io, i);
+    lastSample<rule, trigger, wave>(run, block, tables, io, last, counted + length - 1,
+                                    counted + length == block.windowLength);
     counted = 0;
     start = last + 1;
   }
 
   // The block's last sample went through the channels' own state.
-  state.channels[0] = left;
-  state.channels[1] = right;
-  state.resAmount = resAmount;
-  state.cutoffHz = cutoffHz;
-  state.nextSampleOdd = offset > 0.0f;  // offset is already the next sample's
+  state.channels[0] = run.left;
+  state.channels[1] = run.right;
+  state.nextSampleOdd = run.offset > 0.0f;  // offset is already the next sample's
 }
 
 using BlockRunner = void (*)(SignalState&, const BlockSettings&, const WaveTables&, const Buffers&, std::int32_t);

@@ -17,7 +17,10 @@ struct ChannelState {
   ResonantFilter filter;
   LevelTracker tracker;
   Lfo lfo;
-  float cutFactor = 0.0f;  // of the channel's last control update
+  // The cut factor of the channel's last control update, written for the
+  // tests only (the sound needs just the coefficients): it shows where that
+  // update found the LFO and the tracker.
+  float cutFactor = 0.0f;
 };
 
 // The whole signal state, all zero when an effect is made.
@@ -26,9 +29,6 @@ struct SignalState {
   float lastMode = 0.0f;
   std::int32_t windowLength = 0;  // of the last block
   bool nextSampleOdd = false;     // the stream's next sample, counted from 0
-  // Working values of the latest control update, left then right.
-  float resAmount = 0.0f;
-  float cutoffHz = 0.0f;
 };
 
 // The stereo signal path: level trackers, LFOs, control updates and filters.

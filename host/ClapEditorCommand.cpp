@@ -14,6 +14,23 @@ namespace {
 constexpr float editorSampleRate = 44100.0f;
 constexpr std::int32_t editorBlock = 512;
 
+// The panel embeds into plughost's window through this build's window system.
+#ifdef _WIN32
+constexpr const char* windowApi = CLAP_WINDOW_API_WIN32;
+#else
+constexpr const char* windowApi = CLAP_WINDOW_API_X11;
+#endif
+
+clap_window clapWindowOf(ParentWindow parent) {
+  clap_window window{windowApi, {}};
+#ifdef _WIN32
+  window.win32 = parent;
+#else
+  window.x11 = parent;
+#endif
+  return window;
+}
+
 void printSent(const HostedPlugin& hosted, const HostedPlugin::SentEvent& event) {
   clap_param_info info{};
   if (!hosted.params().get_info(hosted.plugin(), event.parameter, &info)) return;
@@ -36,26 +53,31 @@ std::string showClapEditor(const ClapLibrary& library, HostedPlugin& hosted, con
     return error;
   const auto* gui = hosted.extension<clap_plugin_gui>(CLAP_EXT_GUI);
   std::uint32_t width = 0, height = 0;
-  if (!gui || !gui->is_api_supported(hosted.plugin(), CLAP_WINDOW_API_WIN32, false)) return "the plug-in has no editor";
+  if (!gui || !gui->is_api_supported(hosted.plugin(), windowApi, false)) return "the plug-in has no editor";
   if (std::string error = target.start(editorSampleRate, editorBlock, OutputRule::replace, options.program, settings);
       !error.empty())
     return error;
   hosted.flush();  // the --set values in
-  if (!gui->create(hosted.plugin(), CLAP_WINDOW_API_WIN32, false)) return "the plug-in could not open its editor";
+  if (!gui->create(hosted.plugin(), windowApi, false)) return "the plug-in could not open its editor";
   if (!gui->get_size(hosted.plugin(), &width, &height) || width == 0 || height == 0) {
     gui->destroy(hosted.plugin());
     return "the plug-in's editor gives no size";
   }
-  const PanelCalls calls = {[&](HWND parent) {
-                              clap_window window{CLAP_WINDOW_API_WIN32, {}};
-                              window.win32 = parent;
+  // A panel that asked for a timer (on X11) gets its ticks with the idle calls.
+  const auto* timers = hosted.extension<clap_plugin_timer_support>(CLAP_EXT_TIMER_SUPPORT);
+  const auto* fds = hosted.extension<clap_plugin_posix_fd_support>(CLAP_EXT_POSIX_FD_SUPPORT);
+  const PanelCalls calls = {[&](ParentWindow parent) {
+                              const clap_window window = clapWindowOf(parent);
                               return gui->set_parent(hosted.plugin(), &window) && gui->show(hosted.plugin());
                             },
                             [&] {
+                              if (timers && hosted.panelTimer != CLAP_INVALID_ID)
+                                timers->on_timer(hosted.plugin(), hosted.panelTimer);
                               for (const HostedPlugin::SentEvent& event : hosted.flush()) printSent(hosted, event);
                               std::fflush(stdout);
                             },
-                            [&] { gui->destroy(hosted.plugin()); }};
+                            [&] { gui->destroy(hosted.plugin()); }, [&] { return fds ? hosted.panelFd : -1; },
+                            [&] { fds->on_fd(hosted.plugin(), hosted.panelFd, CLAP_POSIX_FD_READ); }};
   std::string failure =
       showPanel(target.programName(), static_cast<int>(width), static_cast<int>(height), options, calls);
   target.stop();

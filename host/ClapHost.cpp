@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,7 +18,9 @@ void* openModule(const char* path) {
 #ifdef _WIN32
   return reinterpret_cast<void*>(LoadLibraryA(path));
 #else
-  return dlopen(path, RTLD_NOW | RTLD_LOCAL);
+  // A name without a folder is a file here, not one of the system's libraries.
+  const std::string file = std::strchr(path, '/') ? path : std::string("./") + path;
+  return dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
 #endif
 }
 
@@ -190,7 +193,20 @@ HostedPlugin::HostedPlugin(const ClapLibrary& library)
             hostExtension,
             [](const clap_host*) {},
             [](const clap_host*) {},
-            [](const clap_host*) {}} {
+            [](const clap_host*) {}},
+      out_{this, [](const clap_output_events* out, const clap_event_header* e) {
+             auto& hosted = *static_cast<HostedPlugin*>(out->ctx);
+             const unsigned offer = hosted.offers_++;
+             if (hosted.refusal == Refusal::all || (hosted.refusal == Refusal::everyOther && offer % 2 == 0))
+               return false;
+             const auto parameter = e->type == CLAP_EVENT_PARAM_VALUE
+                                        ? reinterpret_cast<const clap_event_param_value*>(e)->param_id
+                                        : reinterpret_cast<const clap_event_param_gesture*>(e)->param_id;
+             const double value =
+                 e->type == CLAP_EVENT_PARAM_VALUE ? reinterpret_cast<const clap_event_param_value*>(e)->value : 0.0;
+             hosted.taken_.push_back({e->type, parameter, value});
+             return true;
+           }} {
   const clap_plugin_factory* factory = library.factory();
   const clap_plugin_descriptor* first =
       factory && factory->get_plugin_count(factory) > 0 ? factory->get_plugin_descriptor(factory, 0) : nullptr;
@@ -235,31 +251,19 @@ void HostedPlugin::queueValue(clap_id id, double value, std::uint32_t time) {
 
 std::int32_t HostedPlugin::process(float* const* inputs, float* const* outputs, std::uint32_t frames) {
   const clap_input_events in = inputEvents(queued_);
-  const clap_output_events out{nullptr, [](const clap_output_events*, const clap_event_header*) { return true; }};
   clap_audio_buffer input{const_cast<float**>(inputs), nullptr, 2, 0, 0};
   clap_audio_buffer output{const_cast<float**>(outputs), nullptr, 2, 0, 0};
-  const clap_process process{-1, frames, nullptr, &input, &output, 1, 1, &in, &out};
+  const clap_process process{-1, frames, nullptr, &input, &output, 1, 1, &in, &out_};
   const std::int32_t status = plugin_->process(plugin_, &process);
   queued_.clear();
   return status;
 }
 
 std::vector<HostedPlugin::SentEvent> HostedPlugin::flush() {
-  std::vector<SentEvent> sent;
-  const clap_output_events out{
-      &sent, [](const clap_output_events* o, const clap_event_header* e) {
-        auto& to = *static_cast<std::vector<SentEvent>*>(o->ctx);
-        if (e->type == CLAP_EVENT_PARAM_VALUE)
-          to.push_back({e->type, reinterpret_cast<const clap_event_param_value*>(e)->param_id,
-                        reinterpret_cast<const clap_event_param_value*>(e)->value});
-        else
-          to.push_back({e->type, reinterpret_cast<const clap_event_param_gesture*>(e)->param_id, 0.0});
-        return true;
-      }};
   const clap_input_events in = inputEvents(queued_);
-  params().flush(plugin_, &in, &out);
+  params().flush(plugin_, &in, &out_);
   queued_.clear();
-  return sent;
+  return std::exchange(taken_, {});
 }
 
 double HostedPlugin::value(clap_id id) const {

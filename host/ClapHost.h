@@ -62,7 +62,8 @@ class HostedPlugin {
   double value(clap_id id) const;
 
   // The queued changes through params.flush, as a host that is not
-  // processing sends them; what the plug-in sent back: each event's type,
+  // processing sends them; what the plug-in sent and the host took since the
+  // last flush, through process and this flush: each event's type,
   // parameter and value.
   struct SentEvent {
     std::uint16_t type;
@@ -70,6 +71,9 @@ class HostedPlugin {
     double value;
   };
   std::vector<SentEvent> flush();
+  // A host whose output queue is full: it refuses every event offered, or
+  // every other one.
+  enum class Refusal { none, all, everyOther } refusal = Refusal::none;
 
   // The state through streams that move at most `chunk` bytes a call.
   std::vector<unsigned char> save(std::size_t chunk = 1 << 20) const;
@@ -89,6 +93,9 @@ class HostedPlugin {
   const clap_plugin* plugin_ = nullptr;
   bool active_ = false;
   std::vector<clap_event_param_value> queued_;
+  std::vector<SentEvent> taken_;
+  unsigned offers_ = 0;
+  const clap_output_events out_;
 };
 
 // Whether plughost takes the file for a CLAP plug-in: its name ends in ".clap".

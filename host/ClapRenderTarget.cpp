@@ -1,6 +1,9 @@
 #include "ClapRenderTarget.h"
 
-#include <cmath>
+#include <cstring>
+
+#include "ParameterTexts.h"
+#include "PortValues.h"
 
 namespace sweepfilter {
 
@@ -39,8 +42,9 @@ std::string ClapRenderTarget::start(float sampleRate, std::int32_t blockSize, Ou
   for (const ResolvedSetting& setting : settings) {
     clap_param_info info;
     if (!params.get_info(hosted.plugin(), static_cast<std::uint32_t>(setting.index), &info)) continue;
-    const double spread = info.min_value + setting.value * (info.max_value - info.min_value);
-    hosted.queueValue(info.id, info.flags & CLAP_PARAM_IS_STEPPED ? std::round(spread) : spread);
+    if (std::strcmp(info.name, parameterName(setting.index)) != 0)
+      return "--set " + std::string(info.name) + ": the plug-in's parameters are not the effect's";
+    hosted.queueValue(info.id, closestPortValue(setting.index, setting.value));
   }
   if (!hosted.activate(sampleRate, static_cast<std::uint32_t>(blockSize)))
     return "the plug-in cannot run at " + std::to_string(static_cast<long>(sampleRate)) + " Hz";

@@ -7,9 +7,10 @@ namespace sweepfilter {
 
 // A CLAP plug-in rendering a file as plughost renders through a DLL. Its
 // programs are the presets its discovery factory declares, in their order;
-// --set takes the DLL's 0-to-1 values and spreads them over each
-// parameter's range (a stepped one to the nearest step), so that one command
-// line means the same through either kind of plug-in.
+// --set takes the DLL's 0-to-1 values as the DLL means them (a switch by the
+// DLL's thresholds, a continuous value to the same float) and gives the
+// plug-in the value of its own unit that means that, so that one command
+// line renders the same through either kind of plug-in.
 class ClapRenderTarget : public RenderTarget {
  public:
   ClapRenderTarget(const ClapLibrary& library, HostedPlugin& hosted);

@@ -1,5 +1,3 @@
-#include <windows.h>
-
 #include <cstdio>
 
 #include "Commands.h"
@@ -41,8 +39,12 @@ std::string showEditor(const PluginInstance& instance, const EditorOptions& opti
     return "the plug-in's editor asks for " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
   applySettings(instance, options.program, settings);
 
-  const PanelCalls calls = {[&instance](HWND parent) { return instance.openEditor(parent) == 1; },
-                            [&instance] { instance.idleEditor(); }, [&instance] { instance.closeEditor(); }};
+  const PanelCalls calls = {
+      [&instance](ParentWindow parent) { return instance.openEditor(reinterpret_cast<void*>(parent)) == 1; },
+      [&instance] { instance.idleEditor(); },
+      [&instance] { instance.closeEditor(); },
+      {},
+      {}};
   return showPanel(instance.programName(), width, height, options, calls);
 }
 }  // namespace

@@ -1,19 +1,22 @@
 #include "PluginLibrary.h"
 
+#include <windows.h>
+
 namespace sweepfilter {
 
 PluginLibrary::PluginLibrary(const std::string& path) {
-  module_ = LoadLibraryA(path.c_str());
+  module_ = reinterpret_cast<void*>(LoadLibraryA(path.c_str()));
   if (!module_) {
     error_ = "cannot load '" + path + "' (Windows error " + std::to_string(GetLastError()) + ")";
     return;
   }
-  main_ = reinterpret_cast<MainFunction>(reinterpret_cast<void*>(GetProcAddress(module_, "main")));
+  main_ =
+      reinterpret_cast<MainFunction>(reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module_), "main")));
   if (!main_) error_ = "'" + path + "' is not a plug-in: it exports no function \"main\"";
 }
 
 PluginLibrary::~PluginLibrary() {
-  if (module_) FreeLibrary(module_);
+  if (module_) FreeLibrary(static_cast<HMODULE>(module_));
 }
 
 PluginInstance PluginLibrary::createInstance(HostCallback callback) {

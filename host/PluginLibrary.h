@@ -1,7 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
 #include <string>
 
 #include "HostCallbackLog.h"
@@ -11,6 +9,8 @@
 namespace sweepfilter {
 
 // A loaded plug-in library. main() may be called many times for many instances.
+// Only the Windows build loads DLLs; elsewhere every path gives an error()
+// that says so.
 class PluginLibrary {
  public:
   // Loads the library; on failure `error()` says why.
@@ -26,7 +26,7 @@ class PluginLibrary {
 
  private:
   using MainFunction = PluginDescriptor* (*)(HostCallback);
-  HMODULE module_ = nullptr;
+  void* module_ = nullptr;
   MainFunction main_ = nullptr;
   std::string error_;
 };

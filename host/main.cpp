@@ -12,12 +12,14 @@ struct Command {
 };
 
 const Command commands[] = {
-    {"info", runInfo, "info PLUGIN.dll                 descriptor, parameters and programs"},
+    {"info", runInfo, "info PLUGIN.dll|.clap           descriptor, parameters and programs"},
     {"render", runRender,
      "render PLUGIN.dll|.clap IN.wav OUT.wav  a WAV file through the plug-in (more: plughost render)"},
     {"editor", runEditor,
      "editor PLUGIN.dll|.clap [--screenshot FILE.bmp]  its panel in a window (more: plughost editor)"},
+#ifdef _WIN32
     {"validate", runValidate, "validate PLUGIN.dll [--seed N] [--quick]  checks it as a hostile host would"},
+#endif
 };
 
 int usage(std::FILE* to, int status) {

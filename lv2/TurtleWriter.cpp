@@ -71,11 +71,13 @@ void writeManifest(std::ostream& out) {
   out << uri(pluginUri) << "\n    a lv2:Plugin ;\n    lv2:binary <" << binaryName << "> ;\n    ui:ui " << uri(uiUri)
       << " ;\n    rdfs:seeAlso <sweepfilter.ttl> .\n";
   // The panel: embedded in the host's window, run from its idle calls, told
-  // every control's value, drawn at the scale factor the host passes.
+  // every control's value, drawn at the scale factor the host passes,
+  // telling a host that listens when the user grabs and releases a control.
   out << "\n"
       << uri(uiUri) << "\n    a ui:X11UI ;\n    ui:binary <" << uiBinaryName
       << "> ;\n    lv2:requiredFeature ui:idleInterface , ui:parent ;\n"
-      << "    lv2:optionalFeature ui:resize , opts:options , urid:map ;\n    opts:supportedOption ui:scaleFactor ;\n"
+      << "    lv2:optionalFeature ui:resize , ui:touch , opts:options , urid:map ;\n"
+      << "    opts:supportedOption ui:scaleFactor ;\n"
       << "    lv2:extensionData ui:idleInterface ;\n    ui:portNotification";
   for (std::int32_t index = 0; index < numParameters; ++index)
     out << (index ? " , [\n" : " [\n") << "        ui:plugin " << uri(pluginUri) << " ;\n        lv2:symbol "

@@ -1,8 +1,9 @@
 // The panel as an LV2 X11 UI: embedded in the host's window (ui:parent),
 // driven by the host's idle calls (ui:idleInterface), told every control
 // port's value (port_event), and telling the host each move of the user
-// (write_function) in the port's own units. It draws itself at the host's
-// scale factor (an option at instantiation) or the screen's.
+// (write_function) in the port's own units, and when the user grabs and
+// releases a control (ui:touch, if the host offers it). It draws itself at
+// the host's scale factor (an option at instantiation) or the screen's.
 #include <lv2/atom/atom.h>
 #include <lv2/options/options.h>
 #include <lv2/ui/ui.h>
@@ -16,6 +17,7 @@
 #include <string>
 
 #include "BundleFacts.h"
+#include "MoveEcho.h"
 #include "PanelScale.h"
 #include "PanelView.h"
 #include "Parameters.h"
@@ -30,10 +32,28 @@ struct PanelUi {
   X11PanelWindow window;
   LV2UI_Write_Function write = nullptr;
   LV2UI_Controller controller = nullptr;
+  const LV2UI_Touch* touch = nullptr;     // null when the host offers none
+  std::optional<ParameterIndex> grabbed;  // the control the user holds
 
+  // The host hears of the grab before the control's first value; a move of
+  // another control releases the one held before.
   void report(ParameterIndex parameter, float normalised) {
+    if (grabbed != parameter) {
+      release();
+      tell(parameter, true);
+      grabbed = parameter;
+    }
     const float value = portValueForMove(parameter, normalised);
     write(controller, static_cast<std::uint32_t>(parameter), sizeof value, 0, &value);
+  }
+  // After the events of an idle call that ended the drag, so after its last value.
+  void release() {
+    if (!grabbed) return;
+    tell(*grabbed, false);
+    grabbed.reset();
+  }
+  void tell(ParameterIndex parameter, bool held) const {
+    if (touch && touch->touch) touch->touch(touch->handle, static_cast<std::uint32_t>(parameter), held);
   }
 };
 
@@ -73,6 +93,7 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
   if (!ui) return nullptr;
   ui->write = write;
   ui->controller = controller;
+  ui->touch = static_cast<const LV2UI_Touch*>(feature(features, LV2_UI__touch));
   const std::optional<double> given = hostScale(features);
   const std::int32_t scale = pictureScale(given ? *given : screenScale());
   std::string error = ui->view.load(std::string(bundlePath) + "/pictures", scale);
@@ -90,7 +111,12 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
   return ui;
 }
 
-void cleanup(LV2UI_Handle handle) { delete static_cast<PanelUi*>(handle); }
+// A host that closes the panel in the middle of a drag hears of the release.
+void cleanup(LV2UI_Handle handle) {
+  auto* ui = static_cast<PanelUi*>(handle);
+  ui->release();
+  delete ui;
+}
 
 void portEvent(LV2UI_Handle handle, std::uint32_t port, std::uint32_t size, std::uint32_t format, const void* buffer) {
   if (format != 0 || size != sizeof(float) || port >= static_cast<std::uint32_t>(numParameters) || !buffer) return;
@@ -98,14 +124,16 @@ void portEvent(LV2UI_Handle handle, std::uint32_t port, std::uint32_t size, std:
   std::memcpy(&value, buffer, sizeof value);
   const auto parameter = static_cast<ParameterIndex>(port);
   PanelView& view = static_cast<PanelUi*>(handle)->view;
-  // The host's echo of a move reads back a float's rounding away from the
-  // panel's value, enough to show the slider's next row: a value the panel's
-  // own would send leaves it where the user put it.
-  if (portValueForMove(parameter, view.value(parameter)) == value) return;
+  if (isEchoOfMove(parameter, view.value(parameter), value)) return;
   view.setValue(parameter, normalisedOf(parameter, value));
 }
 
-int idle(LV2UI_Handle handle) { return static_cast<PanelUi*>(handle)->window.idle() ? 0 : 1; }
+int idle(LV2UI_Handle handle) {
+  PanelUi& ui = *static_cast<PanelUi*>(handle);
+  const bool open = ui.window.idle();
+  if (!ui.view.dragging()) ui.release();
+  return open ? 0 : 1;
+}
 
 const void* extensionData(const char* uri) {
   static const LV2UI_Idle_Interface idleInterface{idle};

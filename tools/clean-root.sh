@@ -103,8 +103,10 @@ mount --bind /dev/shm "$root/dev/shm"
 mount -t tmpfs tmpfs "$root/tmp"
 
 echo "clean-root: running '$command_line' in ${commit:0:10}"
-# In the background so that a signal reaches the trap at once.
+# In the background so that a signal reaches the trap at once. The root is
+# thrown away after: the release checks may install the Debian package in it.
 env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin TERM="${TERM:-dumb}" \
+  SWEEPFILTER_INSTALL_CHECK=1 \
   chroot "$root" /bin/bash -c "cd /root/src && $command_line" </dev/null &
 set +e
 wait $!

@@ -13,6 +13,8 @@ packages=(
   python3 python3-cairo python3-pil fonts-dejavu-core fonts-dejavu-extra sox zip unzip
   lv2-dev liblilv-dev lilv-utils sordi pkg-config
   libx11-dev libxtst-dev jalv jackd2 xdotool x11-apps
+  nsis lintian
+  locales
 )
 
 sudo_cmd=()
@@ -57,6 +59,11 @@ if [ "${#missing[@]}" -gt 0 ]; then
   fi
 elif [ "${need_update:-0}" = 1 ]; then
   update_indexes
+fi
+
+# The value texts' test runs in a decimal-comma locale.
+if ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
 
 bash "$root/tools/i386-emulation.sh"

@@ -13,15 +13,18 @@ ctest --preset native
 build_preset asan
 ctest --preset asan
 
-# The portable core under libFuzzer with ASan and UBSan for a bounded time (a
-# failing input is left in build/fuzz), and its concurrency test under
+# The portable core, the CLAP state reader and the text parser under libFuzzer
+# with ASan and UBSan for a bounded time each (a failing input is left in
+# build/fuzz), and the concurrency tests of the core and the CLAP door under
 # ThreadSanitizer.
 build_preset fuzz
-if ! (cd "$root/build/fuzz" && ./effect_fuzzer -max_total_time=60 2>fuzz.log); then
-  tail -n 40 "$root/build/fuzz/fuzz.log" >&2
-  exit 1
-fi
-grep '^Done' "$root/build/fuzz/fuzz.log" >&2
+for fuzzer in effect_fuzzer clap_state_fuzzer text_fuzzer; do
+  if ! (cd "$root/build/fuzz" && "./$fuzzer" -max_total_time=60 2>"$fuzzer.log"); then
+    tail -n 40 "$root/build/fuzz/$fuzzer.log" >&2
+    exit 1
+  fi
+  grep '^Done' "$root/build/fuzz/$fuzzer.log" >&2
+done
 build_preset tsan
 ctest --preset tsan
 

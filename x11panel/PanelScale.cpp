@@ -3,21 +3,26 @@
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>
 
-#include <cctype>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 namespace sweepfilter {
 
 namespace {
 
-// A number and nothing else after it, as a usable factor.
+// A number and nothing else around it, as a usable factor; with a point
+// whatever the host's locale says.
 std::optional<double> factorIn(const char* text, double per) {
   if (!text) return std::nullopt;
-  char* end = nullptr;
-  const double value = std::strtod(text, &end);
-  while (end != text && std::isspace(static_cast<unsigned char>(*end))) ++end;
-  if (end == text || *end != '\0') return std::nullopt;
+  const std::string_view all(text);
+  const std::string_view number = all.substr(std::min(all.find_first_not_of(" \t\n"), all.size()));
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (error != std::errc{} || std::string_view(end).find_first_not_of(" \t\n") != std::string_view::npos)
+    return std::nullopt;
   return usableScale(value / per);
 }
 

@@ -1,14 +1,18 @@
 // The CLAP plug-in's panel on a real X server (Xvfb, 24 bits), opened in the
 // order hosts use and driven by the host's descriptor and timer callbacks:
 // its pixels are the LV2 panel's (which its own tests hold to the DLL's), a
-// click is gesture begin, value, end, and it opens and closes without growing.
+// click is gesture begin, value, end, and it opens and closes without growing;
+// plughost editor shows it in its own window.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 #include "ClapPanelHost.h"
 #include "FactoryPrograms.h"
+#include "PanelCases.h"
 #include "PanelLayout.h"
 #include "PortValues.h"
 #include "UiHost.h"
@@ -60,7 +64,13 @@ TEST_P(ClapPanelAtScale, ShowsTheLv2PanelsPixelsForEveryProgramTheHostLoads) {
   }
 }
 
-TEST_F(ClapPanel, AClickIsGestureBeginValueEndAndAskedToBeFlushed) {
+// A host whose queue is full refuses: the events stay and go, in order, once it takes them.
+class ClapPanelRefused : public ClapPanel, public ::testing::WithParamInterface<HostedPlugin::Refusal> {};
+INSTANTIATE_TEST_SUITE_P(Refusals, ClapPanelRefused,
+                         ::testing::Values(HostedPlugin::Refusal::none, HostedPlugin::Refusal::all,
+                                           HostedPlugin::Refusal::everyOther));
+
+TEST_P(ClapPanelRefused, AClickIsGestureBeginValueEndAndAskedToBeFlushed) {
   ClapPanelHost panel(hosted);
   ASSERT_TRUE(panel.open());
   const Rect& button = panel_layout::modeButton.rect;
@@ -69,7 +79,15 @@ TEST_F(ClapPanel, AClickIsGestureBeginValueEndAndAskedToBeFlushed) {
   panel.pump();
   panel.releaseButton();
   panel.pump();
-  const auto sent = hosted.flush();
+  hosted.refusal = GetParam();
+  std::vector<HostedPlugin::SentEvent> sent;
+  for (int flush = 0; flush < 3; ++flush)
+    for (const auto& event : hosted.flush()) sent.push_back(event);
+  if (GetParam() == HostedPlugin::Refusal::all) {
+    EXPECT_TRUE(sent.empty());
+  }
+  hosted.refusal = HostedPlugin::Refusal::none;
+  for (const auto& event : hosted.flush()) sent.push_back(event);
   ASSERT_EQ(sent.size(), 3u);
   EXPECT_EQ(sent[0].type, CLAP_EVENT_PARAM_GESTURE_BEGIN);
   EXPECT_EQ(sent[1].type, CLAP_EVENT_PARAM_VALUE);
@@ -94,6 +112,28 @@ TEST_F(ClapPanel, OpensAndClosesAThousandTimesWithoutGrowingAndOutlivesTheHostsW
   EXPECT_EQ(hosted.panelTimer, CLAP_INVALID_ID) << "the timer stays registered";
   // A leak of the panel's pixels alone would be 450 KB a time.
   EXPECT_LT((residentPages() - before) * 4096, 4L << 20);
+}
+
+// The panel in plughost's window with the DLL's settings on its command line:
+// its screenshot is the LV2 panel at the same values.
+TEST(PlughostEditor, TheScreenshotIsTheLv2PanelAtTheValuesOfItsCommandLine) {
+  const std::string picture = ::testing::TempDir() + "plughost-editor.bmp";
+  UiHost lv2(SWEEPFILTER_BUNDLE);
+  for (const Case& c : cases()) {
+    std::remove(picture.c_str());
+    const std::string command = quotedArgument(SWEEPFILTER_PLUGHOST) + " editor " +
+                                quotedArgument(SWEEPFILTER_CLAP_FILE) + " " + c.plughostOptions + " --screenshot " +
+                                quotedArgument(picture) + " >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << c.name;
+    RgbImage shown;
+    ASSERT_EQ(readBmp(picture, shown), "") << c.name;
+    // One window at a time on the screen: pixels under another are not read back.
+    ASSERT_TRUE(lv2.open());
+    for (std::int32_t i = 0; i < numParameters; ++i) lv2.portEvent(static_cast<std::uint32_t>(i), c.ports[i]);
+    lv2.idle();
+    EXPECT_TRUE(lv2.screen().pixels == shown.pixels) << c.name;
+    lv2.close();
+  }
 }
 
 }  // namespace

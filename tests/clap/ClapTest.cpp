@@ -9,6 +9,7 @@
 
 #include "ClapHost.h"
 #include "ClapIdentity.h"
+#include "PanelEvents.h"
 #include "FactoryPrograms.h"
 #include "ParameterTable.h"
 #include "PortValues.h"
@@ -24,6 +25,13 @@ long allocationCount() { return sweepfilter::allocations.load(); }
 
 namespace sweepfilter {
 namespace {
+
+// The factory programs as a host shows their values: percent, Hz, a switch's setting.
+constexpr double programsShown[numPrograms][numParameters] = {{100, 53, 52, 100, 0.1, 2, 1, 0, 0, 0, 0, 72},
+                                                              {100, 53, 52, 35, 10, 2, 1, 0, 0, 0, 0, 72},
+                                                              {100, 100, 29, 48, 0.1, 2, 0, 0, 1, 0, 0, 71},
+                                                              {100, 100, 28, 100, 2.08, 2, 0, 0, 1, 0, 0, 70},
+                                                              {100, 86, 73, 32, 2.377, 2, 1, 0, 1, 0, 1, 74}};
 
 class ClapFile : public ::testing::Test {
  protected:
@@ -59,20 +67,25 @@ TEST_F(ClapFile, ParametersAndPortsFollowTheTable) {
   ASSERT_EQ(params.count(hosted.plugin()), static_cast<std::uint32_t>(numParameters));
   clap_param_info info;
   EXPECT_FALSE(params.get_info(hosted.plugin(), numParameters, &info));
+  // Each one's panel section and range in the unit people read: from 0, the
+  // LFO's from 0.1 Hz. The six from "LFO wave" to "Mode" are switches.
+  const char* const sections[numParameters] = {"Levels", "Resonance", "Cutoff", "Level tracking", "LFO",
+                                               "LFO",    "LFO",       "Cutoff", "Level tracking", "Level tracking",
+                                               "LFO",    "Levels"};
+  const double maxima[numParameters] = {100, 100, 100, 100, 10, 2, 2, 2, 2, 1, 1, 100};
   for (std::int32_t index = 0; index < numParameters; ++index) {
     const ParameterFacts& facts = parameterTable[index];
     ASSERT_TRUE(params.get_info(hosted.plugin(), static_cast<std::uint32_t>(index), &info));
     EXPECT_EQ(info.id, static_cast<clap_id>(index));
     EXPECT_STREQ(info.name, facts.name);
-    const auto group = std::find_if(std::begin(parameterGroups), std::end(parameterGroups),
-                                    [&](auto& g) { return std::strcmp(g.symbol, facts.group) == 0; });
-    EXPECT_STREQ(info.module, group->name);
-    EXPECT_EQ(info.min_value, facts.shownMinimum);
-    EXPECT_EQ(info.max_value, facts.shownMaximum);
-    EXPECT_EQ(normalisedOf(index, static_cast<float>(info.default_value)), factoryPrograms[0].values[index]);
+    EXPECT_STREQ(info.module, sections[index]);
+    EXPECT_EQ(info.min_value, index == paramLfoRate ? double{0.1f} : 0.0);
+    EXPECT_FLOAT_EQ(info.max_value, maxima[index]);
+    EXPECT_NEAR(info.default_value, programsShown[0][index], 1e-4) << facts.name;
     EXPECT_EQ(hosted.value(info.id), info.default_value);
     const std::uint32_t switchFlags = CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM;
-    EXPECT_EQ(info.flags, CLAP_PARAM_IS_AUTOMATABLE | (facts.choiceCount > 0 ? switchFlags : 0u)) << facts.name;
+    const bool isSwitch = index >= paramLfoWave && index <= paramMode;
+    EXPECT_EQ(info.flags, CLAP_PARAM_IS_AUTOMATABLE | (isSwitch ? switchFlags : 0u)) << facts.name;
   }
   const auto* ports = hosted.extension<clap_plugin_audio_ports>(CLAP_EXT_AUDIO_PORTS);
   for (bool input : {true, false}) {
@@ -202,7 +215,7 @@ TEST_F(ClapFile, FactoryProgramsAsPresetsInsideThePlugin) {
     EXPECT_EQ(hosted.presetsLoaded.back(), presets[program].loadKey);
     EXPECT_EQ(hosted.valueRescans, rescans + 1);
     for (std::int32_t index = 0; index < numParameters; ++index)
-      EXPECT_EQ(normalisedOf(index, static_cast<float>(hosted.value(index))), factoryPrograms[program].values[index])
+      EXPECT_NEAR(hosted.value(index), programsShown[program][index], 1e-4)
           << factoryPrograms[program].name << " " << parameterTable[index].name;
   }
   EXPECT_FALSE(load->from_location(hosted.plugin(), CLAP_PRESET_DISCOVERY_LOCATION_PLUGIN, nullptr, "5"));
@@ -306,5 +319,34 @@ TEST_F(ClapFile, AnyBlockPatternGivesTheSameBits) {
   }
 }
 
+}  // namespace
+}  // namespace sweepfilter
+
+namespace sweepfilter {
+namespace {
+// The panel's queue when the host takes nothing for long: moves are dropped,
+// but a gesture is whole or not there at all, and ends on the user's last value.
+TEST(PanelQueue, FullDropsMovesButNeverAGesturesEndOrLastValue) {
+  PanelEvents queue;
+  std::vector<PanelEvents::Event> taken;
+  const clap_output_events out{&taken, [](const clap_output_events* o, const clap_event_header* e) {
+                                 const auto& v = *reinterpret_cast<const clap_event_param_value*>(e);
+                                 static_cast<std::vector<PanelEvents::Event>*>(o->ctx)->push_back(
+                                     {e->type, v.param_id, e->type == CLAP_EVENT_PARAM_VALUE ? v.value : 0.0});
+                                 return true;
+                               }};
+  for (clap_id parameter : {1u, 2u}) {
+    queue.push({CLAP_EVENT_PARAM_GESTURE_BEGIN, parameter, 0.0});
+    for (int move = 0; move < 2000; ++move) queue.push({CLAP_EVENT_PARAM_VALUE, parameter, double(move)});
+    EXPECT_EQ(queue.push({CLAP_EVENT_PARAM_GESTURE_END, parameter, 0.0}), parameter == 1u);
+  }
+  queue.sendTo(&out);
+  ASSERT_EQ(taken.size(), 1024u);
+  EXPECT_EQ(taken[0].type, CLAP_EVENT_PARAM_GESTURE_BEGIN);
+  EXPECT_EQ(taken[1022].value, 1999.0);
+  EXPECT_EQ(taken[1023].type, CLAP_EVENT_PARAM_GESTURE_END);
+  EXPECT_TRUE(std::all_of(taken.begin(), taken.end(), [](auto& e) { return e.parameter == 1u; }))
+      << "the second gesture found no room: none of it goes";
+}
 }  // namespace
 }  // namespace sweepfilter

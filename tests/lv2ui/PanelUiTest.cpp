@@ -142,17 +142,28 @@ TEST_P(PanelUiAtScale, HostValuesShowAtTheNextIdleAndWildOnesStayOnThePanel) {
   }
 }
 
+// At its own size the host hears of each gesture: the grab before its first
+// value, the release after its last. At twice the size it offers no touch.
 TEST_P(PanelUiAtScale, GesturesGiveTheDllsValues) {
   const int scale = GetParam();
+  const bool touch = scale == 1;
   UiHost host(bundle);
-  ASSERT_TRUE(host.open(option(scale)));
+  ASSERT_TRUE(host.open(option(scale), touch));
   const auto play = [&](const std::vector<Point>& path) {
     host.takeWrites();
+    host.takeTouches();
     host.moveTo(scale * path[0].x, scale * path[0].y);
     host.press();
     for (std::size_t i = 1; i < path.size(); ++i) host.moveTo(scale * path[i].x, scale * path[i].y);
     host.release();
-    return moves(host);
+    const std::vector<Move> moved = moves(host);
+    std::vector<UiHost::Touch> expected;
+    if (touch && !moved.empty()) {
+      const auto port = static_cast<std::uint32_t>(moved[0].parameter);
+      expected = {{port, true, 0}, {port, false, moved.size()}};
+    }
+    EXPECT_EQ(host.takeTouches(), expected) << path[0].x << "," << path[0].y;
+    return moved;
   };
 
   // The knob's turn over its dial, from the middle.

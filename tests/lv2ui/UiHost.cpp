@@ -27,7 +27,7 @@ UiHost::~UiHost() {
   if (library) dlclose(library);
 }
 
-bool UiHost::open(std::optional<float> scaleFactor) {
+bool UiHost::open(std::optional<float> scaleFactor, bool offerTouch) {
   close();
   createParent();
   // Two URIs are all the panel asks to be mapped.
@@ -40,12 +40,15 @@ bool UiHost::open(std::optional<float> scaleFactor) {
                                         {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
   LV2UI_Resize resizer{this, resize};
   LV2_Feature parentFeature{LV2_UI__parent, reinterpret_cast<void*>(static_cast<std::uintptr_t>(parent))},
-      resizeFeature{LV2_UI__resize, &resizer}, mapFeature{LV2_URID__map, &map},
+      resizeFeature{LV2_UI__resize, &resizer}, mapFeature{LV2_URID__map, &map}, touchFeature{LV2_UI__touch, &toucher},
       optionsFeature{LV2_OPTIONS__options, const_cast<LV2_Options_Option*>(options)};
-  const LV2_Feature* features[] = {&parentFeature, &resizeFeature, &mapFeature, scaleFactor ? &optionsFeature : nullptr,
-                                   nullptr};
+  std::vector<const LV2_Feature*> features{&parentFeature, &resizeFeature, &mapFeature};
+  if (offerTouch) features.push_back(&touchFeature);
+  if (scaleFactor) features.push_back(&optionsFeature);
+  features.push_back(nullptr);
   LV2UI_Widget widget = nullptr;
-  ui = descriptor->instantiate(descriptor, sweepfilter::pluginUri, bundle.c_str(), write, this, &widget, features);
+  ui = descriptor->instantiate(descriptor, sweepfilter::pluginUri, bundle.c_str(), write, this, &widget,
+                               features.data());
   idle();
   return ui != nullptr && widget != nullptr;
 }
@@ -95,6 +98,13 @@ int UiHost::resize(LV2UI_Feature_Handle host, int width, int height) {
 }
 
 std::vector<std::pair<std::uint32_t, float>> UiHost::takeWrites() { return std::exchange(writes, {}); }
+
+std::vector<UiHost::Touch> UiHost::takeTouches() { return std::exchange(touches, {}); }
+
+void UiHost::touch(LV2UI_Feature_Handle host, std::uint32_t port, bool grabbed) {
+  auto* self = static_cast<UiHost*>(host);
+  self->touches.push_back({port, grabbed, self->writes.size()});
+}
 
 void UiHost::write(LV2UI_Controller controller, std::uint32_t port, std::uint32_t size, std::uint32_t format,
                    const void* buffer) {

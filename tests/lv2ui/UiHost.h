@@ -24,8 +24,9 @@ class UiHost : public X11HostWindow {
   explicit UiHost(const std::string& bundle);
   ~UiHost() override;
 
-  // Instantiates the UI in a fresh parent window, with ui:scaleFactor if given.
-  bool open(std::optional<float> scaleFactor = std::nullopt);
+  // Instantiates the UI in a fresh parent window, with ui:scaleFactor if
+  // given, offering ui:touch unless told not to.
+  bool open(std::optional<float> scaleFactor = std::nullopt, bool offerTouch = true);
   void close(bool destroyParentFirst = false);
   void portEvent(std::uint32_t port, float value);
   // Each idle call after a pause that lets the server deliver the UI's events.
@@ -41,10 +42,19 @@ class UiHost : public X11HostWindow {
 
   // Port and value of every write of the UI since the last take.
   std::vector<std::pair<std::uint32_t, float>> takeWrites();
+  // A grab or release the UI told, after how many of the writes taken next.
+  struct Touch {
+    std::uint32_t port;
+    bool grabbed;
+    std::size_t afterWrites;
+    bool operator==(const Touch&) const = default;
+  };
+  std::vector<Touch> takeTouches();
 
  private:
   static int resize(LV2UI_Feature_Handle host, int width, int height);
   static void write(LV2UI_Controller, std::uint32_t port, std::uint32_t size, std::uint32_t format, const void* buffer);
+  static void touch(LV2UI_Feature_Handle host, std::uint32_t port, bool grabbed);
 
   std::string bundle;
   void* library = nullptr;
@@ -52,6 +62,8 @@ class UiHost : public X11HostWindow {
   const LV2UI_Idle_Interface* idleInterface = nullptr;
   LV2UI_Handle ui = nullptr;
   std::vector<std::pair<std::uint32_t, float>> writes;
+  std::vector<Touch> touches;
+  LV2UI_Touch toucher{this, touch};  // the UI keeps its address
 };
 
 // This process's resident memory in pages: a panel opened and closed again

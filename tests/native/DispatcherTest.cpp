@@ -38,7 +38,7 @@ class Dispatcher : public ::testing::Test {
   PluginDescriptor* d = nullptr;
 };
 
-TEST(PluginMainTest, HostVersionZeroCreatesNothing) {
+TEST(PluginMain, HostVersionZeroCreatesNothing) {
   hostCalls.clear();
   hostVersionAnswer = 0;
   const int editorsBefore = RecordingEditor::liveCount;
@@ -51,7 +51,7 @@ TEST(PluginMainTest, HostVersionZeroCreatesNothing) {
   hostVersionAnswer = 2400;
 }
 
-TEST(PluginMainTest, NullCallbackCreatesNothing) { EXPECT_EQ(pluginMain(nullptr), nullptr); }
+TEST(PluginMain, NullCallbackCreatesNothing) { EXPECT_EQ(pluginMain(nullptr), nullptr); }
 
 TEST_F(Dispatcher, DescriptorAfterConstruction) {
   EXPECT_EQ(d->magic, 0x5A707850);
@@ -155,7 +155,7 @@ class LifecycleEffect : public EffectBase {
   int opens = 0, suspends = 0, resumes = 0;
 };
 
-TEST(EffectBaseTest, OpcodesZeroAndTwelveReachOpenSuspendAndResume) {
+TEST(EffectBase, OpcodesZeroAndTwelveReachOpenSuspendAndResume) {
   const struct {
     std::int32_t opcode;
     HostWord value;
@@ -221,7 +221,7 @@ TEST(EffectWithoutEditor, EditorOpcodesAnswerZero) {
   EXPECT_EQ(d->dispatchEntry(d, opClose, 0, 0, nullptr, 0.0f), 1);
 }
 
-TEST(EditorBaseTest, DefaultsAnswerZeroAndHandOutNull) {
+TEST(EditorBase, DefaultsAnswerZeroAndHandOutNull) {
   EditorBase base(nullptr);
   EditorRect sentinel{};
   EditorRect* rect = &sentinel;

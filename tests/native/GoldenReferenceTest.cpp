@@ -1,6 +1,9 @@
-// The committed golden hashes are also the hashes of the plain per-sample
-// model, for each window policy: a change to the optimised path cannot be
-// accepted by regenerating a table alone.
+// The committed golden hashes come from the optimised path in the DLL's
+// policy. The plain per-sample model must give them in that policy, and in the
+// continuous one wherever a case's blocks are whole windows: a change to the
+// optimised path cannot be accepted by regenerating a table alone. (The
+// continuous policy's own hashes are this model's output; the next test holds
+// the optimised path to them.)
 #include <gtest/gtest.h>
 
 #include "ReferenceRun.h"
@@ -15,12 +18,13 @@ TEST(GoldenReference, EveryCaseTheModelCanRunHashesToTheCommittedValue) {
     std::int32_t compared = 0;
     for (const GoldenCase& c : goldenCases()) {
       if (!modelCanRun(c)) continue;  // the model leaves out the mends for low rates
-      const auto expected = expectedHash(c.name, policy);
+      if (policy == WindowPolicy::continuous && !blocksAreWholeWindows(c)) continue;
+      const auto expected = expectedHash(c.name);
       ASSERT_TRUE(expected) << c.name;
       EXPECT_EQ(hashOutput(referenceOutput(c, policy)), *expected) << c.name;
       ++compared;
     }
-    EXPECT_GE(compared, 40);
+    EXPECT_GE(compared, policy == WindowPolicy::perBlock ? 40 : 35);
   }
 }
 

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
+#include <tuple>
 
 #include "HostRecorder.h"
+#include "ParameterTexts.h"
 #include "SweepFilterEffect.h"
 #include "ValueText.h"
 
@@ -95,6 +99,23 @@ TEST(EffectTextHelpers, DecibelsHertzAndMilliseconds) {
   EXPECT_STREQ(buffer, "10.00000");
   effect.integerToText(7, buffer);
   EXPECT_STREQ(buffer, "      7");
+}
+
+// A host in a decimal-comma locale sees the same texts, and they read back the same.
+TEST(ParameterTexts, BothWaysWhateverTheLocale) {
+  const auto texts = [] {
+    char rate[maxParameterTextSize], withUnit[maxParameterTextSize];
+    formatParameterValue(paramLfoRate, 0.2f, rate);
+    formatPortValueText(paramLfoRate, 5.5f, withUnit);
+    return std::make_tuple(std::string(rate), std::string(withUnit), portValueOfText(paramLfoRate, "5.5 Hz"));
+  };
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "tools/install-deps.sh makes this locale";
+  const bool comma = *std::localeconv()->decimal_point == ',';
+  const auto inComma = texts();
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_TRUE(comma);
+  EXPECT_EQ(inComma, std::make_tuple(std::string("   2.1"), std::string("5.5 Hz"), std::optional<double>(5.5)));
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 
 namespace sweepfilter {
 
-// What a test host gives a panel on the X server named by DISPLAY: a
-// connection, a parent window (400 × 285 until the panel asks for another
-// size), the pointer moved with XTest, and the pixels read back.
+// What a host gives a panel on the X server named by DISPLAY: a connection,
+// a parent window (400 × 285 until the panel asks for another size) and the
+// pixels read back; for the tests, the pointer moved with XTest.
 class X11HostWindow {
  public:
   X11HostWindow();  // throws when there is no display
