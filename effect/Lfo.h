@@ -93,4 +93,16 @@ inline void restartPhases(Lfo& left, Lfo& right, float mode) {
   right.lfoPhase = twoWaySetting(mode) ? 90.0f : 0.0f;
 }
 
+// A lock to the host's song puts the left oscillator at `phase` and the right
+// one where a restart would keep it: a quarter cycle ahead in STEREO.
+inline void lockPhases(Lfo& left, Lfo& right, float phase, float mode) {
+  left.lfoPhase = phase;
+  if (!twoWaySetting(mode)) {
+    right.lfoPhase = phase;
+    return;
+  }
+  const float ahead = phase + 90.0f;
+  right.lfoPhase = ahead >= 360.0f ? ahead - 360.0f : ahead;
+}
+
 }  // namespace sweepfilter

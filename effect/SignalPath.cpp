@@ -224,7 +224,7 @@ float firstOffset(WindowPolicy policy, const SignalState& state, std::int32_t sa
 SignalPath::SignalPath(WindowPolicy policy) : tables(waveTables()), policy(policy) {}
 
 void SignalPath::processBlock(const ParameterValues& values, float sampleRate, float** inputs, float** outputs,
-                              std::int32_t sampleFrames, OutputRule rule) {
+                              std::int32_t sampleFrames, OutputRule rule, LfoSyncInput sync) {
   SignalState& state = signalState;
 
   // Block start, in this order.
@@ -232,6 +232,13 @@ void SignalPath::processBlock(const ParameterValues& values, float sampleRate, f
   if (mode != state.lastMode) {
     state.lastMode = mode;
     restartPhases(state.channels[0].lfo, state.channels[1].lfo, mode);
+  }
+  // The host's song, after the restart: a lock wins over it.
+  const bool synced = sync.setting > lfoSyncFree && sync.setting < lfoSyncSettingCount;
+  if (sync.report) {
+    followReport(state.song, *sync.report);
+    if (reportLocks(sync.setting, *sync.report))
+      lockPhases(state.channels[0].lfo, state.channels[1].lfo, lockedPhase(sync.setting, *sync.report), mode);
   }
   // New windows at every block, or, running on, where the window length
   // changes: the samples of the unfinished window are dropped, as a block's
@@ -248,7 +255,8 @@ void SignalPath::processBlock(const ParameterValues& values, float sampleRate, f
       .trackGain = values[paramLevelTrack] * 3.0f,
       .outputLevel = values[paramOutput],
       .dryGain = 1.0f - values[paramOutput],
-      .phaseIncrement = lfoPhaseIncrement(values[paramLfoRate], sampleRate),
+      .phaseIncrement = synced ? syncedPhaseIncrement(sync.setting, state.song, sampleRate)
+                               : lfoPhaseIncrement(values[paramLfoRate], sampleRate),
       .windowLength = windowLength,
       .firstOffset = firstOffset(policy, state, sampleFrames),
       .control = {.cutoff = values[paramCutoff],

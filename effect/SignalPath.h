@@ -4,6 +4,7 @@
 
 #include "LevelTracker.h"
 #include "Lfo.h"
+#include "LfoSync.h"
 #include "OutputRule.h"
 #include "Parameters.h"
 #include "ResonantFilter.h"
@@ -29,6 +30,7 @@ struct SignalState {
   float lastMode = 0.0f;
   std::int32_t windowLength = 0;  // of the last block
   bool nextSampleOdd = false;     // the stream's next sample, counted from 0
+  SongState song;                 // tempo and meter, for a synced LFO
 };
 
 // The stereo signal path: level trackers, LFOs, control updates and filters.
@@ -41,8 +43,10 @@ class SignalPath {
 
   // One block. The sample rate must be positive and finite. With null
   // buffers the block-start steps still run and no sample is processed.
+  // `sync` (the doors' "LFO sync" and the host's report at the block's first
+  // frame) is FREE for the DLL: the oscillator runs at "LFO freq.".
   void processBlock(const ParameterValues& values, float sampleRate, float** inputs, float** outputs,
-                    std::int32_t sampleFrames, OutputRule rule);
+                    std::int32_t sampleFrames, OutputRule rule, LfoSyncInput sync = {});
 
   const SignalState& state() const { return signalState; }
 

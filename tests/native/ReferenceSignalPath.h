@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "OutputRule.h"
+#include "LfoSync.h"
 #include "Parameters.h"
 #include "WaveTables.h"
 #include "WindowPolicy.h"
@@ -24,16 +25,52 @@ struct ReferenceSignalPath {
   float trackSum[2] = {}, cutFactor[2] = {}, lfoResValue[2] = {}, lfoCutValue[2] = {}, trackLevel[2] = {};
   float lfoPhase[2] = {}, lastMode = 0;
   std::int32_t trackCount[2] = {};
+  double tempo = 120, beatsPerBar = 4, beatUnit = 4;
+
+  // "LFO sync": each setting's cycle in quarter notes, or in bars (negative).
+  static double syncLength(std::int32_t sync) {
+    constexpr double lengths[] = {0, 0.125, 1.0 / 6, 0.25, 0.375, 1.0 / 3, 0.5, 0.75, 2.0 / 3,
+                                  1, 1.5,   4.0 / 3, 2,    3,     -1,      -2,  -4,   -8};
+    return lengths[sync];
+  }
+
+  // The host's report at the block's first frame, after the "Mode" restart.
+  void follow(const TransportReport& r, std::int32_t sync, float mode) {
+    const bool tempoOk = r.tempo > 0 && r.tempo <= 1000;
+    if (tempoOk) tempo = r.tempo;
+    if (r.beatsPerBar >= 1 && r.beatsPerBar <= 1024 && r.beatUnit >= 1 && r.beatUnit <= 1024) {
+      beatsPerBar = r.beatsPerBar;
+      beatUnit = r.beatUnit;
+    }
+    if (sync == 0 || !r.playing || !tempoOk) return;
+    const double length = syncLength(sync);
+    double x;
+    if (length > 0) {
+      if (!(r.quarterNotes >= -4294967296.0 && r.quarterNotes <= 4294967296.0)) return;
+      x = r.quarterNotes / length;
+    } else {
+      if (!(r.bar >= -2147483648.0 && r.bar <= 2147483647.0 && r.barFraction >= 0 && r.barFraction <= 1)) return;
+      x = (r.bar + r.barFraction) / -length;
+    }
+    lfoPhase[0] = static_cast<float>(360.0 * (x - std::floor(x)));
+    lfoPhase[1] = lfoPhase[0];
+    if (mode > 0.5f) {
+      lfoPhase[1] = lfoPhase[0] + 90.0f;
+      if (lfoPhase[1] >= 360.0f) lfoPhase[1] -= 360.0f;
+    }
+  }
 
   static std::int32_t setting(float value) { return value > 0.66f ? 2 : value > 0.33f ? 1 : 0; }
 
-  void process(const ParameterValues& v, float fs, float** in, float** out, std::int32_t n, OutputRule rule) {
+  void process(const ParameterValues& v, float fs, float** in, float** out, std::int32_t n, OutputRule rule,
+               std::int32_t sync = 0, const TransportReport* report = nullptr) {
     const WaveTables& t = waveTables();
     if (v[paramMode] != lastMode) {
       lastMode = v[paramMode];
       lfoPhase[0] = 0;
       lfoPhase[1] = v[paramMode] > 0.5f ? 90.0f : 0.0f;
     }
+    if (report) follow(*report, sync, v[paramMode]);
     const std::int32_t windowLength = v[paramSoftHard] > 0.5f ? 64 : 512;
     const bool newWindows = policy == WindowPolicy::perBlock || windowLength != lastWindowLength;
     lastWindowLength = windowLength;
@@ -41,7 +78,11 @@ struct ReferenceSignalPath {
     const float dryGain = 1 - v[paramOutput];
     const float inputGain = v[paramInput] < 0.05f ? 0.05f : v[paramInput];
     const float rangeFreq = setting(v[paramCutRange]) == 2 ? 4000.0f : 3000.0f;
-    const float phaseIncrement = (360.0f / fs) * (v[paramLfoRate] * 9.9f + 0.1f);
+    float phaseIncrement = (360.0f / fs) * (v[paramLfoRate] * 9.9f + 0.1f);
+    if (sync != 0) {
+      const double length = syncLength(sync) > 0 ? syncLength(sync) : -syncLength(sync) * beatsPerBar * 4 / beatUnit;
+      phaseIncrement = static_cast<float>(360.0 * tempo / 60.0 / length / fs);
+    }
     if (newWindows) trackCount[0] = trackCount[1] = 0;
     const float trackGain = v[paramLevelTrack] * 3;
     const std::int32_t trigger = setting(v[paramLfoTrigger]), wave = setting(v[paramLfoWave]);

@@ -246,6 +246,50 @@ TEST(SignalPath, MatchesTheLiteralModelBitForBit) {
     }
 }
 
+// With "LFO sync" on: the host's reports (usable, stopped, absurd) at block
+// starts, against the literal model's own reading of the rule, bit for bit.
+TEST(SignalPath, SyncedMatchesTheLiteralModelBitForBit) {
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  const TransportReport reports[] = {{true, 120, 0, 0, 0, 4, 4},
+                                     {true, 90, 17.25, 4, 0.3125, 4, 4},
+                                     {true, 174, 3.5, 1, 0.5, 7, 8},
+                                     {true, 120, -2.75, -1, 0.3125, 4, 4},
+                                     {false, 140, 8, 2, 0, 3, 4},
+                                     {true, nan, 8, 2, 0, 4, 4},
+                                     {true, 0, 8, 2, 0, 4, 4},
+                                     {true, 1001, 8, 2, 0, 4, 4},
+                                     {true, 100, inf, 2, 0, 0, 4},
+                                     {true, 100, 5e9, 3e9, 0.5, 4, nan},
+                                     {true, 100, 9, 2, 1.5, 4, 4},
+                                     {true, 100, nan, nan, nan, nan, nan},
+                                     {true, 133.3, 1e6 + 0.1, 25e4, 0.025, 4, 4}};
+  const std::int32_t lengths[] = {1, 63, 64, 512, 700, 4096, 0};
+  std::mt19937 random(7);
+  for (float sampleRate : {22050.0f, 44100.0f, 48000.0f, 96000.0f})
+    for (std::int32_t run = 0; run < 40; ++run) {
+      const WindowPolicy policy = run % 2 == 0 ? WindowPolicy::perBlock : WindowPolicy::continuous;
+      SignalPath path{policy};
+      ReferenceSignalPath reference{policy};
+      ParameterValues values = programValues(run % numPrograms);
+      std::int32_t sync = 1 + run % (lfoSyncSettingCount - 1);
+      for (std::int32_t block = 0; block < 12; ++block) {
+        if (block % 4 == 3) sync = static_cast<std::int32_t>(random() % lfoSyncSettingCount);
+        if (block % 5 == 4) values[paramMode] = values[paramMode] > 0.5f ? 0.0f : 1.0f;
+        const TransportReport* report = random() % 3 == 0 ? nullptr : &reports[random() % std::size(reports)];
+        const std::int32_t frames = lengths[random() % std::size(lengths)];
+        Stereo input(noise(frames, random()), noise(frames, random()));
+        Stereo output(frames), expected(frames);
+        path.processBlock(values, sampleRate, input.channels, output.channels, frames, OutputRule::replace,
+                          {sync, report});
+        reference.process(values, sampleRate, input.channels, expected.channels, frames, OutputRule::replace, sync,
+                          report);
+        ASSERT_EQ(output.left, expected.left) << sampleRate << " run " << run << " block " << block;
+        ASSERT_EQ(output.right, expected.right) << sampleRate << " run " << run << " block " << block;
+        for (std::int32_t c = 0; c < 2; ++c) ASSERT_EQ(path.state().channels[c].lfo.lfoPhase, reference.lfoPhase[c]);
+      }
+    }
+}
+
 }  // namespace
 
 }  // namespace sweepfilter
