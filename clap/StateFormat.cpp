@@ -19,7 +19,7 @@ StateBytes stateBytesOf(const StateValues& values) {
   StateBytes bytes{};
   std::memcpy(bytes.data(), tag, sizeof tag);
   writeLe32(&bytes[4], version);
-  for (std::size_t i = 0; i < values.size(); ++i) {
+  for (std::size_t i = 0; i < numParameters; ++i) {
     const auto bits = std::bit_cast<std::uint64_t>(values[i]);
     writeLe32(&bytes[valuesAt + 8 * i], static_cast<std::uint32_t>(bits));
     writeLe32(&bytes[valuesAt + 8 * i + 4], static_cast<std::uint32_t>(bits >> 32));
@@ -31,6 +31,7 @@ std::optional<StateValues> stateValuesOf(const unsigned char* bytes, std::size_t
   if (size != stateSize || std::memcmp(bytes, tag, sizeof tag) != 0 || readLe32(&bytes[4]) != version)
     return std::nullopt;
   StateValues values;
+  values[lfoSyncId] = lfoSyncFree;
   for (std::int32_t i = 0; i < numParameters; ++i) {
     const unsigned char* at = &bytes[valuesAt + 8 * static_cast<std::size_t>(i)];
     values[i] = std::bit_cast<double>(readLe32(at) | std::uint64_t{readLe32(at + 4)} << 32);

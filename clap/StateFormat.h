@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "Parameters.h"
+#include "ParameterMapping.h"
 
 namespace sweepfilter {
 
@@ -13,11 +13,12 @@ namespace sweepfilter {
 // settings give the same bytes.
 inline constexpr std::size_t stateSize = 4 + 4 + 8 * numParameters;
 using StateBytes = std::array<unsigned char, stateSize>;
-using StateValues = std::array<double, numParameters>;
+// The door's thirteen values, "LFO sync" last.
+using StateValues = std::array<double, clapParameterCount>;
 
 StateBytes stateBytesOf(const StateValues& values);
 // The values in `bytes`, if they are a state of this version whose every
-// value is one this door could have saved.
+// value is one this door could have saved; "LFO sync" FREE.
 std::optional<StateValues> stateValuesOf(const unsigned char* bytes, std::size_t size);
 
 }  // namespace sweepfilter
