@@ -176,6 +176,7 @@ TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
     h->queueValue(paramCutoff, 33.0);
     h->queueValue(paramLfoWave, 2.0);
     h->queueValue(paramLfoRate, 7.25);
+    h->queueValue(lfoSyncId, 15.0);
     h->flush();
   }
   const auto bytes = source.save();
@@ -185,17 +186,28 @@ TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
   ASSERT_TRUE(target.activate(48000.0));
   ASSERT_TRUE(target.load(bytes, 3));
   EXPECT_EQ(target.valueRescans, 1);
-  for (std::int32_t index = 0; index < numParameters; ++index) EXPECT_EQ(target.value(index), source.value(index));
+  for (std::int32_t index = 0; index <= numParameters; ++index) EXPECT_EQ(target.value(index), source.value(index));
+  EXPECT_EQ(target.value(lfoSyncId), 15.0);
+
+  // A state saved before "LFO sync" (version 1, twelve values) runs free.
+  std::vector<unsigned char> first(bytes.begin(), bytes.end() - 8);
+  first[4] = 1;
+  ASSERT_TRUE(target.load(first));
+  EXPECT_EQ(target.value(lfoSyncId), 0.0);
+  EXPECT_EQ(target.value(paramLfoRate), 7.25);
 
   HostedPlugin fresh(library);
   const auto defaults = fresh.save();
   std::vector<std::vector<unsigned char>> refused = {
-      {}, {bytes.begin(), bytes.end() - 1}, bytes, bytes, bytes, bytes, bytes, bytes};
+      {}, {bytes.begin(), bytes.end() - 1}, bytes, bytes, bytes, bytes, bytes, bytes, bytes, bytes, bytes, first};
   refused[2].push_back(0);
   refused[3][0] ^= 1;  // the tag
-  refused[4][4] = 2;   // the version
+  refused[4][4] = 3;   // the version
   const double notOurs[] = {NAN, INFINITY, 101.0};
   for (int i = 0; i < 3; ++i) std::memcpy(&refused[5 + i][8 + 8 * paramCutoff], &notOurs[i], 8);
+  const double noSetting[] = {2.5, 18.0, -1.0};
+  for (int i = 0; i < 3; ++i) std::memcpy(&refused[8 + i][8 + 8 * lfoSyncId], &noSetting[i], 8);
+  refused[11][4] = 2;  // thirteen values' version with twelve
   std::mt19937 random(19);
   refused.emplace_back(1 << 20);
   for (auto& byte : refused.back()) byte = static_cast<unsigned char>(random());
