@@ -281,6 +281,7 @@ TEST_F(Bundle, SyncFollowsTheSongAsTheLiteralModelAtAnyBlockSize) {
         }
         // A host without urid:map: no song, the free run at 120.
         Lv2Instance unmapped(world, 44100.0, false);
+        ASSERT_TRUE(unmapped.valid()) << "urid:map is optional";
         EXPECT_EQ(render(synced(unmapped, sync), input, 512, false, &song).left, modelRender(sync, input, {}).left);
       }
 }
