@@ -97,6 +97,7 @@ TEST_F(Bundle, PortsFollowTheParameterTable) {
   const LilvPort* song = lilv_plugin_get_port_by_index(plugin, songPort);
   EXPECT_TRUE(lilv_port_is_a(plugin, song, world.uri(LV2_ATOM__AtomPort)) &&
               lilv_port_is_a(plugin, song, world.uri(LV2_CORE__InputPort)) &&
+              lilv_port_has_property(plugin, song, world.uri(LV2_CORE__connectionOptional)) &&  // for lv2apply
               lilv_port_supports_event(plugin, song, world.uri(LV2_TIME__Position)));
 }
 
