@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstring>
 #include <string>
-#include <tuple>
 
 #include "BundleFacts.h"
 #include "FactoryPrograms.h"
@@ -101,29 +100,22 @@ void Lv2Instance::send(const SongPosition& p) {
   event[3] = id(LV2_ATOM__Object);
   event[5] = id(LV2_TIME__Position);
   std::uint32_t* at = event + 6;
-  const std::tuple<const char*, double, const char*> fields[] = {
-      {LV2_TIME__speed, p.speed, LV2_ATOM__Float},
-      {LV2_TIME__beatsPerMinute, p.beatsPerMinute, LV2_ATOM__Float},
-      {LV2_TIME__bar, p.bar, LV2_ATOM__Long},
-      {LV2_TIME__barBeat, p.barBeat, LV2_ATOM__Float},
-      {LV2_TIME__beatsPerBar, p.beatsPerBar, LV2_ATOM__Float},
-      {LV2_TIME__beatUnit, p.beatUnit, LV2_ATOM__Int}};
-  for (const auto& [key, value, timeType] : fields) {
-    if (std::isnan(value) && !p.type) continue;
-    const std::string type = p.type ? p.type : timeType;
-    const auto put = [at](auto number) {
-      at[2] = sizeof number;
-      std::memcpy(at + 4, &number, sizeof number);
-    };
-    if (type == LV2_ATOM__Double)
-      put(value);
-    else if (type == LV2_ATOM__Long)
-      put(static_cast<std::int64_t>(value));
-    else if (type == LV2_ATOM__Int)
-      put(static_cast<std::int32_t>(value));
-    else
-      put(static_cast<float>(value));  // an atom:Float, or a type that is no number
-    at[0] = id(key);
+  const char* keys[] = {LV2_TIME__speed,   LV2_TIME__beatsPerMinute, LV2_TIME__bar,
+                        LV2_TIME__barBeat, LV2_TIME__beatsPerBar,    LV2_TIME__beatUnit};
+  const double values[] = {p.speed, p.beatsPerMinute, p.bar, p.barBeat, p.beatsPerBar, p.beatUnit};
+  for (int field = 0; field < 6; ++field) {
+    if (std::isnan(values[field]) && !p.type) continue;
+    const std::string type = p.type       ? p.type
+                             : field == 2 ? LV2_ATOM__Long
+                             : field == 5 ? LV2_ATOM__Int
+                                          : LV2_ATOM__Float;
+    const auto put = [at](auto number) { std::memcpy(at + 4, &number, at[2] = sizeof number); };
+    const double v = values[field];  // a type that is no number gets a Float's bytes
+    type == LV2_ATOM__Double ? put(v)
+    : type == LV2_ATOM__Long ? put(static_cast<std::int64_t>(v))
+    : type == LV2_ATOM__Int  ? put(static_cast<std::int32_t>(v))
+                             : put(static_cast<float>(v));
+    at[0] = id(keys[field]);
     at[3] = id(type.c_str());
     at += 6;
   }
