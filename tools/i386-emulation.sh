@@ -6,19 +6,25 @@
 set -euo pipefail
 
 probe=/usr/lib/wine/wineserver32   # a small i386 program from wine32
+misc=/proc/sys/fs/binfmt_misc
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+# In a chroot the kernel's registrations are there but unseen until
+# binfmt_misc is mounted: mounted first, so that the tests can tell whether
+# the i386 programs they start run under the emulator.
+if [ ! -e "$misc/register" ] && [ "$(id -u)" -eq 0 ]; then
+  mount -t binfmt_misc binfmt_misc "$misc" 2>/dev/null || true
+fi
 if "$probe" --version >/dev/null 2>&1; then
   exit 0
 fi
-
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
 echo "this kernel runs no 32-bit programs: running them under qemu-i386" >&2
 if ! dpkg-query -W -f='${Status}' qemu-user-static 2>/dev/null | grep -q 'install ok installed'; then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends qemu-user-static >/dev/null
 fi
 
-misc=/proc/sys/fs/binfmt_misc
 [ -e "$misc/register" ] || "${sudo_cmd[@]}" mount -t binfmt_misc binfmt_misc "$misc"
 if [ ! -e "$misc/qemu-i386" ]; then
   # i386 ELF executables and shared objects.
