@@ -349,6 +349,31 @@ TEST_F(ClapFile, AnyBlockPatternGivesTheSameBits) {
   }
 }
 
+TEST_F(ClapFile, ModulationSoundsFromItsSampleUnsavedUntilDeactivated) {
+  const auto input = noise(4096, 9);
+  HostedPlugin modulated(library), moved(library), plain(library);
+  for (HostedPlugin* h : {&modulated, &moved, &plain}) {
+    setProgram(*h, 4);
+    ASSERT_TRUE(h->activate(44100.0));
+  }
+  const auto saved = modulated.save();
+  const double cutoff = modulated.value(paramCutoff), rate = modulated.value(paramLfoRate);
+  // Cutoff 73 + 30 stops at 100; a switch takes no modulation.
+  modulated.queueModulation(paramCutoff, 30.0, 300);
+  modulated.queueModulation(paramLfoRate, 1.5, 400);
+  modulated.queueModulation(paramLfoWave, -1.0, 0);
+  const Render offset = render(modulated, input, {512});
+  const Render expected = render(moved, input, {512}, {{300, paramCutoff, 100.0}, {400, paramLfoRate, rate + 1.5}});
+  EXPECT_EQ(offset.left, expected.left);
+  EXPECT_EQ(modulated.value(paramCutoff), cutoff);
+  EXPECT_EQ(modulated.save(), saved);
+  for (HostedPlugin* h : {&modulated, &plain}) {
+    h->deactivate();
+    ASSERT_TRUE(h->activate(44100.0));
+  }
+  EXPECT_EQ(render(modulated, input, {512}).left, render(plain, input, {512}).left);
+}
+
 // The host's song as the literal model reads it, from the transport's fields.
 TransportReport literalReport(const clap_event_transport& t) {
   const double barLength = t.tsig_num * 4.0 / t.tsig_denom;
