@@ -72,14 +72,10 @@ TEST_F(ClapFile, ParametersAndPortsFollowTheTable) {
   EXPECT_FALSE(params.get_info(hosted.plugin(), numParameters + 1, &info));
   // "LFO sync" after the twelve: a stepped choice of the settings, FREE first.
   ASSERT_TRUE(params.get_info(hosted.plugin(), lfoSyncId, &info));
-  EXPECT_EQ(info.id, static_cast<clap_id>(lfoSyncId));
-  EXPECT_STREQ(info.name, "LFO sync");
-  EXPECT_STREQ(info.module, "LFO");
-  EXPECT_EQ(info.flags, CLAP_PARAM_IS_AUTOMATABLE | CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM);
-  EXPECT_EQ(info.min_value, 0.0);
-  EXPECT_EQ(info.max_value, 17.0);
-  EXPECT_EQ(info.default_value, 0.0);
-  EXPECT_EQ(hosted.value(lfoSyncId), 0.0);
+  EXPECT_EQ(
+      std::tuple(info.id, std::string(info.name) + "/" + info.module, info.flags, info.max_value),
+      std::tuple(12u, "LFO sync/LFO", CLAP_PARAM_IS_AUTOMATABLE | CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM, 17.0));
+  EXPECT_EQ(info.min_value + info.default_value + hosted.value(lfoSyncId), 0.0);
   // Each one's panel section and range in the unit people read: from 0, the
   // LFO's from 0.1 Hz. The six from "LFO wave" to "Mode" are switches.
   const char* const sections[numParameters] = {"Levels", "Resonance", "Cutoff", "Level tracking", "LFO",
@@ -207,10 +203,9 @@ TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
   refused[2].push_back(0);
   refused[3][0] ^= 1;  // the tag
   refused[4][4] = 3;   // the version
-  const double notOurs[] = {NAN, INFINITY, 101.0};
-  for (int i = 0; i < 3; ++i) std::memcpy(&refused[5 + i][8 + 8 * paramCutoff], &notOurs[i], 8);
-  const double noSetting[] = {2.5, 18.0, -1.0};
-  for (int i = 0; i < 3; ++i) std::memcpy(&refused[8 + i][8 + 8 * lfoSyncId], &noSetting[i], 8);
+  const std::pair<std::int32_t, double> notOurs[] = {{paramCutoff, NAN}, {paramCutoff, INFINITY}, {paramCutoff, 101.0},
+                                                     {lfoSyncId, 2.5},   {lfoSyncId, 18.0},       {lfoSyncId, -1.0}};
+  for (int i = 0; i < 6; ++i) std::memcpy(&refused[5 + i][8 + 8 * notOurs[i].first], &notOurs[i].second, 8);
   refused[11][4] = 2;  // thirteen values' version with twelve
   std::mt19937 random(19);
   refused.emplace_back(1 << 20);
@@ -349,13 +344,18 @@ TEST_F(ClapFile, AnyBlockPatternGivesTheSameBits) {
   }
 }
 
+// Program 4 on "LFO sync" `setting`, active at `rate`.
+void prepare(HostedPlugin& hosted, std::int32_t setting, double rate) {
+  setProgram(hosted, 4);
+  hosted.queueValue(lfoSyncId, setting);
+  hosted.flush();
+  ASSERT_TRUE(hosted.activate(rate));
+}
+
 TEST_F(ClapFile, ModulationSoundsFromItsSampleUnsavedUntilDeactivated) {
   const auto input = noise(4096, 9);
   HostedPlugin modulated(library), moved(library), plain(library);
-  for (HostedPlugin* h : {&modulated, &moved, &plain}) {
-    setProgram(*h, 4);
-    ASSERT_TRUE(h->activate(44100.0));
-  }
+  for (HostedPlugin* h : {&modulated, &moved, &plain}) prepare(*h, lfoSyncFree, 44100.0);
   const auto saved = modulated.save();
   const double cutoff = modulated.value(paramCutoff), rate = modulated.value(paramLfoRate);
   // Cutoff 73 + 30 stops at 100; a switch takes no modulation.
@@ -376,14 +376,10 @@ TEST_F(ClapFile, ModulationSoundsFromItsSampleUnsavedUntilDeactivated) {
 
 // The host's song as the literal model reads it, from the transport's fields.
 TransportReport literalReport(const clap_event_transport& t) {
-  const double barLength = t.tsig_num * 4.0 / t.tsig_denom;
-  return {true,
-          t.tempo,
-          t.song_pos_beats / 2147483648.0,
-          double(t.bar_number),
-          (t.song_pos_beats - t.bar_start) / 2147483648.0 / barLength,
-          double(t.tsig_num),
-          double(t.tsig_denom)};
+  TransportReport r{true, t.tempo, t.song_pos_beats / 2147483648.0, double(t.bar_number)};
+  r.barFraction = (t.song_pos_beats - t.bar_start) / 2147483648.0 / (t.tsig_num * 4.0 / t.tsig_denom);
+  r.beatsPerBar = t.tsig_num, r.beatUnit = t.tsig_denom;
+  return r;
 }
 const SignalState& stateOf(HostedPlugin& hosted) {
   return static_cast<ClapInstance*>(hosted.plugin()->plugin_data)->signal->state();
@@ -400,8 +396,7 @@ TEST_F(ClapFile, SyncedLfoFollowsTheSongAsTheLiteralModelDoes) {
         for (bool inside : {false, true}) {    // the song at block starts, or as events at 0 and 300
           const SongTransport song{tempo, beats, beats == 4 ? std::uint16_t{4} : std::uint16_t{8}, 9.3, 44100.0};
           HostedPlugin hosted(library);
-          setProgram(hosted, 4);
-          ASSERT_TRUE(hosted.activate(44100.0));
+          prepare(hosted, lfoSyncFree, 44100.0);
           ReferenceSignalPath model{WindowPolicy::continuous};
           std::vector<float> left(input.size()), right(input.size()), expected(input.size());
           for (std::uint32_t at = 0; at < input.size(); at += 500) {
@@ -437,21 +432,16 @@ TEST_F(ClapFile, SyncedPhaseLocksToTheSongWhereverPlaybackStartsOrLoops) {
     hosted.process(in, outputs, block, &transport);
   };
   for (std::int32_t setting : {5, 15}) {
-    HostedPlugin fromOne(library), fromFive(library);
-    for (HostedPlugin* h : {&fromOne, &fromFive}) {
-      setProgram(*h, 4);
-      h->queueValue(lfoSyncId, setting);
-      h->flush();
-      ASSERT_TRUE(h->activate(48000.0));
-    }
+    HostedPlugin fromOne(library), fromFive(library), fresh(library);
+    for (HostedPlugin* h : {&fromOne, &fromFive, &fresh}) prepare(*h, setting, 48000.0);
     const SongTransport songOne{120.0, 4, 4, 0.0, 48000.0}, songFive{120.0, 4, 4, 16.0, 48000.0};
-    for (std::uint32_t k = 0; k < barFive; ++k) run(fromOne, songOne, k, 0, one.data());
-    for (std::uint32_t k = 0; k < blocks - barFive; ++k) {
-      run(fromOne, songOne, barFive + k, 0, one.data());
-      run(fromFive, songFive, k, barFive * block, five.data());
+    for (std::uint32_t k = 0; k < blocks; ++k) {
+      run(fromOne, songOne, k, 0, one.data());
+      if (k < barFive) continue;
+      run(fromFive, songFive, k - barFive, barFive * block, five.data());
       const SignalState &a = stateOf(fromOne), &b = stateOf(fromFive);
-      ASSERT_EQ(a.channels[0].lfo.lfoPhase, b.channels[0].lfo.lfoPhase) << "block " << k;
-      ASSERT_EQ(a.channels[1].lfo.lfoPhase, b.channels[1].lfo.lfoPhase) << "block " << k;
+      ASSERT_EQ(a.channels[0].lfo.lfoPhase, b.channels[0].lfo.lfoPhase) << "block " << k - barFive;
+      ASSERT_EQ(a.channels[1].lfo.lfoPhase, b.channels[1].lfo.lfoPhase);
       ASSERT_EQ(syncedPhaseIncrement(setting, a.song, 48000.0f), syncedPhaseIncrement(setting, b.song, 48000.0f));
     }
     // Where the filters' histories stop showing.
@@ -460,11 +450,6 @@ TEST_F(ClapFile, SyncedPhaseLocksToTheSongWhereverPlaybackStartsOrLoops) {
     std::printf("setting %d: the same audio within 1e-6 after %zu frames\n", setting, settled);
     EXPECT_LT(settled, 48000u);
     // A loop back to bar 1 relocks at once.
-    HostedPlugin fresh(library);
-    setProgram(fresh, 4);
-    fresh.queueValue(lfoSyncId, setting);
-    fresh.flush();
-    ASSERT_TRUE(fresh.activate(48000.0));
     run(fromOne, songOne, 0, 0, one.data());
     run(fresh, songOne, 0, 0, five.data());
     EXPECT_EQ(stateOf(fromOne).channels[0].lfo.lfoPhase, stateOf(fresh).channels[0].lfo.lfoPhase);
@@ -475,9 +460,7 @@ TEST_F(ClapFile, AbsurdSongFieldsLeaveTheLfoRunningFree) {
   const auto input = noise(8192, 8);
   const auto renderWith = [&](std::int32_t setting, const clap_event_transport* transport) {
     HostedPlugin hosted(library);
-    setProgram(hosted, 4);
-    hosted.queueValue(lfoSyncId, setting);
-    EXPECT_TRUE(hosted.activate(44100.0));
+    prepare(hosted, setting, 44100.0);
     std::vector<float> out(input.size());
     for (std::size_t at = 0; at < input.size(); at += 512) {
       if (transport) hosted.queueTransport(*transport, 100);
