@@ -470,15 +470,17 @@ TEST_F(ClapFile, AbsurdSongFieldsLeaveTheLfoRunningFree) {
     }
     return out;
   };
-  std::vector<clap_event_transport> absurd(8, SongTransport{120.0, 4, 4, 3.0, 44100.0}.at(0));
+  std::vector<clap_event_transport> absurd(12, SongTransport{120.0, 4, 4, 3.0, 44100.0}.at(0));
   absurd[0].song_pos_beats = INT64_MIN, absurd[1].song_pos_beats = INT64_MAX;
   absurd[2].bar_start = INT64_MIN, absurd[3].bar_start = INT64_MAX;
   absurd[4].tempo = NAN, absurd[5].tsig_num = 0, absurd[6].tsig_denom = 0;
   absurd[7].header.size = sizeof(clap_event_transport) - 8;  // too small to read
-  for (std::int32_t setting : {6, 15}) {                     // 1/8 reads the position, 2 BARS the bar and meter
+  absurd[8].flags &= ~CLAP_TRANSPORT_HAS_TIME_SIGNATURE, absurd[9].flags &= ~CLAP_TRANSPORT_HAS_TEMPO;
+  absurd[10].flags &= ~CLAP_TRANSPORT_HAS_BEATS_TIMELINE, absurd[11].flags &= ~CLAP_TRANSPORT_IS_PLAYING;
+  for (std::int32_t setting : {6, 15}) {  // 1/8 reads the position, 2 BARS the bar and meter
     const std::vector<float> free = renderWith(setting, nullptr);
     for (std::size_t i = 0; i < absurd.size(); ++i) {
-      if (setting == 6 && (i == 2 || i == 3 || i == 5 || i == 6)) continue;
+      if (setting == 6 && (i == 2 || i == 3 || i == 5 || i == 6 || i == 8)) continue;
       const std::vector<float> out = renderWith(setting, &absurd[i]);
       EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](float s) { return std::isfinite(s); }));
       EXPECT_EQ(out, free) << "case " << i << ", setting " << setting;
