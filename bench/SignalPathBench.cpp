@@ -10,7 +10,9 @@
 #include "ClapHost.h"
 #include "FactoryPrograms.h"
 #include "PortValues.h"
+#include "LfoSync.h"
 #include "ResonantFilter.h"
+#include "SongTransport.h"
 #include "SweepFilterEffect.h"
 
 namespace sweepfilter {
@@ -108,6 +110,29 @@ void clapProcess(benchmark::State& state) {
   timeBlocks(state, frames, [&] { hosted.process(signal.inputs, signal.outputs, frames); });
 }
 
+// The same with a song playing at 120 BPM, its transport at every block's
+// start: program 4, range(0) "LFO sync" (FREE, or a setting that locks to
+// every report), range(1) block size.
+void clapSong(benchmark::State& state) {
+  const ClapLibrary library(SWEEPFILTER_CLAP_FILE);
+  if (!library.entry()) return state.SkipWithError(library.error().c_str());
+  HostedPlugin hosted(library);
+  const auto* load = hosted.extension<clap_plugin_preset_load>(CLAP_EXT_PRESET_LOAD);
+  load->from_location(hosted.plugin(), CLAP_PRESET_DISCOVERY_LOCATION_PLUGIN, nullptr,
+                      library.discoverPresets().at(4).loadKey.c_str());
+  hosted.queueValue(lfoSyncId, static_cast<double>(state.range(0)));
+  const auto frames = static_cast<std::uint32_t>(state.range(1));
+  hosted.activate(sampleRate, frames);
+  Signal signal(frames);
+  const SongTransport song{120.0, 4, 4, 0.0, sampleRate};
+  std::int64_t at = 0;
+  timeBlocks(state, frames, [&] {
+    const clap_event_transport transport = song.at(at);
+    hosted.process(signal.inputs, signal.outputs, frames, &transport);
+    at += frames;
+  });
+}
+
 // The floor: only the two-stage filter step for both channels on the same
 // data, with the coefficients of a typical control update.
 void bareFilter(benchmark::State& state) {
@@ -131,6 +156,7 @@ BENCHMARK(bareFilter)->ArgName("block")->Arg(64)->Arg(512)->Arg(4096);
 BENCHMARK(processReplace)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2, 3, 4}, {64, 512, 4096}});
 BENCHMARK(lv2Run)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2, 3, 4}, {64, 512, 4096}});
 BENCHMARK(clapProcess)->ArgNames({"program", "block"})->ArgsProduct({{0, 1, 2, 3, 4}, {64, 512}});
+BENCHMARK(clapSong)->ArgNames({"sync", "block"})->ArgsProduct({{lfoSyncFree, 6}, {64, 512}});
 
 }  // namespace
 

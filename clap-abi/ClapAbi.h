@@ -82,8 +82,10 @@ struct clap_event_header {
 };
 inline constexpr std::uint16_t CLAP_CORE_EVENT_SPACE_ID = 0;
 inline constexpr std::uint16_t CLAP_EVENT_PARAM_VALUE = 5;
+inline constexpr std::uint16_t CLAP_EVENT_PARAM_MOD = 6;
 inline constexpr std::uint16_t CLAP_EVENT_PARAM_GESTURE_BEGIN = 7;
 inline constexpr std::uint16_t CLAP_EVENT_PARAM_GESTURE_END = 8;
+inline constexpr std::uint16_t CLAP_EVENT_TRANSPORT = 9;
 
 struct clap_event_param_value {
   clap_event_header header;
@@ -94,6 +96,17 @@ struct clap_event_param_value {
   std::int16_t channel;
   std::int16_t key;
   double value;
+};
+
+struct clap_event_param_mod {
+  clap_event_header header;
+  clap_id param_id;
+  void* cookie;
+  std::int32_t note_id;
+  std::int16_t port_index;
+  std::int16_t channel;
+  std::int16_t key;
+  double amount;
 };
 
 struct clap_event_param_gesture {
@@ -117,6 +130,12 @@ struct clap_event_transport {
   std::uint16_t tsig_num;
   std::uint16_t tsig_denom;
 };
+// Positions in beats are quarter notes in fixed point, 2^31 to one.
+inline constexpr double CLAP_BEATTIME_FACTOR = 2147483648.0;
+inline constexpr std::uint32_t CLAP_TRANSPORT_HAS_TEMPO = 1;
+inline constexpr std::uint32_t CLAP_TRANSPORT_HAS_BEATS_TIMELINE = 2;
+inline constexpr std::uint32_t CLAP_TRANSPORT_HAS_TIME_SIGNATURE = 8;
+inline constexpr std::uint32_t CLAP_TRANSPORT_IS_PLAYING = 16;
 
 struct clap_input_events {
   void* ctx;
@@ -174,6 +193,7 @@ CLAP_CHECK_LAYOUT(clap_plugin_factory, 24, create_plugin, 16);
 CLAP_CHECK_LAYOUT(clap_host, 88, request_callback, 80);
 CLAP_CHECK_LAYOUT(clap_event_header, 16, flags, 12);
 CLAP_CHECK_LAYOUT(clap_event_param_value, 56, value, 48);
+CLAP_CHECK_LAYOUT(clap_event_param_mod, 56, amount, 48);
 CLAP_CHECK_LAYOUT(clap_event_param_gesture, 20, param_id, 16);
 CLAP_CHECK_LAYOUT(clap_event_transport, 104, tsig_denom, 102);
 CLAP_CHECK_LAYOUT(clap_input_events, 24, get, 16);

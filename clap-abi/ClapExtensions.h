@@ -33,6 +33,7 @@ struct clap_param_info {
 };
 inline constexpr std::uint32_t CLAP_PARAM_IS_STEPPED = 1;
 inline constexpr std::uint32_t CLAP_PARAM_IS_AUTOMATABLE = 32;
+inline constexpr std::uint32_t CLAP_PARAM_IS_MODULATABLE = 1024;
 inline constexpr std::uint32_t CLAP_PARAM_IS_ENUM = 65536;
 
 struct clap_plugin_params {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <optional>
 
+#include "AudioValues.h"
 #include "ClapExtensions.h"
 #include "ClapPresetAbi.h"
 #include "PanelEvents.h"
@@ -23,10 +24,7 @@ struct ClapInstance {
   SharedValues values;
   float sampleRate = 0.0f;
   std::optional<SignalPath> signal;  // while active
-  // The audio side's copy of the values: as set, and as the signal path reads them.
-  StateValues audioSet{};
-  ParameterValues audioValues{};
-  std::int32_t audioSync = lfoSyncFree;
+  AudioValues audioValues;
   std::atomic<bool> processing{false};  // between start and stop_processing
   PanelEvents panelEvents;
   // The open panel, and how to close it when the host forgets to.
@@ -54,7 +52,8 @@ extern const clap_plugin_preset_load presetLoadExtension;
 // Runs on the audio thread: no allocation, no lock.
 std::int32_t processBlock(ClapInstance& instance, const clap_process& process);
 // A PARAM_VALUE event for one of ours, applied to the shared values (and to
-// the audio side's). False for any other event.
+// the audio side's), or a PARAM_MOD event for one of ours, applied to the
+// audio side's. False for any other event.
 bool applyParameterEvent(ClapInstance& instance, const clap_event_header& event);
 
 }  // namespace sweepfilter

@@ -12,7 +12,6 @@ namespace {
 bool init(const clap_plugin* plugin) {
   ClapInstance& instance = instanceOf(plugin);
   // A scan instance's host may answer no extension at all.
-  // A scan instance's host may answer no extension at all.
   const clap_host* host = instance.host;
   if (!host->get_extension) return true;
   instance.hostParams = static_cast<const clap_host_params*>(host->get_extension(host, CLAP_EXT_PARAMS));
@@ -38,7 +37,12 @@ bool activate(const clap_plugin* plugin, double rate, std::uint32_t, std::uint32
   return true;
 }
 
-void deactivate(const clap_plugin* plugin) { instanceOf(plugin).signal.reset(); }
+// The host's modulation ends with the processing it belonged to.
+void deactivate(const clap_plugin* plugin) {
+  ClapInstance& instance = instanceOf(plugin);
+  instance.signal.reset();
+  instance.audioValues.clearModulation();
+}
 
 bool startProcessing(const clap_plugin* plugin) {
   instanceOf(plugin).processing = true;

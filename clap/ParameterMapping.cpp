@@ -36,13 +36,19 @@ void describeParameter(std::int32_t index, clap_param_info& info) {
   }
   const ParameterFacts& facts = parameterTable[index];
   info.id = static_cast<clap_id>(index);
-  info.flags = CLAP_PARAM_IS_AUTOMATABLE | (facts.choiceCount > 0 ? CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM : 0);
+  info.flags = CLAP_PARAM_IS_AUTOMATABLE | (facts.choiceCount > 0 ? CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM : 0) |
+               (isModulatable(index) ? CLAP_PARAM_IS_MODULATABLE : 0);
   info.cookie = nullptr;
   copyText(info.name, sizeof info.name, facts.name);
   copyText(info.module, sizeof info.module, groupName(facts.group));
   info.min_value = facts.shownMinimum;
   info.max_value = facts.shownMaximum;
   info.default_value = defaultValue(index);
+}
+
+bool isModulatable(std::int32_t index) {
+  return isParameter(index) &&
+         (parameterTable[index].kind == ValueKind::percent || parameterTable[index].kind == ValueKind::lfoRate);
 }
 
 std::optional<double> acceptedValue(std::int32_t index, double value) {

@@ -18,6 +18,8 @@ static_assert(lfoSyncId == numParameters);
 
 bool isParameterId(clap_id id);
 void describeParameter(std::int32_t index, clap_param_info& info);
+// The continuous ones, which hosts may modulate.
+bool isModulatable(std::int32_t index);
 
 // A host's value as this door keeps it: inside the range, a switch on its
 // nearest setting. Nothing for NaN.

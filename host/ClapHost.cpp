@@ -89,13 +89,14 @@ struct Discovery {
 };
 
 // The queued changes as the plug-in reads them.
-clap_input_events inputEvents(const std::vector<clap_event_param_value>& queued) {
-  return {const_cast<std::vector<clap_event_param_value>*>(&queued),
+template <typename Queued>
+clap_input_events inputEvents(const std::vector<Queued>& queued) {
+  return {const_cast<std::vector<Queued>*>(&queued),
           [](const clap_input_events* e) {
-            return static_cast<std::uint32_t>(static_cast<std::vector<clap_event_param_value>*>(e->ctx)->size());
+            return static_cast<std::uint32_t>(static_cast<std::vector<Queued>*>(e->ctx)->size());
           },
           [](const clap_input_events* e, std::uint32_t index) -> const clap_event_header* {
-            return &(*static_cast<std::vector<clap_event_param_value>*>(e->ctx))[index].header;
+            return &(*static_cast<std::vector<Queued>*>(e->ctx))[index].header;
           }};
 }
 
@@ -236,24 +237,45 @@ void HostedPlugin::deactivate() {
 }
 
 void HostedPlugin::queueValue(clap_id id, double value, std::uint32_t time) {
-  clap_event_param_value event{};
-  event.header = {sizeof event, time, CLAP_CORE_EVENT_SPACE_ID, CLAP_EVENT_PARAM_VALUE, 0};
-  event.param_id = id;
-  event.note_id = -1;
-  event.port_index = event.channel = event.key = -1;
-  event.value = value;
+  QueuedEvent event{};
+  event.value.header = {sizeof event.value, time, CLAP_CORE_EVENT_SPACE_ID, CLAP_EVENT_PARAM_VALUE, 0};
+  event.value.param_id = id;
+  event.value.note_id = -1;
+  event.value.port_index = event.value.channel = event.value.key = -1;
+  event.value.value = value;
+  queue(event);
+}
+
+void HostedPlugin::queueModulation(clap_id id, double amount, std::uint32_t time) {
+  QueuedEvent event{};
+  event.modulation.header = {sizeof event.modulation, time, CLAP_CORE_EVENT_SPACE_ID, CLAP_EVENT_PARAM_MOD, 0};
+  event.modulation.param_id = id;
+  event.modulation.note_id = -1;
+  event.modulation.port_index = event.modulation.channel = event.modulation.key = -1;
+  event.modulation.amount = amount;
+  queue(event);
+}
+
+void HostedPlugin::queueTransport(const clap_event_transport& transport, std::uint32_t time) {
+  QueuedEvent event{};
+  event.transport = transport;
+  event.transport.header = {transport.header.size, time, CLAP_CORE_EVENT_SPACE_ID, CLAP_EVENT_TRANSPORT, 0};
+  queue(event);
+}
+
+void HostedPlugin::queue(const QueuedEvent& event) {
   // In time order, as hosts send them; sorted here so that process allocates nothing.
-  const auto later =
-      std::upper_bound(queued_.begin(), queued_.end(), time,
-                       [](std::uint32_t t, const clap_event_param_value& e) { return t < e.header.time; });
+  const auto later = std::upper_bound(queued_.begin(), queued_.end(), event.header.time,
+                                      [](std::uint32_t t, const QueuedEvent& e) { return t < e.header.time; });
   queued_.insert(later, event);
 }
 
-std::int32_t HostedPlugin::process(float* const* inputs, float* const* outputs, std::uint32_t frames) {
+std::int32_t HostedPlugin::process(float* const* inputs, float* const* outputs, std::uint32_t frames,
+                                   const clap_event_transport* transport) {
   const clap_input_events in = inputEvents(queued_);
   clap_audio_buffer input{const_cast<float**>(inputs), nullptr, 2, 0, 0};
   clap_audio_buffer output{const_cast<float**>(outputs), nullptr, 2, 0, 0};
-  const clap_process process{-1, frames, nullptr, &input, &output, 1, 1, &in, &out_};
+  const clap_process process{-1, frames, transport, &input, &output, 1, 1, &in, &out_};
   const std::int32_t status = plugin_->process(plugin_, &process);
   queued_.clear();
   return status;

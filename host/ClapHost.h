@@ -58,7 +58,11 @@ class HostedPlugin {
   bool activate(double sampleRate, std::uint32_t maxFrames = 1 << 16);
   void deactivate();
   void queueValue(clap_id id, double value, std::uint32_t time = 0);
-  std::int32_t process(float* const* inputs, float* const* outputs, std::uint32_t frames);
+  void queueModulation(clap_id id, double amount, std::uint32_t time = 0);
+  void queueTransport(const clap_event_transport& transport, std::uint32_t time);  // of the size its header says
+  // `transport`: the song at the block's start, as process.transport, or null.
+  std::int32_t process(float* const* inputs, float* const* outputs, std::uint32_t frames,
+                       const clap_event_transport* transport = nullptr);
   double value(clap_id id) const;
 
   // The queued changes through params.flush, as a host that is not
@@ -92,7 +96,14 @@ class HostedPlugin {
   clap_host host_;
   const clap_plugin* plugin_ = nullptr;
   bool active_ = false;
-  std::vector<clap_event_param_value> queued_;
+  union QueuedEvent {
+    clap_event_header header;
+    clap_event_param_value value;
+    clap_event_param_mod modulation;
+    clap_event_transport transport;
+  };
+  void queue(const QueuedEvent& event);
+  std::vector<QueuedEvent> queued_;
   std::vector<SentEvent> taken_;
   unsigned offers_ = 0;
   const clap_output_events out_;

@@ -1,14 +1,19 @@
 #include "ClapRenderTarget.h"
 
 #include <cstring>
+#include <utility>
 
+#include "LfoSync.h"
 #include "ParameterTexts.h"
 #include "PortValues.h"
 
 namespace sweepfilter {
 
-ClapRenderTarget::ClapRenderTarget(const ClapLibrary& library, HostedPlugin& hosted)
-    : hosted(hosted), presets(library.discoverPresets()), loadedName(hosted.plugin()->desc->name) {}
+ClapRenderTarget::ClapRenderTarget(const ClapLibrary& library, HostedPlugin& hosted, RenderOptions options)
+    : hosted(hosted),
+      presets(library.discoverPresets()),
+      loadedName(hosted.plugin()->desc->name),
+      options(std::move(options)) {}
 
 std::int32_t ClapRenderTarget::channels(bool input) const {
   const auto* ports = hosted.extension<clap_plugin_audio_ports>(CLAP_EXT_AUDIO_PORTS);
@@ -46,13 +51,27 @@ std::string ClapRenderTarget::start(float sampleRate, std::int32_t blockSize, Ou
       return "--set " + std::string(info.name) + ": the plug-in's parameters are not the effect's";
     hosted.queueValue(info.id, closestPortValue(setting.index, setting.value));
   }
+  if (options.sync) {
+    const auto setting = lfoSyncOfText(*options.sync);
+    clap_param_info info;
+    if (!setting)
+      return "--sync: '" + *options.sync + "' is not a setting of \"LFO sync\" (FREE, 1/32 … 1/2D, 1 BAR … 8 BARS)";
+    if (!params.get_info(hosted.plugin(), static_cast<std::uint32_t>(lfoSyncId), &info) ||
+        std::strcmp(info.name, lfoSyncName) != 0)
+      return "--sync: the plug-in has no \"LFO sync\"";
+    hosted.queueValue(info.id, *setting);
+  }
+  if (options.tempo)
+    song = SongTransport{*options.tempo, options.beatsPerBar, options.beatUnit, options.startBeat, sampleRate};
   if (!hosted.activate(sampleRate, static_cast<std::uint32_t>(blockSize)))
     return "the plug-in cannot run at " + std::to_string(static_cast<long>(sampleRate)) + " Hz";
   return {};
 }
 
 void ClapRenderTarget::process(OutputRule, float** inputs, float** outputs, std::int32_t frames) {
-  hosted.process(inputs, outputs, static_cast<std::uint32_t>(frames));
+  const auto transport = song ? std::optional(song->at(framesDone)) : std::nullopt;
+  hosted.process(inputs, outputs, static_cast<std::uint32_t>(frames), transport ? &*transport : nullptr);
+  framesDone += frames;
 }
 
 }  // namespace sweepfilter

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "ClapHost.h"
+#include "RenderOptions.h"
 #include "RenderTarget.h"
+#include "SongTransport.h"
 
 namespace sweepfilter {
 
@@ -10,10 +12,12 @@ namespace sweepfilter {
 // --set takes the DLL's 0-to-1 values as the DLL means them (a switch by the
 // DLL's thresholds, a continuous value to the same float) and gives the
 // plug-in the value of its own unit that means that, so that one command
-// line renders the same through either kind of plug-in.
+// line renders the same through either kind of plug-in. With a tempo, each
+// block's process carries the song's transport at its first frame.
 class ClapRenderTarget : public RenderTarget {
  public:
-  ClapRenderTarget(const ClapLibrary& library, HostedPlugin& hosted);
+  // `options`: render's song and "LFO sync", if any.
+  ClapRenderTarget(const ClapLibrary& library, HostedPlugin& hosted, RenderOptions options = {});
 
   std::int32_t inputCount() const override { return channels(true); }
   std::int32_t outputCount() const override { return channels(false); }
@@ -31,6 +35,9 @@ class ClapRenderTarget : public RenderTarget {
   HostedPlugin& hosted;
   std::vector<ClapLibrary::Preset> presets;
   std::string loadedName;
+  RenderOptions options;
+  std::optional<SongTransport> song;  // from start, with a tempo
+  std::int64_t framesDone = 0;
 };
 
 }  // namespace sweepfilter

@@ -67,7 +67,7 @@ int renderThroughClap(const RenderOptions& options) {
     std::fprintf(stderr, "plughost: %s\n", error.c_str());
     return 1;
   }
-  ClapRenderTarget target(library, hosted);
+  ClapRenderTarget target(library, hosted, options);
   return renderThrough(target, options);
 }
 #endif
@@ -83,6 +83,10 @@ int runRender(const Arguments& args) {
 #ifdef SWEEPFILTER_CLAP_HOST
   if (isClapFile(options->plugin)) return renderThroughClap(*options);
 #endif
+  if (options->tempo || options->sync) {
+    std::fprintf(stderr, "plughost render: only .clap files follow a tempo (--tempo, --sync, \"LFO sync\")\n");
+    return 2;
+  }
   PluginLibrary library(options->plugin);
   const PluginInstance instance = library.createInstance();
   if (!instance) {

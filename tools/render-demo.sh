@@ -3,9 +3,11 @@
 # rendered by plughost (under wine) through each factory program into
 # out/demo/, and once through the LV2 bundle by lv2apply (one frame a block)
 # with program 4's preset, with a spectrogram of the input and of each
-# rendering; then once through the CLAP plug-in by the 64-bit plughost. Needs
-# the win32 build, the native build's LV2 bundle and the win64 build's
-# plughost and SweepFilter.clap.
+# rendering; then once through the CLAP plug-in by the 64-bit plughost, and
+# once more through the Linux one with its LFO synced to eighth notes of a
+# song at 120 BPM, the beats marked on its spectrogram. Needs the win32
+# build, the native build's LV2 bundle, plughost and SweepFilter.clap, and the
+# win64 build's plughost and SweepFilter.clap.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build="$root/build/win32"
@@ -48,4 +50,33 @@ spectrogram 4-lv2apply.wav "Program 4 through the LV2 bundle" "lv2apply -i input
 # It loads the plug-in from its own folder; the files are found from there too.
 (cd "$root/build/win64" && /usr/lib/wine/wine64 plughost.exe render SweepFilter.clap "$demo/input.wav" "$demo/4-clap.wav" --program 4 </dev/null)
 spectrogram 4-clap.wav "Program 4 through the CLAP plug-in" "plughost render SweepFilter.clap input.wav 4-clap.wav --program 4"
-echo "demo: $demo (input, ${#programs[@]} renderings, one through LV2 and one through CLAP, a spectrogram of each)" >&2
+
+# Program 4 synced to 1/8 at 120 BPM from the start of bar 1: two sweeps a
+# beat, in step with the chord's eighth-note pulses.
+"$root/build/native/plughost" render "$root/build/native/SweepFilter.clap" input.wav 4-sync-eighths.wav \
+  --program 4 --tempo 120 --sync 1/8
+spectrogram 4-sync-eighths.wav "Program 4 synced to 1/8 at 120 BPM (a line on each beat)" \
+  "plughost render SweepFilter.clap input.wav 4-sync-eighths.wav --program 4 --tempo 120 --sync 1/8"
+# The beats across the plots, which lie inside sox's grey frames.
+/usr/bin/python3 - 4-sync-eighths.png "$(soxi -D 4-sync-eighths.wav)" <<'PYTHON'
+import sys
+from PIL import Image
+
+image = Image.open(sys.argv[1]).convert("RGB")
+width, height = image.size
+frame = (127, 127, 127)
+row = [image.getpixel((x, height // 2)) for x in range(width)]
+column = [image.getpixel((width // 2, y)) for y in range(height)]
+left = max(x for x in range(width // 2) if row[x] == frame) + 1
+right = min(x for x in range(width // 2, width) if row[x] == frame)
+# Both channels' plots, one above the other.
+top = min(y for y in range(height) if column[y] == frame) + 1
+bottom = max(y for y in range(height) if column[y] == frame)
+seconds, beat = float(sys.argv[2]), 0.5
+for n in range(1, int(seconds / beat) + 1):
+    x = left + round(n * beat / seconds * (right - left))
+    for y in range(top, bottom, 2):
+        image.putpixel((x, y), (255, 255, 255))
+image.save(sys.argv[1], optimize=True)
+PYTHON
+echo "demo: $demo (input, ${#programs[@]} renderings, one through LV2, one through CLAP and one synced to 120 BPM, a spectrogram of each)" >&2

@@ -9,7 +9,7 @@ bash "$root/tools/install-deps.sh"
 build_preset win32
 (cd "$root/build/win32" && wine plughost.exe info SweepFilter.dll)
 cmake --preset native >/dev/null
-cmake --build --preset native -j "$jobs" --target lv2_bundle clap_plugin
+cmake --build --preset native -j "$jobs" --target lv2_bundle clap_plugin plughost
 # The CLAP plug-in for Windows, and the 64-bit plughost that renders through it.
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j "$jobs" --target clap_plugin plughost

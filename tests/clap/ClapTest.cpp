@@ -9,11 +9,14 @@
 
 #include "ClapHost.h"
 #include "ClapIdentity.h"
-#include "PanelEvents.h"
+#include "ClapInstance.h"
 #include "FactoryPrograms.h"
+#include "PanelEvents.h"
 #include "ParameterTable.h"
 #include "PortValues.h"
+#include "ReferenceSignalPath.h"
 #include "SignalTestSupport.h"
+#include "SongTransport.h"
 
 #ifdef _WIN32
 // The Windows file links its own runtime: its allocations are not seen here.
@@ -69,14 +72,10 @@ TEST_F(ClapFile, ParametersAndPortsFollowTheTable) {
   EXPECT_FALSE(params.get_info(hosted.plugin(), numParameters + 1, &info));
   // "LFO sync" after the twelve: a stepped choice of the settings, FREE first.
   ASSERT_TRUE(params.get_info(hosted.plugin(), lfoSyncId, &info));
-  EXPECT_EQ(info.id, static_cast<clap_id>(lfoSyncId));
-  EXPECT_STREQ(info.name, "LFO sync");
-  EXPECT_STREQ(info.module, "LFO");
-  EXPECT_EQ(info.flags, CLAP_PARAM_IS_AUTOMATABLE | CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM);
-  EXPECT_EQ(info.min_value, 0.0);
-  EXPECT_EQ(info.max_value, 17.0);
-  EXPECT_EQ(info.default_value, 0.0);
-  EXPECT_EQ(hosted.value(lfoSyncId), 0.0);
+  EXPECT_EQ(
+      std::tuple(info.id, std::string(info.name) + "/" + info.module, info.flags, info.max_value),
+      std::tuple(12u, "LFO sync/LFO", CLAP_PARAM_IS_AUTOMATABLE | CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM, 17.0));
+  EXPECT_EQ(info.min_value + info.default_value + hosted.value(lfoSyncId), 0.0);
   // Each one's panel section and range in the unit people read: from 0, the
   // LFO's from 0.1 Hz. The six from "LFO wave" to "Mode" are switches.
   const char* const sections[numParameters] = {"Levels", "Resonance", "Cutoff", "Level tracking", "LFO",
@@ -95,7 +94,8 @@ TEST_F(ClapFile, ParametersAndPortsFollowTheTable) {
     EXPECT_EQ(hosted.value(info.id), info.default_value);
     const std::uint32_t switchFlags = CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM;
     const bool isSwitch = index >= paramLfoWave && index <= paramMode;
-    EXPECT_EQ(info.flags, CLAP_PARAM_IS_AUTOMATABLE | (isSwitch ? switchFlags : 0u)) << facts.name;
+    EXPECT_EQ(info.flags, CLAP_PARAM_IS_AUTOMATABLE | (isSwitch ? switchFlags : CLAP_PARAM_IS_MODULATABLE))
+        << facts.name;
   }
   const auto* ports = hosted.extension<clap_plugin_audio_ports>(CLAP_EXT_AUDIO_PORTS);
   for (bool input : {true, false}) {
@@ -203,10 +203,9 @@ TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
   refused[2].push_back(0);
   refused[3][0] ^= 1;  // the tag
   refused[4][4] = 3;   // the version
-  const double notOurs[] = {NAN, INFINITY, 101.0};
-  for (int i = 0; i < 3; ++i) std::memcpy(&refused[5 + i][8 + 8 * paramCutoff], &notOurs[i], 8);
-  const double noSetting[] = {2.5, 18.0, -1.0};
-  for (int i = 0; i < 3; ++i) std::memcpy(&refused[8 + i][8 + 8 * lfoSyncId], &noSetting[i], 8);
+  const std::pair<std::int32_t, double> notOurs[] = {{paramCutoff, NAN}, {paramCutoff, INFINITY}, {paramCutoff, 101.0},
+                                                     {lfoSyncId, 2.5},   {lfoSyncId, 18.0},       {lfoSyncId, -1.0}};
+  for (int i = 0; i < 6; ++i) std::memcpy(&refused[5 + i][8 + 8 * notOurs[i].first], &notOurs[i].second, 8);
   refused[11][4] = 2;  // thirteen values' version with twelve
   std::mt19937 random(19);
   refused.emplace_back(1 << 20);
@@ -342,6 +341,150 @@ TEST_F(ClapFile, AnyBlockPatternGivesTheSameBits) {
     const Render out = render(hosted, input, blocks);
     EXPECT_EQ(out.left, expected.left) << "blocks of " << blocks[0];
     EXPECT_EQ(out.right, expected.right) << "blocks of " << blocks[0];
+  }
+}
+
+// Program 4 on "LFO sync" `setting`, active at `rate`.
+void prepare(HostedPlugin& hosted, std::int32_t setting, double rate) {
+  setProgram(hosted, 4);
+  hosted.queueValue(lfoSyncId, setting);
+  hosted.flush();
+  ASSERT_TRUE(hosted.activate(rate));
+}
+
+TEST_F(ClapFile, ModulationSoundsFromItsSampleUnsavedUntilDeactivated) {
+  const auto input = noise(4096, 9);
+  HostedPlugin modulated(library), moved(library), plain(library);
+  for (HostedPlugin* h : {&modulated, &moved, &plain}) prepare(*h, lfoSyncFree, 44100.0);
+  const auto saved = modulated.save();
+  const double cutoff = modulated.value(paramCutoff), rate = modulated.value(paramLfoRate);
+  // Cutoff 73 + 30 stops at 100; a switch takes no modulation.
+  modulated.queueModulation(paramCutoff, 30.0, 300);
+  modulated.queueModulation(paramLfoRate, 1.5, 400);
+  modulated.queueModulation(paramLfoWave, -1.0, 0);
+  const Render offset = render(modulated, input, {512});
+  const Render expected = render(moved, input, {512}, {{300, paramCutoff, 100.0}, {400, paramLfoRate, rate + 1.5}});
+  EXPECT_EQ(offset.left, expected.left);
+  EXPECT_EQ(modulated.value(paramCutoff), cutoff);
+  EXPECT_EQ(modulated.save(), saved);
+  for (HostedPlugin* h : {&modulated, &plain}) {
+    h->deactivate();
+    ASSERT_TRUE(h->activate(44100.0));
+  }
+  EXPECT_EQ(render(modulated, input, {512}).left, render(plain, input, {512}).left);
+}
+
+// The host's song as the literal model reads it, from the transport's fields.
+TransportReport literalReport(const clap_event_transport& t) {
+  TransportReport r{true, t.tempo, t.song_pos_beats / 2147483648.0, double(t.bar_number)};
+  r.barFraction = (t.song_pos_beats - t.bar_start) / 2147483648.0 / (t.tsig_num * 4.0 / t.tsig_denom);
+  r.beatsPerBar = t.tsig_num, r.beatUnit = t.tsig_denom;
+  return r;
+}
+const SignalState& stateOf(HostedPlugin& hosted) {
+  return static_cast<ClapInstance*>(hosted.plugin()->plugin_data)->signal->state();
+}
+
+TEST_F(ClapFile, SyncedLfoFollowsTheSongAsTheLiteralModelDoes) {
+  const auto input = noise(4000, 6);
+  ParameterValues values;
+  for (std::int32_t i = 0; i < numParameters; ++i)
+    values[i] = normalisedOf(i, *portValueOf(i, factoryPrograms[4].values[i]));
+  for (double tempo : {90.0, 120.0, 174.0})
+    for (std::uint16_t beats : {4, 7})
+      for (std::int32_t setting : {6, 5, 15})  // 1/8, 1/8T, 2 BARS: from frame 700 on
+        for (bool inside : {false, true}) {    // the song at block starts, or as events at 0 and 300
+          const SongTransport song{tempo, beats, beats == 4 ? std::uint16_t{4} : std::uint16_t{8}, 9.3, 44100.0};
+          HostedPlugin hosted(library);
+          prepare(hosted, lfoSyncFree, 44100.0);
+          ReferenceSignalPath model{WindowPolicy::continuous};
+          std::vector<float> left(input.size()), right(input.size()), expected(input.size());
+          for (std::uint32_t at = 0; at < input.size(); at += 500) {
+            const clap_event_transport start = song.at(at), later = song.at(at + 300);
+            if (inside) hosted.queueTransport(start, 0), hosted.queueTransport(later, 300);
+            if (at == 500) hosted.queueValue(lfoSyncId, setting, 200);
+            float* in[2] = {const_cast<float*>(&input[at]), const_cast<float*>(&input[at])};
+            float* out[2] = {&left[at], &right[at]};
+            hosted.process(in, out, 500, inside ? nullptr : &start);
+            for (std::uint32_t from : {0u, 200u, 300u}) {
+              const std::uint32_t to = from == 0 ? 200 : from == 200 ? 300 : 500;
+              const TransportReport report = literalReport(from == 300 ? later : start);
+              float* piece[2] = {in[0] + from, in[1] + from};
+              float* result[2] = {&expected[at + from], &right[at + from]};
+              model.process(values, 44100.0f, piece, result, static_cast<std::int32_t>(to - from), OutputRule::replace,
+                            at + from >= 700 ? setting : 0,
+                            from == 200 || (from == 300 && !inside) ? nullptr : &report);
+            }
+          }
+          ASSERT_EQ(left, expected) << tempo << " BPM, " << beats << " beats, setting " << setting << ", " << inside;
+        }
+}
+
+TEST_F(ClapFile, SyncedPhaseLocksToTheSongWhereverPlaybackStartsOrLoops) {
+  // At 120 BPM and 48 kHz bar 5 (quarter note 16) starts block 750 of 512 frames.
+  constexpr std::uint32_t block = 512, barFive = 750, blocks = 1000;
+  const auto input = noise(blocks * block, 7);
+  std::vector<float> one(input.size()), five(input.size());
+  auto run = [&](HostedPlugin& hosted, const SongTransport& song, std::uint32_t k, std::uint32_t from, float* out) {
+    const clap_event_transport transport = song.at(k * block);
+    float* in[2] = {const_cast<float*>(&input[from + k * block]), const_cast<float*>(&input[from + k * block])};
+    float* outputs[2] = {out + k * block, out + k * block};
+    hosted.process(in, outputs, block, &transport);
+  };
+  for (std::int32_t setting : {5, 15}) {
+    HostedPlugin fromOne(library), fromFive(library), fresh(library);
+    for (HostedPlugin* h : {&fromOne, &fromFive, &fresh}) prepare(*h, setting, 48000.0);
+    const SongTransport songOne{120.0, 4, 4, 0.0, 48000.0}, songFive{120.0, 4, 4, 16.0, 48000.0};
+    for (std::uint32_t k = 0; k < blocks; ++k) {
+      run(fromOne, songOne, k, 0, one.data());
+      if (k < barFive) continue;
+      run(fromFive, songFive, k - barFive, barFive * block, five.data());
+      const SignalState &a = stateOf(fromOne), &b = stateOf(fromFive);
+      ASSERT_EQ(a.channels[0].lfo.lfoPhase, b.channels[0].lfo.lfoPhase) << "block " << k - barFive;
+      ASSERT_EQ(a.channels[1].lfo.lfoPhase, b.channels[1].lfo.lfoPhase);
+      ASSERT_EQ(syncedPhaseIncrement(setting, a.song, 48000.0f), syncedPhaseIncrement(setting, b.song, 48000.0f));
+    }
+    // Where the filters' histories stop showing.
+    std::size_t settled = (blocks - barFive) * block;
+    while (settled > 0 && std::fabs(five[settled - 1] - one[barFive * block + settled - 1]) <= 1e-6f) --settled;
+    std::printf("setting %d: the same audio within 1e-6 after %zu frames\n", setting, settled);
+    EXPECT_LT(settled, 48000u);
+    // A loop back to bar 1 relocks at once.
+    run(fromOne, songOne, 0, 0, one.data());
+    run(fresh, songOne, 0, 0, five.data());
+    EXPECT_EQ(stateOf(fromOne).channels[0].lfo.lfoPhase, stateOf(fresh).channels[0].lfo.lfoPhase);
+  }
+}
+
+TEST_F(ClapFile, AbsurdSongFieldsLeaveTheLfoRunningFree) {
+  const auto input = noise(8192, 8);
+  const auto renderWith = [&](std::int32_t setting, const clap_event_transport* transport) {
+    HostedPlugin hosted(library);
+    prepare(hosted, setting, 44100.0);
+    std::vector<float> out(input.size());
+    for (std::size_t at = 0; at < input.size(); at += 512) {
+      if (transport) hosted.queueTransport(*transport, 100);
+      float* in[2] = {const_cast<float*>(&input[at]), const_cast<float*>(&input[at])};
+      float* outputs[2] = {&out[at], &out[at]};
+      hosted.process(in, outputs, 512, transport && transport->header.size == sizeof *transport ? transport : nullptr);
+    }
+    return out;
+  };
+  std::vector<clap_event_transport> absurd(12, SongTransport{120.0, 4, 4, 3.0, 44100.0}.at(0));
+  absurd[0].song_pos_beats = INT64_MIN, absurd[1].song_pos_beats = INT64_MAX;
+  absurd[2].bar_start = INT64_MIN, absurd[3].bar_start = INT64_MAX;
+  absurd[4].tempo = NAN, absurd[5].tsig_num = 0, absurd[6].tsig_denom = 0;
+  absurd[7].header.size = sizeof(clap_event_transport) - 8;  // too small to read
+  absurd[8].flags &= ~CLAP_TRANSPORT_HAS_TIME_SIGNATURE, absurd[9].flags &= ~CLAP_TRANSPORT_HAS_TEMPO;
+  absurd[10].flags &= ~CLAP_TRANSPORT_HAS_BEATS_TIMELINE, absurd[11].flags &= ~CLAP_TRANSPORT_IS_PLAYING;
+  for (std::int32_t setting : {6, 15}) {  // 1/8 reads the position, 2 BARS the bar and meter
+    const std::vector<float> free = renderWith(setting, nullptr);
+    for (std::size_t i = 0; i < absurd.size(); ++i) {
+      if (setting == 6 && (i == 2 || i == 3 || i == 5 || i == 6 || i == 8)) continue;
+      const std::vector<float> out = renderWith(setting, &absurd[i]);
+      EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](float s) { return std::isfinite(s); }));
+      EXPECT_EQ(out, free) << "case " << i << ", setting " << setting;
+    }
   }
 }
 

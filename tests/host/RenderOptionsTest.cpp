@@ -48,6 +48,14 @@ TEST(RenderOptions, DefaultsAndEveryOptionInAnyOrder) {
   ASSERT_TRUE(extremes) << error;
   EXPECT_EQ(extremes->blockSize, 1048576);
   EXPECT_EQ(extremes->settings[0].value, -2.5f);  // the plug-in stores values as given
+
+  const auto song = parseRenderOptions({"a.clap", "b", "c", "--tempo", "174.5", "--meter", "7/8", "--start-beat", "16",
+                                        "--set", "LFO sync=1/8T", "--sync", "2 bars"},
+                                       error);
+  ASSERT_TRUE(song) << error;
+  EXPECT_EQ(std::tuple(*song->tempo, song->beatsPerBar, song->beatUnit, song->startBeat, song->settings.size()),
+            std::tuple(174.5, 7, 8, 16.0, 0u));
+  EXPECT_EQ(song->sync, "2 bars");  // the last one given; the plug-in reads the text
 }
 
 TEST(RenderOptions, RefusesWithAOneLineReason) {
@@ -74,6 +82,14 @@ TEST(RenderOptions, RefusesWithAOneLineReason) {
       {{"fx.dll", "in.wav", "out.wav", "--set", "Cutoff=inf"}, "'inf' is not a number"},
       {{"fx.dll", "in.wav", "out.wav", "--set", "Cutoff=1e39"}, "'1e39' is not a number"},
       {{"fx.dll", "in.wav", "out.wav", "--format", "mp3"}, "--format: 'mp3' is not f32, s16 or s24"},
+      {{"a", "b", "c", "--tempo", "0"}, "--tempo: '0' is not a tempo above 0 and up to 1000 BPM"},
+      {{"a", "b", "c", "--tempo", "1000.5"}, "'1000.5' is not a tempo"},
+      {{"a", "b", "c", "--tempo", "nan"}, "'nan' is not a tempo"},
+      {{"a", "b", "c", "--tempo", "90", "--meter", "0/4"}, "--meter: '0/4' is not a meter N/D with N and D from 1"},
+      {{"a", "b", "c", "--tempo", "90", "--meter", "7/x"}, "'7/x' is not a meter"},
+      {{"a", "b", "c", "--tempo", "90", "--meter", "4"}, "'4' is not a meter"},
+      {{"a", "b", "c", "--tempo", "90", "--start-beat", "-1"}, "--start-beat: '-1' is not a position"},
+      {{"a", "b", "c", "--meter", "3/4"}, "--meter and --start-beat need --tempo"},
   };
   for (const auto& [args, message] : cases) {
     std::string error;

@@ -52,9 +52,8 @@ TEST(Concurrency, ClapDoorLoadsWholeSetsWhileTheAudioThreadPlays) {
   const std::vector<float> input = noise(2 * frames, 5);
   std::vector<Block> sounds;
   std::vector<std::vector<unsigned char>> states;
-  // The presets run free; each program's state carries an "LFO sync" of its
-  // own, which sounds unlike the others', so a load's values and setting must
-  // arrive together.
+  // The presets run free; each program's state has an "LFO sync" of its own,
+  // which sounds unlike the others': a load's values and setting come together.
   for (std::int32_t program = 0; program < numPrograms; ++program) {
     ASSERT_TRUE(loadProgram(program));
     sounds.push_back(freshBlock(hosted, input));
