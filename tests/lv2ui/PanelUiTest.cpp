@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "AngleToValue.h"
+#include "LfoSync.h"
+#include "LfoSyncSteps.h"
 #include "PanelCases.h"
 #include "PanelGestures.h"
 #include "PanelLayout.h"
@@ -87,6 +89,10 @@ RgbImage doubled(const RgbImage& shown) {
     paste(out, picture(panel_bitmaps::background, 2), track, track.left, track.top);
     paste(out, picture(slider.handle, 2), Rect(0, 0, 2 * handle.width, 2 * handle.height), track.left, 2 * top, true);
   }
+  // The sync display, at FREE in every case.
+  const Rect& sync = panel_layout::lfoSyncDisplay;
+  paste(out, picture(panel_bitmaps::lfoSyncDisplay, 2), Rect(0, 0, 2 * sync.width(), 2 * sync.height()), 2 * sync.left,
+        2 * sync.top);
   return out;
 }
 
@@ -140,6 +146,64 @@ TEST_P(PanelUiAtScale, HostValuesShowAtTheNextIdleAndWildOnesStayOnThePanel) {
       for (int x = 150 * scale; x < 160 * scale; ++x)
         ASSERT_EQ(screen.at(x, y), background.at(x, y)) << value << " at " << x << "," << y;
   }
+}
+
+// The sync display shows the host's setting (the nearest; FREE for no
+// number) and greys out the LFO freq. knob while synced; a click steps the
+// setting, a drag sideways steps on, the ends hold, and the host hears of
+// each with the grab and release around them.
+TEST_P(PanelUiAtScale, TheSyncDisplayShowsTheHostsSettingAndStepsItForTheHost) {
+  const int scale = GetParam();
+  constexpr std::uint32_t port = 16;
+  UiHost host(bundle);
+  ASSERT_TRUE(host.open(option(scale)));
+  const panel_layout::StripPlacement display{paramInput, panel_layout::lfoSyncDisplay, panel_bitmaps::lfoSyncDisplay};
+  const panel_layout::StripPlacement synced{paramLfoRate, panel_layout::lfoRateKnob.rect,
+                                            panel_bitmaps::lfoRateKnobSynced};
+  const auto shows = [&](int setting) {
+    const RgbImage screen = host.screen();
+    return showsFrame(screen, display, setting, scale) &&
+           showsFrame(screen, setting == lfoSyncFree ? panel_layout::lfoRateKnob : synced, 0, scale);
+  };
+  EXPECT_TRUE(shows(lfoSyncFree));
+  for (const auto& [value, setting] : std::vector<std::pair<float, int>>{
+           {6.4f, 6}, {std::numeric_limits<float>::quiet_NaN(), 0}, {1e30f, 17}, {-3.0f, 0}, {13.0f, 13}}) {
+    host.portEvent(port, value);
+    host.idle(1);
+    EXPECT_TRUE(shows(setting)) << value;
+  }
+  EXPECT_TRUE(host.takeWrites().empty()) << "host values are not sent back";
+
+  const Rect& r = panel_layout::lfoSyncDisplay;
+  const auto play = [&](const std::vector<int>& xs) {
+    host.takeTouches();
+    host.moveTo(scale * (r.left + xs[0]), scale * (r.top + 6));
+    host.press();
+    for (std::size_t i = 1; i < xs.size(); ++i) host.moveTo(scale * (r.left + xs[i]), scale * (r.top + 6));
+    host.release();
+    const auto writes = host.takeWrites();
+    std::vector<float> settings;
+    for (const auto& [to, value] : writes) settings.push_back(to == port ? value : -1.0f);
+    const std::vector<UiHost::Touch> touched =
+        writes.empty() ? std::vector<UiHost::Touch>{}
+                       : std::vector<UiHost::Touch>{{port, true, 0}, {port, false, writes.size()}};
+    EXPECT_EQ(host.takeTouches(), touched) << xs[0];
+    return settings;
+  };
+  const int right = r.width() - 10;
+  EXPECT_EQ(play({right}), std::vector<float>{14.0f});
+  EXPECT_TRUE(shows(14));
+  EXPECT_EQ(play({10}), std::vector<float>{13.0f});
+  EXPECT_EQ(play({right, right + lfoSyncDragStep, right - lfoSyncDragStep}), (std::vector<float>{14.0f, 15.0f, 13.0f}));
+  EXPECT_EQ(play({10, 10 - 3 * lfoSyncDragStep}), (std::vector<float>{12.0f, 9.0f}));
+  host.portEvent(port, 17.0f);
+  host.idle(1);
+  EXPECT_TRUE(play({right}).empty()) << "8 BARS is the last";
+  host.portEvent(port, 0.0f);
+  host.idle(1);
+  EXPECT_TRUE(play({10}).empty()) << "FREE is the first";
+  EXPECT_EQ(play({right}), std::vector<float>{1.0f});
+  EXPECT_TRUE(shows(1));
 }
 
 // At its own size the host hears of each gesture: the grab before its first
