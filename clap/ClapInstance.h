@@ -23,7 +23,10 @@ struct ClapInstance {
   SharedValues values;
   float sampleRate = 0.0f;
   std::optional<SignalPath> signal;  // while active
+  // The audio side's copy of the values: as set, and as the signal path reads them.
+  StateValues audioSet{};
   ParameterValues audioValues{};
+  std::int32_t audioSync = lfoSyncFree;
   std::atomic<bool> processing{false};  // between start and stop_processing
   PanelEvents panelEvents;
   // The open panel, and how to close it when the host forgets to.

@@ -1,11 +1,11 @@
-// The params extension: the table's twelve parameters, their values and texts.
+// The params extension: the table's twelve parameters and "LFO sync", their values and texts.
 #include "ClapInstance.h"
 #include "ParameterMapping.h"
 
 namespace sweepfilter {
 
 namespace {
-std::uint32_t count(const clap_plugin*) { return numParameters; }
+std::uint32_t count(const clap_plugin*) { return clapParameterCount; }
 
 bool getInfo(const clap_plugin*, std::uint32_t index, clap_param_info* info) {
   if (!info || !isParameterId(index)) return false;

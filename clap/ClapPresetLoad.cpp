@@ -17,6 +17,7 @@ bool fromLocation(const clap_plugin* plugin, std::uint32_t kind, const char* loc
     return false;
   }
   StateValues values;
+  values[lfoSyncId] = lfoSyncFree;  // the factory programs run free
   for (std::int32_t index = 0; index < numParameters; ++index)
     values[index] = closestPortValue(index, factoryPrograms[*program].values[index]);
   instance.values.setAll(values);

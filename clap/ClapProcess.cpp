@@ -26,14 +26,24 @@ void runFrames(ClapInstance& instance, Channels in, Channels out, std::uint32_t 
   if (!out.left) {
     // Nothing to write: the signal state still moves on as in any block.
     instance.signal->processBlock(instance.audioValues, instance.sampleRate, nullptr, nullptr, frames,
-                                  OutputRule::replace);
+                                  OutputRule::replace, {instance.audioSync, nullptr});
     return;
   }
   float* inputs[2] = {in.left + from, in.right + from};
   float* outputs[2] = {out.left + from, out.right + from};
-  instance.signal->processBlock(instance.audioValues, instance.sampleRate, inputs, outputs, frames,
-                                OutputRule::replace);
+  instance.signal->processBlock(instance.audioValues, instance.sampleRate, inputs, outputs, frames, OutputRule::replace,
+                                {instance.audioSync, nullptr});
 }
+
+// The audio side's copy of one value.
+void takeAudioValue(ClapInstance& instance, std::int32_t index, double value) {
+  instance.audioSet[index] = value;
+  if (index == lfoSyncId)
+    instance.audioSync = lfoSyncSettingOf(value);
+  else
+    instance.audioValues[index] = normalisedOfValue(index, value);
+}
+
 }  // namespace
 
 bool applyParameterEvent(ClapInstance& instance, const clap_event_header& event) {
@@ -46,13 +56,15 @@ bool applyParameterEvent(ClapInstance& instance, const clap_event_header& event)
   const auto value = acceptedValue(index, change.value);
   if (!value) return false;
   instance.values.set(index, *value);
-  instance.audioValues[index] = normalisedOfValue(index, *value);
+  takeAudioValue(instance, index, *value);
   return true;
 }
 
 std::int32_t processBlock(ClapInstance& instance, const clap_process& process) {
   instance.panelEvents.sendTo(process.out_events);
-  instance.values.takeChanges(instance.audioValues);
+  StateValues taken;
+  if (instance.values.takeChanges(taken))
+    for (std::int32_t index = 0; index < clapParameterCount; ++index) takeAudioValue(instance, index, taken[index]);
   const Channels out = channelsOf(process.audio_outputs, process.audio_outputs_count);
   Channels in = channelsOf(process.audio_inputs, process.audio_inputs_count);
   const std::uint32_t frames = process.frames_count;

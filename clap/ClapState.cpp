@@ -10,7 +10,7 @@ bool save(const clap_plugin* plugin, const clap_ostream* stream) {
   if (!stream || !stream->write) return false;
   const ClapInstance& instance = instanceOf(plugin);
   StateValues values;
-  for (std::int32_t index = 0; index < numParameters; ++index) values[index] = instance.values.get(index);
+  for (std::int32_t index = 0; index < clapParameterCount; ++index) values[index] = instance.values.get(index);
   const StateBytes bytes = stateBytesOf(values);
   // The stream may take fewer bytes than offered.
   for (std::size_t written = 0; written < bytes.size();) {

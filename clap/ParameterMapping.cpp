@@ -22,9 +22,18 @@ const char* groupName(const char* symbol) {
 void copyText(char* field, std::size_t capacity, const char* text) { std::snprintf(field, capacity, "%s", text); }
 }  // namespace
 
-bool isParameterId(clap_id id) { return id < static_cast<clap_id>(numParameters); }
+bool isParameterId(clap_id id) { return id < static_cast<clap_id>(clapParameterCount); }
 
 void describeParameter(std::int32_t index, clap_param_info& info) {
+  if (index == lfoSyncId) {
+    info = {};
+    info.id = static_cast<clap_id>(lfoSyncId);
+    info.flags = CLAP_PARAM_IS_AUTOMATABLE | CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM;
+    copyText(info.name, sizeof info.name, lfoSyncName);
+    copyText(info.module, sizeof info.module, groupName("lfo"));
+    info.max_value = lfoSyncSettingCount - 1;
+    return;
+  }
   const ParameterFacts& facts = parameterTable[index];
   info.id = static_cast<clap_id>(index);
   info.flags = CLAP_PARAM_IS_AUTOMATABLE | (facts.choiceCount > 0 ? CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM : 0);
@@ -38,12 +47,15 @@ void describeParameter(std::int32_t index, clap_param_info& info) {
 
 std::optional<double> acceptedValue(std::int32_t index, double value) {
   if (std::isnan(value)) return std::nullopt;
+  if (index == lfoSyncId) return lfoSyncSettingOf(value);
   const ParameterFacts& facts = parameterTable[index];
   const double inRange = std::clamp(value, double{facts.shownMinimum}, double{facts.shownMaximum});
   return facts.choiceCount > 0 ? std::round(inRange) : inRange;
 }
 
-double defaultValue(std::int32_t index) { return closestPortValue(index, factoryPrograms[0].values[index]); }
+double defaultValue(std::int32_t index) {
+  return index == lfoSyncId ? lfoSyncFree : closestPortValue(index, factoryPrograms[0].values[index]);
+}
 
 float normalisedOfValue(std::int32_t index, double value) { return normalisedOf(index, static_cast<float>(value)); }
 
@@ -51,7 +63,10 @@ bool writeValueText(std::int32_t index, double value, char* text, std::uint32_t 
   const auto accepted = acceptedValue(index, value);
   if (!accepted || !text) return false;
   char shown[maxParameterTextSize];
-  formatPortValueText(index, static_cast<float>(*accepted), shown);
+  if (index == lfoSyncId)
+    copyText(shown, sizeof shown, lfoSyncText(static_cast<std::int32_t>(*accepted)));
+  else
+    formatPortValueText(index, static_cast<float>(*accepted), shown);
   const std::size_t length = std::strlen(shown);
   if (length >= capacity) return false;
   std::memcpy(text, shown, length + 1);
@@ -59,7 +74,12 @@ bool writeValueText(std::int32_t index, double value, char* text, std::uint32_t 
 }
 
 std::optional<double> valueOfText(std::int32_t index, const char* text) {
-  return text ? portValueOfText(index, text) : std::nullopt;
+  if (!text) return std::nullopt;
+  if (index == lfoSyncId) {
+    const auto setting = lfoSyncOfText(text);
+    return setting ? std::optional<double>(*setting) : std::nullopt;
+  }
+  return portValueOfText(index, text);
 }
 
 }  // namespace sweepfilter

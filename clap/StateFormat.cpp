@@ -11,7 +11,7 @@ namespace sweepfilter {
 
 namespace {
 constexpr unsigned char tag[4] = {'S', 'W', 'F', 'S'};
-constexpr std::uint32_t version = 1;
+constexpr std::uint32_t version = 2;
 constexpr std::size_t valuesAt = 8;
 }  // namespace
 
@@ -28,10 +28,13 @@ StateBytes stateBytesOf(const StateValues& values) {
 }
 
 std::optional<StateValues> stateValuesOf(const unsigned char* bytes, std::size_t size) {
-  if (size != stateSize || std::memcmp(bytes, tag, sizeof tag) != 0 || readLe32(&bytes[4]) != version)
-    return std::nullopt;
+  if (size < 8 || std::memcmp(bytes, tag, sizeof tag) != 0) return std::nullopt;
+  const std::uint32_t saved = readLe32(&bytes[4]);
+  if (!(saved == version && size == stateSize) && !(saved == 1 && size == firstStateSize)) return std::nullopt;
+  const std::int32_t count = saved == version ? clapParameterCount : numParameters;
   StateValues values;
-  for (std::int32_t i = 0; i < numParameters; ++i) {
+  values[lfoSyncId] = lfoSyncFree;
+  for (std::int32_t i = 0; i < count; ++i) {
     const unsigned char* at = &bytes[valuesAt + 8 * static_cast<std::size_t>(i)];
     values[i] = std::bit_cast<double>(readLe32(at) | std::uint64_t{readLe32(at + 4)} << 32);
     // NaN, infinities, values out of range or between a switch's settings are not ours.

@@ -12,6 +12,7 @@
 
 #include "BundleFacts.h"
 #include "FactoryPrograms.h"
+#include "LfoSync.h"
 #include "ParameterTable.h"
 #include "PortValues.h"
 
@@ -20,6 +21,7 @@ namespace sweepfilter {
 namespace {
 
 constexpr const char* prefixes =
+    "@prefix atom:  <http://lv2plug.in/ns/ext/atom#> .\n"
     "@prefix doap:  <http://usefulinc.com/ns/doap#> .\n"
     "@prefix lv2:   <http://lv2plug.in/ns/lv2core#> .\n"
     "@prefix opts:  <http://lv2plug.in/ns/ext/options#> .\n"
@@ -27,6 +29,7 @@ constexpr const char* prefixes =
     "@prefix pset:  <http://lv2plug.in/ns/ext/presets#> .\n"
     "@prefix rdf:   <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n"
     "@prefix rdfs:  <http://www.w3.org/2000/01/rdf-schema#> .\n"
+    "@prefix time:  <http://lv2plug.in/ns/ext/time#> .\n"
     "@prefix ui:    <http://lv2plug.in/ns/extensions/ui#> .\n"
     "@prefix units: <http://lv2plug.in/ns/extensions/units#> .\n"
     "@prefix urid:  <http://lv2plug.in/ns/ext/urid#> .\n\n";
@@ -89,6 +92,14 @@ void writeManifest(std::ostream& out) {
         << " ;\n    rdfs:seeAlso <presets.ttl> .\n";
 }
 
+// An enumerated integer port's settings, each with its text.
+void writeSettings(std::ostream& out, std::int32_t count, const std::function<const char*(std::int32_t)>& text) {
+  out << " ;\n        lv2:portProperty lv2:enumeration , lv2:integer ;\n        lv2:scalePoint";
+  for (std::int32_t setting = 0; setting < count; ++setting)
+    out << (setting ? " ," : "") << " [ rdfs:label " << quoted(text(setting)) << " ; rdf:value "
+        << number(static_cast<float>(setting)) << " ]";
+}
+
 void writeControlPort(std::ostream& out, std::int32_t index) {
   const ParameterFacts& facts = parameterTable[index];
   out << "        a lv2:InputPort , lv2:ControlPort ;\n"
@@ -101,12 +112,33 @@ void writeControlPort(std::ostream& out, std::int32_t index) {
       << "        pg:group " << uri(groupUri(facts.group));
   if (facts.unit) out << " ;\n        units:unit units:" << facts.unit;
   if (facts.kind == ValueKind::toggle) out << " ;\n        lv2:portProperty lv2:toggled , lv2:integer";
-  if (facts.kind == ValueKind::choice) {
-    out << " ;\n        lv2:portProperty lv2:enumeration , lv2:integer ;\n        lv2:scalePoint";
-    for (std::int32_t setting = 0; setting < facts.choiceCount; ++setting)
-      out << (setting ? " ," : "") << " [ rdfs:label " << quoted(facts.choices[setting]) << " ; rdf:value "
-          << number(static_cast<float>(setting)) << " ]";
-  }
+  if (facts.kind == ValueKind::choice)
+    writeSettings(out, facts.choiceCount, [&facts](std::int32_t setting) { return facts.choices[setting]; });
+}
+
+// "LFO sync": a setting's number, its texts from the core's table.
+void writeLfoSyncPort(std::ostream& out) {
+  out << "        a lv2:InputPort , lv2:ControlPort ;\n"
+      << "        lv2:index " << lfoSyncPort << " ;\n"
+      << "        lv2:symbol " << quoted(lfoSyncSymbol) << " ;\n"
+      << "        lv2:name " << quoted(lfoSyncName) << " ;\n"
+      << "        lv2:default " << number(static_cast<float>(lfoSyncFree)) << " ;\n"
+      << "        lv2:minimum " << number(0.0f) << " ;\n"
+      << "        lv2:maximum " << number(static_cast<float>(lfoSyncSettingCount - 1)) << " ;\n"
+      << "        pg:group " << uri(groupUri("lfo"));
+  writeSettings(out, lfoSyncSettingCount, lfoSyncText);
+}
+
+// Where hosts send their song's position. Optional: without it (or without
+// the host's urid:map) the LFO runs free.
+void writeSongPort(std::ostream& out) {
+  out << "        a lv2:InputPort , atom:AtomPort ;\n"
+      << "        atom:bufferType atom:Sequence ;\n"
+      << "        atom:supports time:Position ;\n"
+      << "        lv2:portProperty lv2:connectionOptional ;\n"
+      << "        lv2:index " << songPort << " ;\n"
+      << "        lv2:symbol " << quoted(songPortSymbol) << " ;\n"
+      << "        lv2:name " << quoted(songPortName);
 }
 
 void writeAudioPort(std::ostream& out, const AudioPort& port) {
@@ -126,7 +158,7 @@ void writePlugin(std::ostream& out, int minorVersion, int microVersion) {
       << "    doap:license " << uri(licenceUri) << " ;\n"
       << "    lv2:minorVersion " << minorVersion << " ;\n"
       << "    lv2:microVersion " << microVersion << " ;\n"
-      << "    lv2:optionalFeature lv2:hardRTCapable ;\n"
+      << "    lv2:optionalFeature lv2:hardRTCapable , urid:map ;\n"
       << "    lv2:port";
   auto port = [&out, first = true](const std::function<void()>& body) mutable {
     out << (first ? " [\n" : " , [\n");
@@ -136,6 +168,8 @@ void writePlugin(std::ostream& out, int minorVersion, int microVersion) {
   };
   for (std::int32_t index = 0; index < numParameters; ++index) port([&] { writeControlPort(out, index); });
   for (const AudioPort& audio : audioPorts) port([&] { writeAudioPort(out, audio); });
+  port([&] { writeLfoSyncPort(out); });
+  port([&] { writeSongPort(out); });
   out << " .\n";
 }
 
@@ -147,6 +181,8 @@ void writePresets(std::ostream& out) {
     for (std::int32_t index = 0; index < numParameters; ++index)
       out << (index ? " ," : "") << "\n        [ lv2:symbol " << quoted(parameterTable[index].symbol)
           << " ; pset:value " << number(portValue(program, index)) << " ]";
+    out << " ,\n        [ lv2:symbol " << quoted(lfoSyncSymbol) << " ; pset:value "
+        << number(static_cast<float>(lfoSyncFree)) << " ]";
     out << " .\n\n";
   }
 }

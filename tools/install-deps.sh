@@ -13,7 +13,7 @@ packages=(
   python3 python3-cairo python3-pil fonts-dejavu-core fonts-dejavu-extra sox zip unzip
   lv2-dev liblilv-dev lilv-utils sordi pkg-config
   libx11-dev libxtst-dev jalv jackd2 xdotool x11-apps
-  nsis lintian
+  nsis lintian dpkg-dev
   locales
 )
 

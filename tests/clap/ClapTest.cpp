@@ -64,9 +64,19 @@ TEST_F(ClapFile, ParametersAndPortsFollowTheTable) {
   HostedPlugin hosted(library);
   ASSERT_NE(hosted.plugin(), nullptr);
   const clap_plugin_params& params = hosted.params();
-  ASSERT_EQ(params.count(hosted.plugin()), static_cast<std::uint32_t>(numParameters));
+  ASSERT_EQ(params.count(hosted.plugin()), static_cast<std::uint32_t>(numParameters + 1));
   clap_param_info info;
-  EXPECT_FALSE(params.get_info(hosted.plugin(), numParameters, &info));
+  EXPECT_FALSE(params.get_info(hosted.plugin(), numParameters + 1, &info));
+  // "LFO sync" after the twelve: a stepped choice of the settings, FREE first.
+  ASSERT_TRUE(params.get_info(hosted.plugin(), lfoSyncId, &info));
+  EXPECT_EQ(info.id, static_cast<clap_id>(lfoSyncId));
+  EXPECT_STREQ(info.name, "LFO sync");
+  EXPECT_STREQ(info.module, "LFO");
+  EXPECT_EQ(info.flags, CLAP_PARAM_IS_AUTOMATABLE | CLAP_PARAM_IS_STEPPED | CLAP_PARAM_IS_ENUM);
+  EXPECT_EQ(info.min_value, 0.0);
+  EXPECT_EQ(info.max_value, 17.0);
+  EXPECT_EQ(info.default_value, 0.0);
+  EXPECT_EQ(hosted.value(lfoSyncId), 0.0);
   // Each one's panel section and range in the unit people read: from 0, the
   // LFO's from 0.1 Hz. The six from "LFO wave" to "Mode" are switches.
   const char* const sections[numParameters] = {"Levels", "Resonance", "Cutoff", "Level tracking", "LFO",
@@ -109,25 +119,28 @@ TEST_F(ClapFile, TextsBothWays) {
     const char* text;
   } shown[] = {{paramCutoff, 52.0, "51 %"},   {paramOutput, 75.0, "75 %"},   {paramLfoRate, 10.0, "10.0 Hz"},
                {paramLfoRate, 0.1, "0.1 Hz"}, {paramLfoWave, 1.0, "SAW"},    {paramTrackDest, 2.0, "RES"},
-               {paramMode, 1.0, "STEREO"},    {paramCutoff, 250.0, "100 %"}, {paramSoftHard, 0.4, "SOFT"}};
+               {paramMode, 1.0, "STEREO"},    {paramCutoff, 250.0, "100 %"}, {paramSoftHard, 0.4, "SOFT"},
+               {lfoSyncId, 0.0, "FREE"},      {lfoSyncId, 5.0, "1/8T"},      {lfoSyncId, 17.0, "8 BARS"},
+               {lfoSyncId, 40.0, "8 BARS"}};
   char text[64];
   for (const auto& s : shown) {
     ASSERT_TRUE(params.value_to_text(hosted.plugin(), s.index, s.value, text, sizeof text)) << s.text;
     EXPECT_STREQ(text, s.text);
   }
   EXPECT_FALSE(params.value_to_text(hosted.plugin(), paramCutoff, 52.0, text, 4));
-  EXPECT_FALSE(params.value_to_text(hosted.plugin(), numParameters, 0.0, text, sizeof text));
+  EXPECT_FALSE(params.value_to_text(hosted.plugin(), numParameters + 1, 0.0, text, sizeof text));
 
   // What a typed text gives, shown again; null: refused.
   const struct {
     std::int32_t index;
     const char* typed;
     const char* shownAfter;
-  } read[] = {{paramCutoff, "52 %", "52 %"},  {paramCutoff, " 52 ", "52 %"},   {paramLfoRate, "5.5 hz", "5.5 Hz"},
-              {paramLfoWave, "saw", "SAW"},   {paramMode, "STEREO", "STEREO"}, {paramCutoff, "52 Hz", nullptr},
-              {paramCutoff, "150", nullptr},  {paramCutoff, "", nullptr},      {paramCutoff, "abc", nullptr},
-              {paramCutoff, "nan", nullptr},  {paramLfoWave, "1", nullptr},    {paramLfoWave, "SAWTOOTH", nullptr},
-              {paramLfoRate, "0.05", nullptr}};
+  } read[] = {{paramCutoff, "52 %", "52 %"},   {paramCutoff, " 52 ", "52 %"},   {paramLfoRate, "5.5 hz", "5.5 Hz"},
+              {paramLfoWave, "saw", "SAW"},    {paramMode, "STEREO", "STEREO"}, {paramCutoff, "52 Hz", nullptr},
+              {paramCutoff, "150", nullptr},   {paramCutoff, "", nullptr},      {paramCutoff, "abc", nullptr},
+              {paramCutoff, "nan", nullptr},   {paramLfoWave, "1", nullptr},    {paramLfoWave, "SAWTOOTH", nullptr},
+              {paramLfoRate, "0.05", nullptr}, {lfoSyncId, "1/8t", "1/8T"},     {lfoSyncId, " 2 bars ", "2 BARS"},
+              {lfoSyncId, "6", "1/8"},         {lfoSyncId, "1/5", nullptr},     {lfoSyncId, "18", nullptr}};
   for (const auto& r : read) {
     double value = NAN;
     ASSERT_EQ(params.text_to_value(hosted.plugin(), r.index, r.typed, &value), r.shownAfter != nullptr) << r.typed;
@@ -136,16 +149,17 @@ TEST_F(ClapFile, TextsBothWays) {
     EXPECT_STREQ(text, r.shownAfter) << r.typed;
   }
   // Every text reads back to a value that shows the same text.
-  for (std::int32_t index = 0; index < numParameters; ++index)
+  for (std::int32_t index = 0; index <= numParameters; ++index)
     for (int step = 0; step <= 200; ++step) {
-      const double value = parameterTable[index].shownMinimum +
-                           (parameterTable[index].shownMaximum - parameterTable[index].shownMinimum) * step / 200.0;
+      clap_param_info info;
+      ASSERT_TRUE(params.get_info(hosted.plugin(), index, &info));
+      const double value = info.min_value + (info.max_value - info.min_value) * step / 200.0;
       char again[64];
       double back = NAN;
       ASSERT_TRUE(params.value_to_text(hosted.plugin(), index, value, text, sizeof text));
       ASSERT_TRUE(params.text_to_value(hosted.plugin(), index, text, &back)) << text;
       ASSERT_TRUE(params.value_to_text(hosted.plugin(), index, back, again, sizeof again));
-      EXPECT_STREQ(again, text) << parameterTable[index].name << " at " << value;
+      EXPECT_STREQ(again, text) << info.name << " at " << value;
     }
 }
 
@@ -162,6 +176,7 @@ TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
     h->queueValue(paramCutoff, 33.0);
     h->queueValue(paramLfoWave, 2.0);
     h->queueValue(paramLfoRate, 7.25);
+    h->queueValue(lfoSyncId, 15.0);
     h->flush();
   }
   const auto bytes = source.save();
@@ -171,17 +186,28 @@ TEST_F(ClapFile, StateRoundTripsInAnyChunksAndRefusesWhatIsNotAState) {
   ASSERT_TRUE(target.activate(48000.0));
   ASSERT_TRUE(target.load(bytes, 3));
   EXPECT_EQ(target.valueRescans, 1);
-  for (std::int32_t index = 0; index < numParameters; ++index) EXPECT_EQ(target.value(index), source.value(index));
+  for (std::int32_t index = 0; index <= numParameters; ++index) EXPECT_EQ(target.value(index), source.value(index));
+  EXPECT_EQ(target.value(lfoSyncId), 15.0);
+
+  // A state saved before "LFO sync" (version 1, twelve values) runs free.
+  std::vector<unsigned char> first(bytes.begin(), bytes.end() - 8);
+  first[4] = 1;
+  ASSERT_TRUE(target.load(first));
+  EXPECT_EQ(target.value(lfoSyncId), 0.0);
+  EXPECT_EQ(target.value(paramLfoRate), 7.25);
 
   HostedPlugin fresh(library);
   const auto defaults = fresh.save();
   std::vector<std::vector<unsigned char>> refused = {
-      {}, {bytes.begin(), bytes.end() - 1}, bytes, bytes, bytes, bytes, bytes, bytes};
+      {}, {bytes.begin(), bytes.end() - 1}, bytes, bytes, bytes, bytes, bytes, bytes, bytes, bytes, bytes, first};
   refused[2].push_back(0);
   refused[3][0] ^= 1;  // the tag
-  refused[4][4] = 2;   // the version
+  refused[4][4] = 3;   // the version
   const double notOurs[] = {NAN, INFINITY, 101.0};
   for (int i = 0; i < 3; ++i) std::memcpy(&refused[5 + i][8 + 8 * paramCutoff], &notOurs[i], 8);
+  const double noSetting[] = {2.5, 18.0, -1.0};
+  for (int i = 0; i < 3; ++i) std::memcpy(&refused[8 + i][8 + 8 * lfoSyncId], &noSetting[i], 8);
+  refused[11][4] = 2;  // thirteen values' version with twelve
   std::mt19937 random(19);
   refused.emplace_back(1 << 20);
   for (auto& byte : refused.back()) byte = static_cast<unsigned char>(random());

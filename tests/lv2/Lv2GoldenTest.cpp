@@ -37,6 +37,9 @@ TEST_P(Lv2Golden, OutputHashesToTheCommittedValue) {
   lilv_instance_activate(instance.lilv());
   const PluginDoor door{set, [&](std::int32_t program) { instance.setProgram(program); }, nullptr,
                         [&](float** inputs, float** outputs, std::int32_t frames) {
+                          // A song the LFO would lock to, unheard while "LFO sync" is FREE.
+                          instance.clearSong();
+                          instance.send({frames / 2, 1.0, 150.0, 3.0, 1.25, 4.0, 4.0});
                           instance.connectAudio(inputs[0], inputs[1], outputs[0], outputs[1]);
                           instance.run(static_cast<std::uint32_t>(frames));
                         }};

@@ -1,11 +1,15 @@
 #include "Lv2Host.h"
 
+#include <lv2/atom/atom.h>
 #include <lv2/presets/presets.h>
+#include <lv2/time/time.h>
 #include <lv2/urid/urid.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <tuple>
 
 #include "BundleFacts.h"
 #include "FactoryPrograms.h"
@@ -63,6 +67,7 @@ std::vector<Lv2World::Preset> Lv2World::presets() {
           lilv_node_free(name);
           const std::uint32_t index = port ? lilv_port_get_index(t.plugin, port) : numParameters;
           if (index < numParameters && size == sizeof(float)) std::memcpy(&t.preset->values[index], value, size);
+          if (index == lfoSyncPort && size == sizeof(float)) std::memcpy(&t.preset->lfoSync, value, size);
         },
         &target);
     lilv_state_free(state);
@@ -71,12 +76,59 @@ std::vector<Lv2World::Preset> Lv2World::presets() {
   return found;
 }
 
-Lv2Instance::Lv2Instance(const Lv2World& world, double sampleRate)
-    : instance_(world.plugin() ? lilv_plugin_instantiate(world.plugin(), sampleRate, nullptr) : nullptr) {
+Lv2Instance::Lv2Instance(const Lv2World& world, double sampleRate, bool mapsUris) {
+  map_.map = mapUri;
+  const LV2_Feature mapFeature{LV2_URID__map, &map_};
+  const LV2_Feature* features[] = {mapsUris ? &mapFeature : nullptr, nullptr};
+  instance_ = world.plugin() ? lilv_plugin_instantiate(world.plugin(), sampleRate, features) : nullptr;
   if (!instance_) return;
   for (std::int32_t index = 0; index < numParameters; ++index)
     lilv_instance_connect_port(instance_, static_cast<std::uint32_t>(index), &controls_[index]);
+  lilv_instance_connect_port(instance_, lfoSyncPort, &lfoSync_);
+  lilv_instance_connect_port(instance_, songPort, song_);
   setProgram(0);
+  clearSong();
+}
+
+void Lv2Instance::clearSong() {
+  song_[0] = sizeof(LV2_Atom_Sequence_Body);
+  song_[1] = id(LV2_ATOM__Sequence);
+}
+
+void Lv2Instance::send(const SongPosition& p) {
+  std::uint32_t* event = song_ + 2 + song_[0] / 4;
+  std::memcpy(event, &p.frame, sizeof p.frame);
+  event[3] = id(LV2_ATOM__Object);
+  event[5] = id(LV2_TIME__Position);
+  std::uint32_t* at = event + 6;
+  const std::tuple<const char*, double, const char*> fields[] = {
+      {LV2_TIME__speed, p.speed, LV2_ATOM__Float},
+      {LV2_TIME__beatsPerMinute, p.beatsPerMinute, LV2_ATOM__Float},
+      {LV2_TIME__bar, p.bar, LV2_ATOM__Long},
+      {LV2_TIME__barBeat, p.barBeat, LV2_ATOM__Float},
+      {LV2_TIME__beatsPerBar, p.beatsPerBar, LV2_ATOM__Float},
+      {LV2_TIME__beatUnit, p.beatUnit, LV2_ATOM__Int}};
+  for (const auto& [key, value, timeType] : fields) {
+    if (std::isnan(value) && !p.type) continue;
+    const std::string type = p.type ? p.type : timeType;
+    const auto put = [at](auto number) {
+      at[2] = sizeof number;
+      std::memcpy(at + 4, &number, sizeof number);
+    };
+    if (type == LV2_ATOM__Double)
+      put(value);
+    else if (type == LV2_ATOM__Long)
+      put(static_cast<std::int64_t>(value));
+    else if (type == LV2_ATOM__Int)
+      put(static_cast<std::int32_t>(value));
+    else
+      put(static_cast<float>(value));  // an atom:Float, or a type that is no number
+    at[0] = id(key);
+    at[3] = id(type.c_str());
+    at += 6;
+  }
+  event[2] = static_cast<std::uint32_t>(at - event - 4) * 4;
+  song_[0] = static_cast<std::uint32_t>(at - song_ - 2) * 4;
 }
 
 Lv2Instance::~Lv2Instance() {

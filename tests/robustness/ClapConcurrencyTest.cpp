@@ -3,7 +3,8 @@
 // and opens and closes it, and now and then has the audio stopped to set
 // values through flush; its output queue refuses every other event. Every
 // block starts from a fresh signal state, so its output tells which settings
-// it ran with: after a load, each must be one whole factory program's. Built
+// it ran with: after a load, each must be one whole factory program's, or
+// one whole state's, "LFO sync" included. Built
 // natively and under ThreadSanitizer, which fails the run on any data race.
 #include <gtest/gtest.h>
 
@@ -51,8 +52,14 @@ TEST(Concurrency, ClapDoorLoadsWholeSetsWhileTheAudioThreadPlays) {
   const std::vector<float> input = noise(2 * frames, 5);
   std::vector<Block> sounds;
   std::vector<std::vector<unsigned char>> states;
+  // The presets run free; each program's state carries an "LFO sync" of its
+  // own, which sounds unlike the others', so a load's values and setting must
+  // arrive together.
   for (std::int32_t program = 0; program < numPrograms; ++program) {
     ASSERT_TRUE(loadProgram(program));
+    sounds.push_back(freshBlock(hosted, input));
+    hosted.queueValue(lfoSyncId, 1.0 + 3.0 * program);
+    hosted.flush();
     states.push_back(hosted.save());
     sounds.push_back(freshBlock(hosted, input));
   }

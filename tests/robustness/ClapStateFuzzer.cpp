@@ -2,7 +2,7 @@
 // picks a factory program and how many bytes the host's stream moves a call,
 // the rest is loaded as a state through the state extension. A refused load
 // must leave the instance's values as they were; an accepted one must save
-// back the very bytes it read.
+// back the very bytes it read (a version-1 state: its values in the current version).
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -67,8 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const clap_istream in{&stream, readSome};
   const bool loaded = stateExtension.load(plugin, &in);
   const StateBytes after = saved(plugin);
-  if (loaded ? size - 1 != after.size() || std::memcmp(after.data(), data + 1, after.size()) != 0 : after != before)
-    std::abort();
+  // A version-1 state saves back as the current version with the same values.
+  const bool same = loaded ? stateValuesOf(after.data(), after.size()) == stateValuesOf(data + 1, size - 1) &&
+                                 (size - 1 != after.size() || std::memcmp(after.data(), data + 1, after.size()) == 0)
+                           : after == before;
+  if (!same) std::abort();
   plugin->destroy(plugin);
   return 0;
 }
