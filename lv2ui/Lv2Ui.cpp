@@ -28,12 +28,9 @@
 namespace sweepfilter {
 namespace {
 
-// "LFO sync"'s control port, after the audio ports; its value is the setting's number.
-constexpr std::uint32_t lfoSyncPort = portCount;
-
 // The port of a parameter the panel reports, "LFO sync" included.
 std::uint32_t portOf(ParameterIndex parameter) {
-  return parameter == lfoSyncId ? lfoSyncPort : static_cast<std::uint32_t>(parameter);
+  return static_cast<std::uint32_t>(parameter == lfoSyncId ? lfoSyncPort : parameter);
 }
 
 struct PanelUi {
@@ -132,7 +129,8 @@ void portEvent(LV2UI_Handle handle, std::uint32_t port, std::uint32_t size, std:
   float value;
   std::memcpy(&value, buffer, sizeof value);
   PanelView& view = static_cast<PanelUi*>(handle)->view;
-  if (port == lfoSyncPort) view.setLfoSync(lfoSyncSettingOf(value));
+  // "LFO sync"'s port holds the setting's number.
+  if (port == static_cast<std::uint32_t>(lfoSyncPort)) view.setLfoSync(lfoSyncSettingOf(value));
   if (port >= static_cast<std::uint32_t>(numParameters)) return;
   const auto parameter = static_cast<ParameterIndex>(port);
   if (isEchoOfMove(parameter, view.value(parameter), value)) return;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "AngleToValue.h"
+#include "BundleFacts.h"
 #include "LfoSync.h"
 #include "LfoSyncSteps.h"
 #include "PanelCases.h"
@@ -154,7 +155,7 @@ TEST_P(PanelUiAtScale, HostValuesShowAtTheNextIdleAndWildOnesStayOnThePanel) {
 // each with the grab and release around them.
 TEST_P(PanelUiAtScale, TheSyncDisplayShowsTheHostsSettingAndStepsItForTheHost) {
   const int scale = GetParam();
-  constexpr std::uint32_t port = 16;
+  constexpr auto port = static_cast<std::uint32_t>(lfoSyncPort);
   UiHost host(bundle);
   ASSERT_TRUE(host.open(option(scale)));
   const panel_layout::StripPlacement display{paramInput, panel_layout::lfoSyncDisplay, panel_bitmaps::lfoSyncDisplay};
