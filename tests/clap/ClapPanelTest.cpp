@@ -104,14 +104,11 @@ TEST_P(ClapPanelRefused, AClickIsGestureBeginValueEndAndAskedToBeFlushed) {
   ASSERT_EQ(sent.size(), 6u);
   const std::uint16_t gesture[] = {CLAP_EVENT_PARAM_GESTURE_BEGIN, CLAP_EVENT_PARAM_VALUE,
                                    CLAP_EVENT_PARAM_GESTURE_END};
-  for (std::size_t i = 0; i < sent.size(); ++i) {
-    EXPECT_EQ(sent[i].type, gesture[i % 3]);
-    EXPECT_EQ(sent[i].parameter, ids[i / 3]);
-  }
-  EXPECT_EQ(sent[1].value, 1.0);
-  EXPECT_EQ(sent[4].value, 1.0);
-  EXPECT_EQ(hosted.value(paramMode), 1.0);
-  EXPECT_EQ(hosted.value(lfoSyncId), 1.0);
+  for (std::size_t i = 0; i < sent.size(); ++i)
+    EXPECT_TRUE(sent[i].type == gesture[i % 3] && sent[i].parameter == ids[i / 3] &&
+                (i % 3 != 1 || sent[i].value == 1.0))
+        << i;
+  for (clap_id id : ids) EXPECT_EQ(hosted.value(id), 1.0);
   EXPECT_GE(hosted.flushRequests, 1);
 }
 

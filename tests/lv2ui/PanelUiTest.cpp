@@ -152,59 +152,53 @@ TEST_P(PanelUiAtScale, HostValuesShowAtTheNextIdleAndWildOnesStayOnThePanel) {
 // The sync display shows the host's setting (the nearest; FREE for no
 // number) and greys out the LFO freq. knob while synced; a click steps the
 // setting, a drag sideways steps on, the ends hold, and the host hears of
-// each with the grab and release around them.
+// each with the grab and release around them, never of its own values.
 TEST_P(PanelUiAtScale, TheSyncDisplayShowsTheHostsSettingAndStepsItForTheHost) {
   const int scale = GetParam();
   constexpr auto port = static_cast<std::uint32_t>(lfoSyncPort);
   UiHost host(bundle);
   ASSERT_TRUE(host.open(option(scale)));
-  const panel_layout::StripPlacement display{paramInput, panel_layout::lfoSyncDisplay, panel_bitmaps::lfoSyncDisplay};
+  const Rect& at = panel_layout::lfoSyncDisplay;
+  const panel_layout::StripPlacement display{paramInput, at, panel_bitmaps::lfoSyncDisplay};
   const panel_layout::StripPlacement synced{paramLfoRate, panel_layout::lfoRateKnob.rect,
                                             panel_bitmaps::lfoRateKnobSynced};
-  const auto shows = [&](int setting) {
-    const RgbImage screen = host.screen();
-    return showsFrame(screen, display, setting, scale) &&
-           showsFrame(screen, setting == lfoSyncFree ? panel_layout::lfoRateKnob : synced, 0, scale);
+  // The host's value, a press at the first x from the display's left edge, moves to the others, the release.
+  struct Step {
+    float host;
+    std::vector<int> xs;
+    std::vector<float> written;
+    int shown;
   };
-  EXPECT_TRUE(shows(lfoSyncFree));
-  for (const auto& [value, setting] : std::vector<std::pair<float, int>>{
-           {6.4f, 6}, {std::numeric_limits<float>::quiet_NaN(), 0}, {1e30f, 17}, {-3.0f, 0}, {13.0f, 13}}) {
-    host.portEvent(port, value);
+  const int l = 10, r = at.width() - 10, d = lfoSyncDragStep;
+  const Step steps[] = {{NAN, {}, {}, 0},
+                        {6.4f, {}, {}, 6},
+                        {1e30f, {}, {}, 17},
+                        {-3.0f, {}, {}, 0},
+                        {13.0f, {r}, {14}, 14},
+                        {13.0f, {l}, {12}, 12},
+                        {13.0f, {r, r + d, r - d}, {14, 15, 13}, 13},
+                        {13.0f, {l, l - 3 * d}, {12, 9}, 9},
+                        {17.0f, {r}, {}, 17},
+                        {0.0f, {l}, {}, 0},
+                        {0.0f, {r}, {1}, 1}};
+  for (const Step& step : steps) {
+    host.portEvent(port, step.host);
     host.idle(1);
-    EXPECT_TRUE(shows(setting)) << value;
+    for (std::size_t i = 0; i < step.xs.size(); ++i) {
+      host.moveTo(scale * (at.left + step.xs[i]), scale * (at.top + 6));
+      if (i == 0) host.press();
+    }
+    if (!step.xs.empty()) host.release();
+    std::vector<float> written;
+    for (const auto& [to, value] : host.takeWrites()) written.push_back(to == port ? value : -1.0f);
+    EXPECT_EQ(written, step.written) << step.host << " then " << step.xs.size() << " points";
+    const std::vector<UiHost::Touch> touched{{port, true, 0}, {port, false, written.size()}};
+    EXPECT_EQ(host.takeTouches(), written.empty() ? std::vector<UiHost::Touch>{} : touched);
+    const RgbImage screen = host.screen();
+    EXPECT_TRUE(showsFrame(screen, display, step.shown, scale) &&
+                showsFrame(screen, step.shown == lfoSyncFree ? panel_layout::lfoRateKnob : synced, 0, scale))
+        << step.shown;
   }
-  EXPECT_TRUE(host.takeWrites().empty()) << "host values are not sent back";
-
-  const Rect& r = panel_layout::lfoSyncDisplay;
-  const auto play = [&](const std::vector<int>& xs) {
-    host.takeTouches();
-    host.moveTo(scale * (r.left + xs[0]), scale * (r.top + 6));
-    host.press();
-    for (std::size_t i = 1; i < xs.size(); ++i) host.moveTo(scale * (r.left + xs[i]), scale * (r.top + 6));
-    host.release();
-    const auto writes = host.takeWrites();
-    std::vector<float> settings;
-    for (const auto& [to, value] : writes) settings.push_back(to == port ? value : -1.0f);
-    const std::vector<UiHost::Touch> touched =
-        writes.empty() ? std::vector<UiHost::Touch>{}
-                       : std::vector<UiHost::Touch>{{port, true, 0}, {port, false, writes.size()}};
-    EXPECT_EQ(host.takeTouches(), touched) << xs[0];
-    return settings;
-  };
-  const int right = r.width() - 10;
-  EXPECT_EQ(play({right}), std::vector<float>{14.0f});
-  EXPECT_TRUE(shows(14));
-  EXPECT_EQ(play({10}), std::vector<float>{13.0f});
-  EXPECT_EQ(play({right, right + lfoSyncDragStep, right - lfoSyncDragStep}), (std::vector<float>{14.0f, 15.0f, 13.0f}));
-  EXPECT_EQ(play({10, 10 - 3 * lfoSyncDragStep}), (std::vector<float>{12.0f, 9.0f}));
-  host.portEvent(port, 17.0f);
-  host.idle(1);
-  EXPECT_TRUE(play({right}).empty()) << "8 BARS is the last";
-  host.portEvent(port, 0.0f);
-  host.idle(1);
-  EXPECT_TRUE(play({10}).empty()) << "FREE is the first";
-  EXPECT_EQ(play({right}), std::vector<float>{1.0f});
-  EXPECT_TRUE(shows(1));
 }
 
 // At its own size the host hears of each gesture: the grab before its first
