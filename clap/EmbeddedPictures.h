@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// The panel's eleven bitmap files at both scales, built into the plug-in's
+// The panel's eleven bitmap files and the doors' own at both scales, built into the plug-in's
 // file (a .clap is one file): resource id, scale, bytes, size; a null entry
 // ends the list.
 struct EmbeddedPicture {

@@ -1,5 +1,6 @@
 #include "PanelLink.h"
 
+#include "LfoSync.h"
 #include "MoveEcho.h"
 #include "ParameterMapping.h"
 #include "PortValues.h"
@@ -7,8 +8,9 @@
 namespace sweepfilter {
 
 void PanelLink::userMoved(ClapInstance& instance, ParameterIndex parameter, float normalised) {
-  // The value the move sends, as this door keeps it.
-  const auto value = acceptedValue(parameter, portValueForMove(parameter, normalised));
+  // The value the move sends, as this door keeps it: "LFO sync" moves by its setting's number.
+  const double moved = parameter == lfoSyncId ? normalised : portValueForMove(parameter, normalised);
+  const auto value = acceptedValue(parameter, moved);
   if (!value) return;
   instance.values.set(parameter, *value);
   if (gesture != parameter) {

@@ -15,7 +15,7 @@ namespace sweepfilter {
 // values, whichever window system draws it. Main thread only.
 class PanelLink {
  public:
-  // A user's move: sounding at once, and to the host as gesture begin (once
+  // A user's move (for lfoSyncId, the setting's number): sounding at once, and to the host as gesture begin (once
   // per control moved) and the values; `release` ends the gesture.
   void userMoved(ClapInstance& instance, ParameterIndex parameter, float normalised);
   void release(ClapInstance& instance);

@@ -10,6 +10,7 @@
 #include "ClapGuiAbi.h"
 #include "ClapInstance.h"
 #include "EmbeddedPictures.h"
+#include "LfoSync.h"
 #include "PanelGui.h"
 #include "PanelLink.h"
 #include "PanelScale.h"
@@ -59,6 +60,7 @@ struct X11HostedPanel final : Panel {
       if (const auto shown = PanelLink::toShow(instance, parameter, view.value(parameter)))
         view.setValue(parameter, *shown);
     }
+    view.setLfoSync(lfoSyncSettingOf(instance.values.get(lfoSyncId)));
     window.idle();
     if (!view.dragging()) link.release(instance);
     link.requestFlush(instance);
@@ -87,7 +89,7 @@ bool setScale(const clap_plugin* plugin, double scale) {
   const std::int32_t chosen = pictureScale(*factor);
   if (chosen == panel->view.scale()) return true;
   PanelView rescaled;
-  if (!rescaled.load(readEmbedded, chosen).empty()) return false;
+  if (!rescaled.load(readEmbedded, chosen, true).empty()) return false;
   panel->view = std::move(rescaled);
   return true;
 }
@@ -126,7 +128,7 @@ Panel* makePanel(ClapInstance& instance) {
       static_cast<const clap_host_posix_fd_support*>(hostExtension(instance.host, CLAP_EXT_POSIX_FD_SUPPORT));
   if (!timers || !fds) return nullptr;
   auto* panel = new (std::nothrow) X11HostedPanel(instance, *timers, *fds);
-  if (panel && !panel->view.load(readEmbedded, pictureScale(screenScale())).empty()) {
+  if (panel && !panel->view.load(readEmbedded, pictureScale(screenScale()), true).empty()) {
     delete panel;
     return nullptr;
   }

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "BundleFacts.h"
+#include "LfoSync.h"
 #include "MoveEcho.h"
 #include "PanelScale.h"
 #include "PanelView.h"
@@ -26,6 +27,11 @@
 
 namespace sweepfilter {
 namespace {
+
+// The port of a parameter the panel reports, "LFO sync" included.
+std::uint32_t portOf(ParameterIndex parameter) {
+  return static_cast<std::uint32_t>(parameter == lfoSyncId ? lfoSyncPort : parameter);
+}
 
 struct PanelUi {
   PanelView view;
@@ -43,8 +49,8 @@ struct PanelUi {
       tell(parameter, true);
       grabbed = parameter;
     }
-    const float value = portValueForMove(parameter, normalised);
-    write(controller, static_cast<std::uint32_t>(parameter), sizeof value, 0, &value);
+    const float value = parameter == lfoSyncId ? normalised : portValueForMove(parameter, normalised);
+    write(controller, portOf(parameter), sizeof value, 0, &value);
   }
   // After the events of an idle call that ended the drag, so after its last value.
   void release() {
@@ -53,7 +59,7 @@ struct PanelUi {
     grabbed.reset();
   }
   void tell(ParameterIndex parameter, bool held) const {
-    if (touch && touch->touch) touch->touch(touch->handle, static_cast<std::uint32_t>(parameter), held);
+    if (touch && touch->touch) touch->touch(touch->handle, portOf(parameter), held);
   }
 };
 
@@ -96,7 +102,7 @@ LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const c
   ui->touch = static_cast<const LV2UI_Touch*>(feature(features, LV2_UI__touch));
   const std::optional<double> given = hostScale(features);
   const std::int32_t scale = pictureScale(given ? *given : screenScale());
-  std::string error = ui->view.load(std::string(bundlePath) + "/pictures", scale);
+  std::string error = ui->view.load(std::string(bundlePath) + "/pictures", scale, true);
   if (error.empty())
     error = ui->window.open(static_cast<Window>(reinterpret_cast<std::uintptr_t>(parent)), &ui->view,
                             [ui](ParameterIndex parameter, float value) { ui->report(parameter, value); });
@@ -119,11 +125,14 @@ void cleanup(LV2UI_Handle handle) {
 }
 
 void portEvent(LV2UI_Handle handle, std::uint32_t port, std::uint32_t size, std::uint32_t format, const void* buffer) {
-  if (format != 0 || size != sizeof(float) || port >= static_cast<std::uint32_t>(numParameters) || !buffer) return;
+  if (format != 0 || size != sizeof(float) || !buffer) return;
   float value;
   std::memcpy(&value, buffer, sizeof value);
-  const auto parameter = static_cast<ParameterIndex>(port);
   PanelView& view = static_cast<PanelUi*>(handle)->view;
+  // "LFO sync"'s port holds the setting's number.
+  if (port == static_cast<std::uint32_t>(lfoSyncPort)) view.setLfoSync(lfoSyncSettingOf(value));
+  if (port >= static_cast<std::uint32_t>(numParameters)) return;
+  const auto parameter = static_cast<ParameterIndex>(port);
   if (isEchoOfMove(parameter, view.value(parameter), value)) return;
   view.setValue(parameter, normalisedOf(parameter, value));
 }

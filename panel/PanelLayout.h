@@ -103,6 +103,13 @@ constexpr bool oneControlPerParameter() {
 }
 static_assert(oneControlPerParameter(), "the panel needs exactly one control per parameter");
 
+// The doors' "LFO sync" display, in the free end of the LFO section's title
+// band, one frame per setting. Not among controlsInOrder: the DLL's panel
+// never makes it; the LV2 and CLAP panels show it when their door asks, and
+// then show the LFO freq. knob from lfoRateKnobSynced while a setting other
+// than FREE leaves that knob without effect.
+inline constexpr Rect lfoSyncDisplay = frameAt(264, 184, panel_bitmaps::lfoSyncDisplay);
+
 // The pictures the controls use, in the order of loading (after the background).
 inline constexpr const BitmapInfo* controlPictures[] = {
     &panel_bitmaps::cutoffKnob,      &panel_bitmaps::resonanceKnob,      &panel_bitmaps::levelTrackKnob,

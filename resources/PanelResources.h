@@ -38,6 +38,10 @@ inline constexpr BitmapInfo lfoWaveSelector{1008, 70, 222, 74, 3};
 inline constexpr BitmapInfo sliderHandle{1009, 24, 38, 38, 1};
 // two-position slide switch: left, right
 inline constexpr BitmapInfo slideSwitch2{1010, 45, 32, 16, 2};
+// at (264, 184), doors only: the LFO sync setting, FREE to 8 BARS
+inline constexpr BitmapInfo lfoSyncDisplay{1011, 84, 234, 13, 18};
+// doors only: the LFO freq. knob's frames greyed out while synced
+inline constexpr BitmapInfo lfoRateKnobSynced{1012, 75, 2010, 67, 30};
 
 inline constexpr BitmapInfo all[] = {
     background,
@@ -51,6 +55,12 @@ inline constexpr BitmapInfo all[] = {
     lfoWaveSelector,
     sliderHandle,
     slideSwitch2,
+};
+
+// Shown by the LV2 and CLAP panels only, never carried by the DLL.
+inline constexpr BitmapInfo doors[] = {
+    lfoSyncDisplay,
+    lfoRateKnobSynced,
 };
 
 }  // namespace sweepfilter::panel_bitmaps

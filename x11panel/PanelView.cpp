@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <bit>
 #include <utility>
+#include <vector>
 
 #include "AngleToValue.h"
 #include "FilmStrip.h"
+#include "LfoSync.h"
+#include "LfoSyncSteps.h"
 #include "OnOffStates.h"
 #include "SliderTravel.h"
 #include "SwitchPositions.h"
@@ -32,17 +35,19 @@ std::int32_t floorDivide(std::int32_t value, std::int32_t by) { return value / b
 
 }  // namespace
 
-std::string PanelView::load(const std::string& folder, std::int32_t scale) {
+std::string PanelView::load(const std::string& folder, std::int32_t scale, bool withLfoSync) {
   return load(
       [&folder](std::int32_t id, std::int32_t of, RgbImage& image) {
         return readBmp(folder + (of == 1 ? "/" : "/2x/") + std::to_string(id) + ".bmp", image);
       },
-      scale);
+      scale, withLfoSync);
 }
 
-std::string PanelView::load(const PictureReader& read, std::int32_t scale) {
+std::string PanelView::load(const PictureReader& read, std::int32_t scale, bool withLfoSync) {
   if (scale != 1 && scale != 2) return "the pictures are drawn at scales 1 and 2, not " + std::to_string(scale);
-  for (const panel_bitmaps::BitmapInfo& info : panel_bitmaps::all) {
+  std::vector<panel_bitmaps::BitmapInfo> wanted(std::begin(panel_bitmaps::all), std::end(panel_bitmaps::all));
+  if (withLfoSync) wanted.insert(wanted.end(), std::begin(panel_bitmaps::doors), std::end(panel_bitmaps::doors));
+  for (const panel_bitmaps::BitmapInfo& info : wanted) {
     RgbImage& image = pictures[pictureSlot(info)];
     if (std::string error = read(info.id, scale, image); !error.empty()) return error;
     if (image.width != scale * info.width || image.height != scale * info.height)
@@ -51,6 +56,7 @@ std::string PanelView::load(const PictureReader& read, std::int32_t scale) {
   }
   for (std::size_t i = 0; i < controls.size(); ++i) controls[i].placed = panel_layout::controlsInOrder[i];
   factor = scale;
+  sync.shown = withLfoSync;
   canvas = RgbImage{scale * panel_bitmaps::background.width, scale * panel_bitmaps::background.height, {}};
   canvas.pixels.assign(static_cast<std::size_t>(canvas.width) * canvas.height, 0);
   return {};
@@ -71,6 +77,7 @@ void PanelView::paintAll() {
   const panel_bitmaps::BitmapInfo& background = panel_bitmaps::background;
   copy(picture(background), Point(0, 0), Rect(0, 0, background.width, background.height), false);
   for (ControlState& control : controls) draw(control);
+  if (sync.shown) drawSync();
 }
 
 void PanelView::redrawChanged() {
@@ -81,6 +88,27 @@ void PanelView::redrawChanged() {
       changed(scaled(paintedArea(control)));
     }
   }
+  if (sync.shown && sync.setting != sync.drawn) {
+    drawSync();
+    changed(scaled(panel_layout::lfoSyncDisplay));
+    changed(scaled(panel_layout::lfoRateKnob.rect));
+  }
+}
+
+void PanelView::drawSync() {
+  const std::int32_t row = lfoSyncFrameRow(sync.setting, panel_bitmaps::lfoSyncDisplay.frameHeight);
+  copy(picture(panel_bitmaps::lfoSyncDisplay), Point(0, row), panel_layout::lfoSyncDisplay, false);
+  sync.drawn = sync.setting;
+  draw(controls[panel_layout::slotOf(paramLfoRate)]);
+}
+
+void PanelView::setSync(std::int32_t setting) {
+  if (setting == sync.setting) return;
+  sync.setting = setting;
+  report(static_cast<ParameterIndex>(lfoSyncId), static_cast<float>(setting));
+  drawSync();
+  changed(scaled(panel_layout::lfoSyncDisplay));
+  changed(scaled(panel_layout::lfoRateKnob.rect));
 }
 
 void PanelView::draw(ControlState& control) {
@@ -96,6 +124,9 @@ void PanelView::draw(ControlState& control) {
   } else {
     const panel_layout::StripPlacement& strip = *placed.strip;
     std::int32_t row = 0;
+    // While the LFO follows the song its freq. knob shows that it does nothing.
+    const bool synced = sync.shown && placed.tag() == paramLfoRate && sync.setting != lfoSyncFree;
+    const panel_bitmaps::BitmapInfo& shown = synced ? panel_bitmaps::lfoRateKnobSynced : strip.strip;
     if (placed.kind == ControlKind::knob) {
       row = filmStripRow(control.value, strip.strip.frameCount, strip.strip.frameHeight);
     } else if (placed.kind == ControlKind::selector) {
@@ -105,7 +136,7 @@ void PanelView::draw(ControlState& control) {
       control.value = onOffShown(control.value);
       row = onOffFrame(control.value) * strip.strip.frameHeight;
     }
-    copy(picture(strip.strip), Point(0, row), strip.rect, false);
+    copy(picture(shown), Point(0, row), strip.rect, false);
   }
   control.shown = control.value;
 }
@@ -140,11 +171,25 @@ void PanelView::copy(const RgbImage& from, const Point& panelSource, const Rect&
 
 void PanelView::press(const Point& point) {
   // A second button during a drag belongs to that drag.
-  if (!active) offer(0, inPanel(point), true);
+  if (active) return;
+  const Point at = inPanel(point);
+  const Rect& display = panel_layout::lfoSyncDisplay;
+  if (sync.shown && display.contains(at)) {
+    active = Drag{syncSlot, at, static_cast<float>(sync.setting), 0};
+    setSync(lfoSyncSettingAt(sync.setting, at.x - display.left, at.x - display.left, display.width()));
+    return;
+  }
+  offer(0, at, true);
 }
 
 void PanelView::drag(const Point& point) {
   if (!active) return;
+  if (active->control == syncSlot) {
+    const std::int32_t left = panel_layout::lfoSyncDisplay.left;
+    setSync(lfoSyncSettingAt(static_cast<std::int32_t>(active->start), active->pressedAt.x - left,
+                             inPanel(point).x - left, panel_layout::lfoSyncDisplay.width()));
+    return;
+  }
   ControlState& control = controls[active->control];
   set(control, valueAt(control, *active, inPanel(point)), false);
 }
@@ -153,6 +198,7 @@ void PanelView::release() {
   if (!active) return;
   const Drag ended = *active;
   active.reset();
+  if (ended.control == syncSlot) return;
   offer(ended.control + 1, ended.pressedAt, false);
 }
 

@@ -10,8 +10,10 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "BundleFacts.h"
 #include "ClapPanelHost.h"
 #include "FactoryPrograms.h"
+#include "LfoSync.h"
 #include "PanelCases.h"
 #include "PanelLayout.h"
 #include "PortValues.h"
@@ -56,9 +58,14 @@ TEST_P(ClapPanelAtScale, ShowsTheLv2PanelsPixelsForEveryProgramTheHostLoads) {
     ASSERT_TRUE(lv2.open(static_cast<float>(GetParam())));
     for (std::int32_t index = 0; index < numParameters; ++index)
       lv2.portEvent(index, *portValueOf(index, factoryPrograms[program].values[index]));
+    // The host's LFO sync setting too, which greys out the LFO freq. knob but at FREE.
+    const float sync = static_cast<float>(program * 4);
+    lv2.portEvent(lfoSyncPort, sync);
     lv2.idle();
     const RgbImage expected = lv2.screen();
     lv2.close();
+    hosted.queueValue(static_cast<clap_id>(lfoSyncId), sync);
+    hosted.flush();
     panel.pump();
     EXPECT_TRUE(panel.screen().pixels == expected.pixels) << "program " << program;
   }
@@ -73,12 +80,18 @@ INSTANTIATE_TEST_SUITE_P(Refusals, ClapPanelRefused,
 TEST_P(ClapPanelRefused, AClickIsGestureBeginValueEndAndAskedToBeFlushed) {
   ClapPanelHost panel(hosted);
   ASSERT_TRUE(panel.open());
+  // The mode button, then the right half of the LFO sync display: one setting up.
   const Rect& button = panel_layout::modeButton.rect;
-  panel.movePointer((button.left + button.right) / 2, (button.top + button.bottom) / 2);
-  panel.pressButton();
-  panel.pump();
-  panel.releaseButton();
-  panel.pump();
+  const Rect& sync = panel_layout::lfoSyncDisplay;
+  const clap_id ids[] = {static_cast<clap_id>(paramMode), static_cast<clap_id>(lfoSyncId)};
+  for (const Point& at : {Point((button.left + button.right) / 2, (button.top + button.bottom) / 2),
+                          Point(sync.right - 10, sync.top + 6)}) {
+    panel.movePointer(at.x, at.y);
+    panel.pressButton();
+    panel.pump();
+    panel.releaseButton();
+    panel.pump();
+  }
   hosted.refusal = GetParam();
   std::vector<HostedPlugin::SentEvent> sent;
   for (int flush = 0; flush < 3; ++flush)
@@ -88,13 +101,14 @@ TEST_P(ClapPanelRefused, AClickIsGestureBeginValueEndAndAskedToBeFlushed) {
   }
   hosted.refusal = HostedPlugin::Refusal::none;
   for (const auto& event : hosted.flush()) sent.push_back(event);
-  ASSERT_EQ(sent.size(), 3u);
-  EXPECT_EQ(sent[0].type, CLAP_EVENT_PARAM_GESTURE_BEGIN);
-  EXPECT_EQ(sent[1].type, CLAP_EVENT_PARAM_VALUE);
-  EXPECT_EQ(sent[1].value, 1.0);
-  EXPECT_EQ(sent[2].type, CLAP_EVENT_PARAM_GESTURE_END);
-  for (const auto& event : sent) EXPECT_EQ(event.parameter, static_cast<clap_id>(paramMode));
-  EXPECT_EQ(hosted.value(paramMode), 1.0);
+  ASSERT_EQ(sent.size(), 6u);
+  const std::uint16_t gesture[] = {CLAP_EVENT_PARAM_GESTURE_BEGIN, CLAP_EVENT_PARAM_VALUE,
+                                   CLAP_EVENT_PARAM_GESTURE_END};
+  for (std::size_t i = 0; i < sent.size(); ++i)
+    EXPECT_TRUE(sent[i].type == gesture[i % 3] && sent[i].parameter == ids[i / 3] &&
+                (i % 3 != 1 || sent[i].value == 1.0))
+        << i;
+  for (clap_id id : ids) EXPECT_EQ(hosted.value(id), 1.0);
   EXPECT_GE(hosted.flushRequests, 1);
 }
 

@@ -12,6 +12,9 @@
 #include <vector>
 
 #include "AngleToValue.h"
+#include "BundleFacts.h"
+#include "LfoSync.h"
+#include "LfoSyncSteps.h"
 #include "PanelCases.h"
 #include "PanelGestures.h"
 #include "PanelLayout.h"
@@ -87,6 +90,10 @@ RgbImage doubled(const RgbImage& shown) {
     paste(out, picture(panel_bitmaps::background, 2), track, track.left, track.top);
     paste(out, picture(slider.handle, 2), Rect(0, 0, 2 * handle.width, 2 * handle.height), track.left, 2 * top, true);
   }
+  // The sync display, at FREE in every case.
+  const Rect& sync = panel_layout::lfoSyncDisplay;
+  paste(out, picture(panel_bitmaps::lfoSyncDisplay, 2), Rect(0, 0, 2 * sync.width(), 2 * sync.height()), 2 * sync.left,
+        2 * sync.top);
   return out;
 }
 
@@ -139,6 +146,58 @@ TEST_P(PanelUiAtScale, HostValuesShowAtTheNextIdleAndWildOnesStayOnThePanel) {
     for (int y = 0; y < screen.height; ++y)
       for (int x = 150 * scale; x < 160 * scale; ++x)
         ASSERT_EQ(screen.at(x, y), background.at(x, y)) << value << " at " << x << "," << y;
+  }
+}
+
+// The sync display shows the host's setting (the nearest; FREE for no
+// number) and greys out the LFO freq. knob while synced; a click steps the
+// setting, a drag sideways steps on, the ends hold, and the host hears of
+// each with the grab and release around them, never of its own values.
+TEST_P(PanelUiAtScale, TheSyncDisplayShowsTheHostsSettingAndStepsItForTheHost) {
+  const int scale = GetParam();
+  constexpr auto port = static_cast<std::uint32_t>(lfoSyncPort);
+  UiHost host(bundle);
+  ASSERT_TRUE(host.open(option(scale)));
+  const Rect& at = panel_layout::lfoSyncDisplay;
+  const panel_layout::StripPlacement display{paramInput, at, panel_bitmaps::lfoSyncDisplay};
+  const panel_layout::StripPlacement synced{paramLfoRate, panel_layout::lfoRateKnob.rect,
+                                            panel_bitmaps::lfoRateKnobSynced};
+  // The host's value, a press at the first x from the display's left edge, moves to the others, the release.
+  struct Step {
+    float host;
+    std::vector<int> xs;
+    std::vector<float> written;
+    int shown;
+  };
+  const int l = 10, r = at.width() - 10, d = lfoSyncDragStep;
+  const Step steps[] = {{NAN, {}, {}, 0},
+                        {6.4f, {}, {}, 6},
+                        {1e30f, {}, {}, 17},
+                        {-3.0f, {}, {}, 0},
+                        {13.0f, {r}, {14}, 14},
+                        {13.0f, {l}, {12}, 12},
+                        {13.0f, {r, r + d, r - d}, {14, 15, 13}, 13},
+                        {13.0f, {l, l - 3 * d}, {12, 9}, 9},
+                        {17.0f, {r}, {}, 17},
+                        {0.0f, {l}, {}, 0},
+                        {0.0f, {r}, {1}, 1}};
+  for (const Step& step : steps) {
+    host.portEvent(port, step.host);
+    host.idle(1);
+    for (std::size_t i = 0; i < step.xs.size(); ++i) {
+      host.moveTo(scale * (at.left + step.xs[i]), scale * (at.top + 6));
+      if (i == 0) host.press();
+    }
+    if (!step.xs.empty()) host.release();
+    std::vector<float> written;
+    for (const auto& [to, value] : host.takeWrites()) written.push_back(to == port ? value : -1.0f);
+    EXPECT_EQ(written, step.written) << step.host << " then " << step.xs.size() << " points";
+    const std::vector<UiHost::Touch> touched{{port, true, 0}, {port, false, written.size()}};
+    EXPECT_EQ(host.takeTouches(), written.empty() ? std::vector<UiHost::Touch>{} : touched);
+    const RgbImage screen = host.screen();
+    EXPECT_TRUE(showsFrame(screen, display, step.shown, scale) &&
+                showsFrame(screen, step.shown == lfoSyncFree ? panel_layout::lfoRateKnob : synced, 0, scale))
+        << step.shown;
   }
 }
 

@@ -17,13 +17,13 @@ def _scale_of(background):
     return background.width // L.PANEL_W
 
 
-def _crop(background, x, y, w, h):
+def crop_at(background, x, y, w, h):
     """The background under a control's place, at the background's scale."""
     s = _scale_of(background)
     return background.crop((s * x, s * y, s * (x + w), s * (y + h)))
 
 
-def _context_on(img, scale):
+def context_on(img, scale):
     surf = draw.surface_from_image(img)
     return surf, draw.scaled_context(surf, scale)
 
@@ -77,10 +77,10 @@ def knob_strip(background, name):
     """30 frames, minimum to maximum, each the background at the knob's place with
     the knob drawn over it."""
     x, y = L.KNOB_PLACES[name]
-    crop = _crop(background, x, y, L.KNOB_W, L.KNOB_H)
+    crop = crop_at(background, x, y, L.KNOB_W, L.KNOB_H)
     frames = []
     for k in range(30):
-        surf, cr = _context_on(crop, _scale_of(background))
+        surf, cr = context_on(crop, _scale_of(background))
         knob(cr, L.KNOB_CENTRE[0], L.KNOB_CENTRE[1], L.frame_angle_deg(k))
         frames.append(draw.image_from_surface(surf))
     return frames
@@ -129,10 +129,10 @@ def selector(cr, cx, cy, deg):
 
 def selector_strip(background, name):
     x, y = L.SELECTOR_PLACES[name]
-    crop = _crop(background, x, y, L.SELECTOR_W, L.SELECTOR_H)
+    crop = crop_at(background, x, y, L.SELECTOR_W, L.SELECTOR_H)
     frames = []
     for deg in L.SELECTOR_ANGLES_DEG:
-        surf, cr = _context_on(crop, _scale_of(background))
+        surf, cr = context_on(crop, _scale_of(background))
         selector(cr, L.SELECTOR_CENTRE[0], L.SELECTOR_CENTRE[1], deg)
         frames.append(draw.image_from_surface(surf))
     return frames
@@ -145,11 +145,11 @@ def mode_button(background):
     """Two frames: the lamp button unlit, then lit red."""
     x, y = L.MODE_BUTTON_PLACE
     s = L.MODE_BUTTON_SIZE
-    crop = _crop(background, x, y, s, s)
+    crop = crop_at(background, x, y, s, s)
     frames = []
     bx, by = BUTTON_CENTRE
     for lit in (False, True):
-        surf, cr = _context_on(crop, _scale_of(background))
+        surf, cr = context_on(crop, _scale_of(background))
         half = 7.5
         draw.rounded_rect(cr, bx - half - 0.2, by - half + 1.0, 2 * half + 0.4, 2 * half, 3)
         cr.set_source_rgba(0, 0, 0, 0.6)
@@ -191,10 +191,10 @@ def mode_button(background):
 
 def _slide_switch(background, place, cap_lefts, cap_w):
     x, y = place
-    crop = _crop(background, x, y, L.SLIDE_W, L.SLIDE_H)
+    crop = crop_at(background, x, y, L.SLIDE_W, L.SLIDE_H)
     frames = []
     for cap_x in cap_lefts:
-        surf, cr = _context_on(crop, _scale_of(background))
+        surf, cr = context_on(crop, _scale_of(background))
         w, h = L.SLIDE_W, L.SLIDE_H
         # housing: a bevelled metal frame with a dark slot
         draw.rounded_rect(cr, 0, 0, w, h, 3)
@@ -257,7 +257,7 @@ def slider_handle(background):
     # compose over the plate colour beside the slot: the anti-aliased rim then blends
     # into the panel rather than into white
     sx = L.SLIDER_TRACKS["input"][0]
-    under = _crop(background, sx, 100, w, h)
+    under = crop_at(background, sx, 100, w, h)
     base = draw.surface_from_image(under)
     bcr = cairo.Context(base)
     bcr.set_source_surface(surf, 0, 0)

@@ -4,6 +4,7 @@ This table is the single source of truth for the pictures' ids, file names, size
 and frame layouts; the generator writes resources/panel.rc and
 resources/PanelResources.h from it.
 """
+import os
 from dataclasses import dataclass
 
 PANEL_W, PANEL_H = 400, 285
@@ -108,3 +109,29 @@ def frame_angle_deg(frame, frames=30):
 def handle_top(value):
     """Row of the handle's top edge for a value, as the slider draws it."""
     return TRAVEL_TOP + int((1.0 - value) * (TRAVEL_BOTTOM - TRAVEL_TOP))
+
+
+# The pictures only the LV2 and CLAP panels show (ids after the DLL's eleven,
+# files in resources/doors/, never in the DLL): the LFO sync display, one
+# frame per setting, in the free right end of the LFO section's title band,
+# and the frequency knob greyed out for the time the LFO follows the song.
+DOOR_FOLDER = "doors"
+DOOR_PICTURES = [
+    Picture(1011, "lfoSyncDisplay", "lfo_sync_display.bmp", 84, 13, 18,
+            "at (264, 184), doors only: the LFO sync setting, FREE to 8 BARS"),
+    Picture(1012, "lfoRateKnobSynced", "knob_lfo_rate_synced.bmp", 75, 67, 30,
+            "doors only: the LFO freq. knob's frames greyed out while synced"),
+]
+DOOR_PICTURE = {p.name: p for p in DOOR_PICTURES}
+SYNC_DISPLAY_PLACE = (264, 184)
+# The settings' texts, in the order of their numbers (the core's lfoSyncChoices).
+SYNC_TEXTS = ("FREE", "1/32", "1/16T", "1/16", "1/16D", "1/8T", "1/8", "1/8D", "1/4T",
+              "1/4", "1/4D", "1/2T", "1/2", "1/2D", "1 BAR", "2 BARS", "4 BARS", "8 BARS")
+# How far the greyed-out knob fades into the section's plain field, taken from
+# the column left of the knob (the field changes only from row to row).
+SYNCED_KNOB_FADE = 0.65
+SYNCED_KNOB_FIELD_X = 158
+
+
+def door_folder(scale):
+    return os.path.join(DOOR_FOLDER, folder(scale))

@@ -64,3 +64,17 @@ def to_rgb_image(width, height, indices, palette):
     img = Image.frombytes("P", (width, height), bytes(indices))
     img.putpalette([v for c in palette for v in c])
     return img.convert("RGB")
+
+
+def indices_in(palette, images):
+    """images mapped to a palette already chosen, each colour to its nearest entry
+    but pure white: the palette stays as it is."""
+    chosen = palette[:WHITE_INDEX]
+    mapping = {}
+    out = []
+    for img in images:
+        for n, colour in img.getcolors(1 << 24):
+            if colour not in mapping:
+                mapping[colour] = _nearest(colour, chosen)
+        out.append(bytes(mapping[c] for c in img.getdata()))
+    return out

@@ -20,7 +20,8 @@ RESOURCES = generate.RESOURCES
 
 
 def load(picture, scale=1):
-    with open(os.path.join(RESOURCES, L.folder(scale), picture.file), "rb") as f:
+    folder = L.door_folder(scale) if picture in L.DOOR_PICTURES else L.folder(scale)
+    with open(os.path.join(RESOURCES, folder, picture.file), "rb") as f:
         return bmp.decode(f.read())
 
 
@@ -66,6 +67,14 @@ class TheEditorsLayoutAgrees(unittest.TestCase):
         placed = [(name, (int(x), int(y))) for x, y, name in
                   re.findall(r"stripAt\(param\w+, (\d+), (\d+), panel_bitmaps::(\w+)\)", self.table)]
         self.assertEqual(sorted(placed), sorted(drawn))
+
+    def test_the_sync_display_sits_where_the_artwork_drew_it(self):
+        placed = re.findall(r"frameAt\((\d+), (\d+), panel_bitmaps::lfoSyncDisplay\)", self.table)
+        self.assertEqual([tuple(map(int, p)) for p in placed], [L.SYNC_DISPLAY_PLACE])
+
+    def test_the_sync_texts_are_the_cores_in_order(self):
+        with open(os.path.join(os.path.dirname(RESOURCES), "effect", "LfoSync.h")) as f:
+            self.assertEqual(tuple(re.findall(r'\{"([^"]+)", [^}]*\}', f.read())), L.SYNC_TEXTS)
 
     def test_the_sliders_travel_over_the_tracks_the_artwork_drew(self):
         lefts = sorted(int(x) for x in re.findall(r"sliderAt\(param\w+, (\d+)\)", self.table))
@@ -126,8 +135,8 @@ class HeaderAndResourceScript(unittest.TestCase):
             text = f.read()
         found = {m.group(1): tuple(int(v) for v in m.group(2).split(","))
                  for m in re.finditer(r"BitmapInfo (\w+)\{([\d, ]+)\};", text)}
-        self.assertEqual(len(found), 11)
-        for p in L.PICTURES:
+        self.assertEqual(len(found), 13)
+        for p in L.PICTURES + L.DOOR_PICTURES:
             d = load(p)
             self.assertEqual(found[p.name], (p.id, d["width"], d["height"],
                                              p.frame_height, p.frame_count), p.name)
@@ -182,7 +191,7 @@ class SeamlessFrames(unittest.TestCase):
         cls.background = {s: rgb(load(L.PICTURE["background"], s)) for s in L.SCALES}
 
     def assert_matches_background(self, name, place, pixels):
-        p = L.PICTURE[name]
+        p = L.PICTURE.get(name) or L.DOOR_PICTURE[name]
         for s in L.SCALES:
             rows, background = rgb(load(p, s)), self.background[s]
             x0, y0 = place
@@ -224,10 +233,29 @@ class SeamlessFrames(unittest.TestCase):
         self.assertGreater(len(bright), 40, "no lettering under the LFO knob")
         self.assert_matches_background("lfoRateKnob", (x, y), lettering)
 
+    def test_the_synced_knob_fades_the_knob_into_the_background_round_it(self):
+        x0, y0 = L.KNOB_PLACES["lfoRateKnob"]
+        p = L.DOOR_PICTURE["lfoRateKnobSynced"]
+        for s in L.SCALES:
+            # the edge of the frame, where it is the section's plain field, is left as it is
+            bg = self.background[s]
+            field = [(x, y) for x, y in self.border(s * L.KNOB_W, s * L.KNOB_H, 2 * s)
+                     if bg[s * y0 + y][s * x0 + x] == bg[s * y0 + y][s * L.SYNCED_KNOB_FIELD_X]]
+            self.assertGreater(len(field), 0.8 * len(self.border(s * L.KNOB_W, s * L.KNOB_H, 2 * s)))
+            rows = rgb(load(p, s))
+            for k in range(p.frame_count):
+                f = frame(rows, p, k, s)
+                self.assertEqual([(x, y) for x, y in field if f[y][x] != bg[s * y0 + y][s * x0 + x]], [], (k, s))
+            synced, free = (rgb(load(L.DOOR_PICTURE["lfoRateKnobSynced"], s)),
+                            rgb(load(L.PICTURE["lfoRateKnob"], s)))
+            pointer = [c for a, b in zip(synced, free) for c in zip(a, b) if luminance(c[1]) > 200]
+            self.assertTrue(pointer)
+            self.assertTrue(all(luminance(a) < 0.6 * luminance(b) for a, b in pointer), s)
+
     def test_frames_differ_where_the_control_moves(self):
         for name in list(L.KNOB_PLACES) + list(L.SELECTOR_PLACES) + [
-                "modeButton", "slideSwitch3", "slideSwitch2"]:
-            p = L.PICTURE[name]
+                "modeButton", "slideSwitch3", "slideSwitch2", "lfoSyncDisplay"]:
+            p = L.PICTURE.get(name) or L.DOOR_PICTURE[name]
             for scale in L.SCALES:
                 rows = rgb(load(p, scale))
                 frames = [frame(rows, p, k, scale) for k in range(p.frame_count)]
