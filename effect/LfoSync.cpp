@@ -53,7 +53,7 @@ bool meterUsable(double beatsPerBar, double beatUnit) {
   return beatsPerBar >= 1.0 && beatsPerBar <= 1024.0 && beatUnit >= 1.0 && beatUnit <= 1024.0;
 }
 
-bool quarterNotesUsable(double quarterNotes) { return std::fabs(quarterNotes) <= 4294967296.0; }
+bool quarterNotesUsable(double quarterNotes) { return std::fabs(quarterNotes) < 4294967296.0; }
 
 bool barUsable(double bar, double barFraction) {
   return bar >= -2147483648.0 && bar <= 2147483647.0 && barFraction >= 0.0 && barFraction <= 1.0;

@@ -46,7 +46,7 @@ struct ReferenceSignalPath {
     const double length = syncLength(sync);
     double x;
     if (length > 0) {
-      if (!(r.quarterNotes >= -4294967296.0 && r.quarterNotes <= 4294967296.0)) return;
+      if (!(r.quarterNotes > -4294967296.0 && r.quarterNotes < 4294967296.0)) return;
       x = r.quarterNotes / length;
     } else {
       if (!(r.bar >= -2147483648.0 && r.bar <= 2147483647.0 && r.barFraction >= 0 && r.barFraction <= 1)) return;
