@@ -1,11 +1,9 @@
 // The LV2 panel and the CLAP plug-in's panels (Linux and Windows) against the
 // DLL's panel, pixel for pixel, for the same values: every factory program,
 // and port values on both sides of every switch's threshold (the CLAP
-// plug-in's values are the same numbers). The doors' own LFO sync display is
-// the one difference: inside its rectangle the LV2 and Linux CLAP panels show
-// the display at FREE, everywhere else the DLL's pixels. Run from the Windows
-// build's tests with the emulator, plughost, the DLL and the Windows .clap;
-// their panels are taken with plughost editor --screenshot on the same X display.
+// plug-in's values are the same numbers), but for the LV2 and Linux CLAP panels' LFO sync display, at FREE.
+// Run from the Windows build's tests with the emulator, plughost, the DLL and the Windows .clap; their panels are
+// taken with plughost editor --screenshot on the same X display.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -40,14 +38,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   int failures = 0;
-  RgbImage syncDisplay;
-  if (const std::string error = readBmp(
-          std::string(SWEEPFILTER_BUNDLE) + "/pictures/" + std::to_string(panel_bitmaps::lfoSyncDisplay.id) + ".bmp",
-          syncDisplay);
-      !error.empty()) {
-    std::printf("%s\n", error.c_str());
-    return 1;
-  }
+  RgbImage syncDisplay;  // its first frame shows FREE
+  const std::string syncPicture = std::to_string(panel_bitmaps::lfoSyncDisplay.id) + ".bmp";
+  if (!readBmp(std::string(SWEEPFILTER_BUNDLE) + "/pictures/" + syncPicture, syncDisplay).empty()) return 1;
   // One panel on the screen at a time: pixels under another window are not read back.
   const auto compare = [&](const std::string& name, const char* door, const RgbImage& shown, const RgbImage& dll,
                            bool showsSync = false) {

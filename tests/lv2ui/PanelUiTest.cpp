@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <limits>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -149,10 +150,8 @@ TEST_P(PanelUiAtScale, HostValuesShowAtTheNextIdleAndWildOnesStayOnThePanel) {
   }
 }
 
-// The sync display shows the host's setting (the nearest; FREE for no
-// number) and greys out the LFO freq. knob while synced; a click steps the
-// setting, a drag sideways steps on, the ends hold, and the host hears of
-// each with the grab and release around them, never of its own values.
+// The sync display shows the host's nearest setting, greying the LFO freq. knob but at FREE; clicks and
+// sideways drags step it up to the ends, told to the host between grab and release.
 TEST_P(PanelUiAtScale, TheSyncDisplayShowsTheHostsSettingAndStepsItForTheHost) {
   const int scale = GetParam();
   constexpr auto port = static_cast<std::uint32_t>(lfoSyncPort);
@@ -163,12 +162,7 @@ TEST_P(PanelUiAtScale, TheSyncDisplayShowsTheHostsSettingAndStepsItForTheHost) {
   const panel_layout::StripPlacement synced{paramLfoRate, panel_layout::lfoRateKnob.rect,
                                             panel_bitmaps::lfoRateKnobSynced};
   // The host's value, a press at the first x from the display's left edge, moves to the others, the release.
-  struct Step {
-    float host;
-    std::vector<int> xs;
-    std::vector<float> written;
-    int shown;
-  };
+  using Step = std::tuple<float, std::vector<int>, std::vector<float>, int>;
   const int l = 10, r = at.width() - 10, d = lfoSyncDragStep;
   const Step steps[] = {{NAN, {}, {}, 0},
                         {6.4f, {}, {}, 6},
@@ -181,23 +175,23 @@ TEST_P(PanelUiAtScale, TheSyncDisplayShowsTheHostsSettingAndStepsItForTheHost) {
                         {17.0f, {r}, {}, 17},
                         {0.0f, {l}, {}, 0},
                         {0.0f, {r}, {1}, 1}};
-  for (const Step& step : steps) {
-    host.portEvent(port, step.host);
+  for (const auto& [hostValue, xs, expected, shown] : steps) {
+    host.portEvent(port, hostValue);
     host.idle(1);
-    for (std::size_t i = 0; i < step.xs.size(); ++i) {
-      host.moveTo(scale * (at.left + step.xs[i]), scale * (at.top + 6));
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+      host.moveTo(scale * (at.left + xs[i]), scale * (at.top + 6));
       if (i == 0) host.press();
     }
-    if (!step.xs.empty()) host.release();
+    if (!xs.empty()) host.release();
     std::vector<float> written;
     for (const auto& [to, value] : host.takeWrites()) written.push_back(to == port ? value : -1.0f);
-    EXPECT_EQ(written, step.written) << step.host << " then " << step.xs.size() << " points";
+    EXPECT_EQ(written, expected) << hostValue << " then " << xs.size() << " points";
     const std::vector<UiHost::Touch> touched{{port, true, 0}, {port, false, written.size()}};
     EXPECT_EQ(host.takeTouches(), written.empty() ? std::vector<UiHost::Touch>{} : touched);
     const RgbImage screen = host.screen();
-    EXPECT_TRUE(showsFrame(screen, display, step.shown, scale) &&
-                showsFrame(screen, step.shown == lfoSyncFree ? panel_layout::lfoRateKnob : synced, 0, scale))
-        << step.shown;
+    EXPECT_TRUE(showsFrame(screen, display, shown, scale) &&
+                showsFrame(screen, shown == lfoSyncFree ? panel_layout::lfoRateKnob : synced, 0, scale))
+        << shown;
   }
 }
 
