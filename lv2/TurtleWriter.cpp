@@ -82,9 +82,11 @@ void writeManifest(std::ostream& out) {
       << "    lv2:optionalFeature ui:resize , ui:touch , opts:options , urid:map ;\n"
       << "    opts:supportedOption ui:scaleFactor ;\n"
       << "    lv2:extensionData ui:idleInterface ;\n    ui:portNotification";
-  for (std::int32_t index = 0; index < numParameters; ++index)
+  // The panel shows every control port, "LFO sync" after the twelve.
+  for (std::int32_t index = 0; index <= numParameters; ++index)
     out << (index ? " , [\n" : " [\n") << "        ui:plugin " << uri(pluginUri) << " ;\n        lv2:symbol "
-        << quoted(parameterTable[index].symbol) << " ;\n        ui:protocol ui:floatProtocol\n    ]";
+        << quoted(index < numParameters ? parameterTable[index].symbol : lfoSyncSymbol)
+        << " ;\n        ui:protocol ui:floatProtocol\n    ]";
   out << " .\n";
   for (std::int32_t program = 0; program < numPrograms; ++program)
     out << "\n"

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 #include <lv2/atom/atom.h>
 #include <lv2/time/time.h>
+#include <lv2/ui/ui.h>
 
 #include <cmath>
 #include <functional>
 #include <random>
+#include <set>
+#include <string>
 
 #include "AllocationCounter.h"
 #include "BundleFacts.h"
@@ -99,6 +102,24 @@ TEST_F(Bundle, PortsFollowTheParameterTable) {
               lilv_port_is_a(plugin, song, world.uri(LV2_CORE__InputPort)) &&
               lilv_port_has_property(plugin, song, world.uri(LV2_CORE__connectionOptional)) &&  // for lv2apply
               lilv_port_supports_event(plugin, song, world.uri(LV2_TIME__Position)));
+}
+
+// A host tells the panel of the ports it lists, and offers touch only when
+// the panel asks: every control port, "LFO sync" included, and ui:touch.
+TEST_F(Bundle, PanelHearsEveryControlAndAsksForTouch) {
+  LilvWorld* lilv = world.world();
+  LilvNode* ui = world.uri(uiUri);
+  std::set<std::string> notified, expected = {lfoSyncSymbol};
+  for (const ParameterFacts& facts : parameterTable) expected.insert(facts.symbol);
+  LilvNodes* notifications = lilv_world_find_nodes(lilv, ui, world.uri(LV2_UI__portNotification), nullptr);
+  LILV_FOREACH(nodes, i, notifications) {
+    LilvNode* symbol = lilv_world_get(lilv, lilv_nodes_get(notifications, i), world.uri(LV2_CORE__symbol), nullptr);
+    notified.insert(symbol ? lilv_node_as_string(symbol) : "");
+    lilv_node_free(symbol);
+  }
+  lilv_nodes_free(notifications);
+  EXPECT_EQ(notified, expected);
+  EXPECT_TRUE(lilv_world_ask(lilv, ui, world.uri(LV2_CORE__optionalFeature), world.uri(LV2_UI__touch)));
 }
 
 TEST_F(Bundle, EachPresetGivesItsProgramsValuesExactly) {
