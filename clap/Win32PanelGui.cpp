@@ -9,6 +9,7 @@
 
 #include "ClapGuiAbi.h"
 #include "ClapInstance.h"
+#include "LfoSync.h"
 #include "PanelGui.h"
 #include "PanelLink.h"
 #include "PanelOwner.h"
@@ -37,6 +38,7 @@ struct Win32HostedPanel final : Panel, PanelOwner {
   void setVisible(bool visible) override { ShowWindow(window, visible ? SW_SHOW : SW_HIDE); }
 
   float parameterValue(std::int32_t index) override {
+    if (index == lfoSyncId) return static_cast<float>(lfoSyncSettingOf(instance.values.get(lfoSyncId)));
     const float shown = view.shownValue(index);
     return PanelLink::toShow(instance, static_cast<ParameterIndex>(index), shown).value_or(shown);
   }
@@ -52,7 +54,8 @@ struct Win32HostedPanel final : Panel, PanelOwner {
     panel.link.requestFlush(panel.instance);
   }
 
-  Win32Panel view{*this};
+  // This file carries the doors' pictures: the panel shows the LFO sync display.
+  Win32Panel view{*this, true};
   HWND window = nullptr;  // the panel's, once it is in the host's window
 };
 

@@ -6,11 +6,16 @@ namespace sweepfilter {
 
 namespace {
 
+constexpr bool followsTheBackground(const panel_bitmaps::BitmapInfo& info) {
+  const int offset = info.id - panel_bitmaps::background.id;
+  return offset >= 0 && offset < static_cast<int>(PanelPictures::pictureCount);
+}
+
 constexpr bool idsFollowTheBackground() {
-  for (const panel_bitmaps::BitmapInfo& info : panel_bitmaps::all) {
-    const int offset = info.id - panel_bitmaps::background.id;
-    if (offset < 0 || offset >= static_cast<int>(std::size(panel_bitmaps::all))) return false;
-  }
+  for (const panel_bitmaps::BitmapInfo& info : panel_bitmaps::all)
+    if (!followsTheBackground(info)) return false;
+  for (const panel_bitmaps::BitmapInfo& info : panel_bitmaps::doors)
+    if (!followsTheBackground(info)) return false;
   return true;
 }
 static_assert(idsFollowTheBackground(), "a slot per picture needs the ids to follow the background's");

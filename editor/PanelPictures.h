@@ -14,6 +14,9 @@ namespace sweepfilter {
 // frame.
 class PanelPictures {
  public:
+  // The DLL's pictures, then the doors' own.
+  static constexpr std::size_t pictureCount = std::size(panel_bitmaps::all) + std::size(panel_bitmaps::doors);
+
   // Loads a picture from the library's resources; null if it cannot be allocated.
   PanelBitmap* load(const panel_bitmaps::BitmapInfo& info);
   // The picture loaded for this resource, or null.
@@ -24,7 +27,7 @@ class PanelPictures {
   static std::size_t slot(const panel_bitmaps::BitmapInfo& info) { return info.id - panel_bitmaps::background.id; }
 
   // One slot per resource id, from the background's id on.
-  std::array<std::unique_ptr<PanelBitmap>, std::size(panel_bitmaps::all)> loaded;
+  std::array<std::unique_ptr<PanelBitmap>, pictureCount> loaded;
 };
 
 }  // namespace sweepfilter

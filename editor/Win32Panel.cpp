@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "FilmStripKnob.h"
+#include "LfoSync.h"
+#include "LfoSyncDisplay.h"
 #include "MultiPositionSwitch.h"
 #include "OnOffButton.h"
 #include "PanelFrame.h"
@@ -31,6 +33,7 @@ void Win32Panel::close() {
   delete frame;
   frame = nullptr;
   controls = {};
+  syncDisplay = nullptr;
   pictures.release();
 }
 
@@ -39,9 +42,12 @@ HWND Win32Panel::window() const { return frame ? frame->getWindow() : nullptr; }
 void Win32Panel::refresh() {
   if (!frame) return;
   for (Control* control : controls) control->setValue(owner.parameterValue(control->getTag()));
+  if (syncDisplay) syncDisplay->setValue(owner.parameterValue(lfoSyncId));
+  showSync();
 }
 
 float Win32Panel::shownValue(std::int32_t index) const {
+  if (index == lfoSyncId && syncDisplay) return syncDisplay->getValue();
   if (!isParameter(index)) return 0.0f;
   // While the panel is being built, some controls are still missing.
   const Control* control = controls[panel_layout::slotOf(static_cast<ParameterIndex>(index))];
@@ -50,7 +56,7 @@ float Win32Panel::shownValue(std::int32_t index) const {
 
 void Win32Panel::valueChanged(Control& control) {
   const std::int32_t tag = control.getTag();
-  if (!isParameter(tag)) return;
+  if (!isParameter(tag) && !(tag == lfoSyncId && syncDisplay)) return;
   owner.userMoved(tag, control.getValue());
   refresh();
 }
@@ -68,7 +74,28 @@ bool Win32Panel::build(HWND parent, Rect& area) {
   for (std::size_t slot = 0; slot < controls.size(); ++slot)
     controls[slot] = place(panel_layout::controlsInOrder[slot]);
   // A control that could not be made is missing from the frame.
-  return frame->getControlCount() == numParameters;
+  if (frame->getControlCount() != numParameters) return false;
+  if (!withLfoSync) return true;
+  if (!placeSyncDisplay()) return false;
+  showSync();
+  return true;
+}
+
+bool Win32Panel::placeSyncDisplay() {
+  for (const panel_bitmaps::BitmapInfo& picture : panel_bitmaps::doors)
+    if (!pictures.load(picture)) return false;
+  syncDisplay =
+      place<LfoSyncDisplay>(panel_layout::lfoSyncDisplay, this, lfoSyncId, panel_bitmaps::lfoSyncDisplay.frameHeight,
+                            pictures[panel_bitmaps::lfoSyncDisplay]);
+  return syncDisplay != nullptr;
+}
+
+void Win32Panel::showSync() {
+  if (!syncDisplay) return;
+  // While the LFO follows the song its freq. knob shows that it does nothing.
+  const bool synced = lfoSyncSettingOf(syncDisplay->getValue()) != lfoSyncFree;
+  auto* knob = static_cast<FilmStripKnob*>(controls[panel_layout::slotOf(paramLfoRate)]);
+  knob->showFrom(pictures[synced ? panel_bitmaps::lfoRateKnobSynced : panel_bitmaps::lfoRateKnob]);
 }
 
 Control* Win32Panel::place(const panel_layout::PlacedControl& placed) {

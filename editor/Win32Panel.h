@@ -14,6 +14,7 @@ namespace sweepfilter {
 
 class Control;
 class FilmStripKnob;
+class LfoSyncDisplay;
 class MultiPositionSwitch;
 class OnOffButton;
 class PanelFrame;
@@ -34,7 +35,11 @@ struct PlacedControl;
 // runs on the thread of the host's window.
 class Win32Panel final : public ControlListener {
  public:
-  explicit Win32Panel(PanelOwner& owner) : owner(owner) {}
+  // With `withLfoSync`, the panel also shows the "LFO sync" display (its
+  // moves and values under lfoSyncId, as the setting's number) and greys the
+  // LFO freq. knob while a setting other than FREE is chosen: for a door whose
+  // file carries the doors' pictures. The DLL's panel is without.
+  explicit Win32Panel(PanelOwner& owner, bool withLfoSync = false) : owner(owner), withLfoSync(withLfoSync) {}
   ~Win32Panel() { close(); }
   Win32Panel(const Win32Panel&) = delete;
   Win32Panel& operator=(const Win32Panel&) = delete;
@@ -49,7 +54,7 @@ class Win32Panel final : public ControlListener {
   // Gives every control its parameter's value from the owner; they redraw at
   // the frame's next tick. Nothing to do while the panel is closed.
   void refresh();
-  // The value the parameter's control holds now; 0 while it has none.
+  // The value the parameter's control (or the LFO sync display) holds now; 0 while it has none.
   float shownValue(std::int32_t index) const;
   // A user's move: the only way a value leaves the panel. The controls are
   // refreshed after it.
@@ -57,6 +62,9 @@ class Win32Panel final : public ControlListener {
 
  private:
   bool build(HWND parent, Rect& area);
+  bool placeSyncDisplay();
+  // The LFO freq. knob's strip for the setting the display shows.
+  void showSync();
   Control* place(const panel_layout::PlacedControl& placed);
   // Makes a control, gives it its parameter's value and hands it to the frame;
   // null (and nothing added) when memory runs out.
@@ -68,12 +76,14 @@ class Win32Panel final : public ControlListener {
   VerticalSlider* placeSlider(const panel_layout::SliderPlacement& placement);
 
   PanelOwner& owner;
+  const bool withLfoSync;
   // The frame goes first: its window is destroyed before its controls and
   // before the pictures they draw from.
   PanelFrame* frame = nullptr;
   // Reach the controls the frame owns, in the layout's order; null while
   // the panel is closed or a control is not made yet.
   std::array<Control*, numParameters> controls{};
+  LfoSyncDisplay* syncDisplay = nullptr;  // null without LFO sync or while closed
   PanelPictures pictures;
 };
 

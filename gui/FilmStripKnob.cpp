@@ -1,5 +1,7 @@
 #include "FilmStripKnob.h"
 
+#include <limits>
+
 #include "AngleToValue.h"
 #include "FilmStrip.h"
 
@@ -23,6 +25,13 @@ void FilmStripKnob::mouse(DrawContext& context, const Point& point) {
   dragWhileHeld(context, point, [&](const Point& at) {
     return angleToValue(Point(at.x - rect.left, at.y - rect.top), centre, min, max);
   });
+}
+
+void FilmStripKnob::showFrom(PanelBitmap* strip) {
+  if (strip == bitmap) return;
+  bitmap = strip;
+  // The value may not change: the next update draws all the same.
+  oldValue = std::numeric_limits<float>::quiet_NaN();
 }
 
 }  // namespace sweepfilter

@@ -16,6 +16,8 @@ class FilmStripKnob : public Control {
 
   void draw(DrawContext& context) override;
   void mouse(DrawContext& context, const Point& point) override;
+  // Draws the frames from another strip of the same layout from the next update on.
+  void showFrom(PanelBitmap* strip);
 
  private:
   PanelBitmap* bitmap;

@@ -12,6 +12,7 @@
 
 #include "ExpectedPanel.h"
 #include "OpenPanel.h"
+#include "PanelLayout.h"
 #include "MouseRobot.h"
 #include "PluginUnderTest.h"
 #include "TestWindow.h"
@@ -102,7 +103,9 @@ TEST(PlughostEditor, TheScreenshotIsThePanelOfTheProgramWithTheValuesSet) {
 }
 
 // The DLL's panel reports values; the CLAP plug-in's, the same panel, sends
-// each move to the host as gesture begin, value, end in its own units.
+// each move to the host as gesture begin, value, end in its own units. A click
+// on the right half of the CLAP panel's LFO sync display steps FREE to 1/32;
+// the DLL's panel has only its background there.
 struct PrintedChanges {
   const char* plugin;
   std::vector<std::string> wanted;
@@ -116,7 +119,8 @@ const PrintedChanges printedChanges[] = {
     {"SweepFilter.clap",
      {"10  Mode         gesture begin\n10  Mode         value 1  text \"STEREO\"\n10  Mode         gesture end",
       " 7  CUT freq.    gesture begin\n 7  CUT freq.    value 0  text \"LOW\"\n"
-      " 7  CUT freq.    value 2  text \"HIGH\"\n 7  CUT freq.    gesture end"}},
+      " 7  CUT freq.    value 2  text \"HIGH\"\n 7  CUT freq.    gesture end",
+      "12  LFO sync     gesture begin\n12  LFO sync     value 1  text \"1/32\"\n12  LFO sync     gesture end"}},
 #endif
 };
 
@@ -145,6 +149,8 @@ TEST_P(PlughostEditorChanges, PrintsEachChangeThePanelReportsWithItsText) {
     playMouse(window, clickAt(middleX(paramMode), middleY(paramMode)));
     const int left = expectedControl(paramCutRange).painted.left, y = middleY(paramCutRange);
     playMouse(window, {moveTo(left + 5, y), press(), moveTo(left + 40, y), release()});
+    const Rect& sync = panel_layout::lfoSyncDisplay;
+    playMouse(window, clickAt(sync.right - 10, (sync.top + sync.bottom) / 2));
     // As a user closing the window: plughost closes the editor and quits.
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_EQ(run.exitCode(), 0u) << contents(printed);
