@@ -45,7 +45,9 @@ void printSent(const HostedPlugin& hosted, const HostedPlugin::SentEvent& event)
 }
 
 std::string showClapEditor(const ClapLibrary& library, HostedPlugin& hosted, const EditorOptions& options) {
-  ClapRenderTarget target(library, hosted);
+  RenderOptions song;
+  song.sync = options.sync;
+  ClapRenderTarget target(library, hosted, song);
   std::vector<ResolvedSetting> settings;
   if (std::string error =
           resolveSettings(target.parameterNames(), target.programCount(), options.program, options.settings, settings);

@@ -41,4 +41,11 @@ bool expectFiles(const CommandLine& line, std::size_t count, const char* usage, 
   return false;
 }
 
+std::optional<std::string> lfoSyncOption(std::string_view name, const std::string& value) {
+  constexpr std::string_view setName = "LFO sync=";
+  if (name == "--sync") return value;
+  if (name == "--set" && value.starts_with(setName)) return value.substr(setName.size());
+  return std::nullopt;
+}
+
 }  // namespace sweepfilter

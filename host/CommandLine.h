@@ -27,4 +27,8 @@ std::optional<CommandLine> splitCommandLine(const std::vector<std::string>& args
 // missing, or the first one too many.
 bool expectFiles(const CommandLine& line, std::size_t count, const char* usage, std::string& error);
 
+// The setting text of a CLAP plug-in's "LFO sync" when the option gives one:
+// --sync SETTING, or --set "LFO sync=SETTING".
+std::optional<std::string> lfoSyncOption(std::string_view name, const std::string& value);
+
 }  // namespace sweepfilter

@@ -59,6 +59,10 @@ int runEditor(const Arguments& args) {
 #ifdef SWEEPFILTER_CLAP_HOST
   if (isClapFile(options->plugin)) return runClapEditor(*options);
 #endif
+  if (options->sync) {
+    std::fprintf(stderr, "plughost editor: only .clap files have \"LFO sync\" (--sync)\n");
+    return 2;
+  }
   PluginLibrary library(options->plugin);
   PluginInstance instance = library.createInstance(printingCallback);
   if (!instance) {

@@ -1,6 +1,7 @@
 #include "EditorOptions.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "CommandLine.h"
 
@@ -12,7 +13,7 @@ constexpr int maxSeconds = 1000000;
 }  // namespace
 
 std::optional<EditorOptions> parseEditorOptions(const std::vector<std::string>& args, std::string& error) {
-  const auto line = splitCommandLine(args, {"--program", "--set", "--screenshot", "--seconds"}, {}, error);
+  const auto line = splitCommandLine(args, {"--program", "--set", "--sync", "--screenshot", "--seconds"}, {}, error);
   if (!line || !expectFiles(*line, 1, editorUsage, error)) return std::nullopt;
   EditorOptions options;
   options.plugin = line->files[0];
@@ -25,6 +26,8 @@ std::optional<EditorOptions> parseEditorOptions(const std::vector<std::string>& 
       }
     } else if (name == "--screenshot") {
       options.screenshot = value;
+    } else if (auto sync = lfoSyncOption(name, value)) {
+      options.sync = std::move(sync);
     } else if (!takeProgramOption(name, value, options.program, options.settings, error)) {
       return std::nullopt;
     }

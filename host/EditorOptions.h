@@ -18,10 +18,13 @@ struct EditorOptions {
   std::optional<std::string> screenshot;
   // Quit after this long; without it (and without a screenshot) run until the window is closed.
   std::optional<float> seconds;
+  // A CLAP plug-in's "LFO sync", as --sync or --set "LFO sync=…" gives it.
+  std::optional<std::string> sync;
 };
 
 inline constexpr const char* editorUsage =
-    "editor PLUGIN.dll|.clap [--program N] [--set NAME=VALUE]... [--screenshot FILE.bmp] [--seconds S]";
+    "editor PLUGIN.dll|.clap [--program N] [--set NAME=VALUE]... [--sync SETTING] [--screenshot FILE.bmp] "
+    "[--seconds S]";
 
 // Parses the arguments after "editor". On failure returns nothing and puts a
 // one-line reason in `error`.

@@ -1,5 +1,7 @@
 #include "RenderOptions.h"
 
+#include <utility>
+
 #include "CommandLine.h"
 
 namespace sweepfilter {
@@ -23,8 +25,6 @@ bool parseMeter(const std::string& text, RenderOptions& options) {
   options.beatUnit = static_cast<std::uint16_t>(*unit);
   return true;
 }
-
-constexpr const char* syncName = "LFO sync=";
 }  // namespace
 
 std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& args, std::string& error) {
@@ -73,8 +73,8 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
         return std::nullopt;
       }
       options.startBeat = *beat;
-    } else if (name == "--sync" || (name == "--set" && value.starts_with(syncName))) {
-      options.sync = name == "--sync" ? value : value.substr(std::string(syncName).size());
+    } else if (auto sync = lfoSyncOption(name, value)) {
+      options.sync = std::move(sync);
     } else if (!takeProgramOption(name, value, options.program, options.settings, error)) {
       return std::nullopt;
     }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ClapPanelHost.h"
+#include "LfoSync.h"
 #include "PanelCases.h"
 #include "PanelLayout.h"
 #include "UiHost.h"
@@ -86,5 +87,18 @@ int main(int argc, char** argv) {
     clap.pump();
     compare(c.name, "CLAP", clap.screen(), dll, true);
   }
+  // Synced, the Windows CLAP panel as the Linux one: the display's setting and the greyed FREQUENCY knob.
+  Case first = cases().front();
+  first.plughostOptions += " --sync 1/8";
+  RgbImage windowsSynced;
+  if (const std::string error = plughostPanel(argv[4], first, windowsSynced); !error.empty()) {
+    std::printf("synced: no screenshot of the Windows CLAP panel (%s)\n", error.c_str());
+    return 1;
+  }
+  for (std::int32_t i = 0; i < numParameters; ++i) hosted.queueValue(static_cast<clap_id>(i), first.ports[i]);
+  hosted.queueValue(lfoSyncId, 6.0);
+  hosted.flush();
+  clap.pump();
+  compare(first.name + " synced to 1/8", "CLAP on Windows against Linux", windowsSynced, clap.screen());
   return failures == 0 ? 0 : 1;
 }
