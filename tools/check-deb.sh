@@ -11,8 +11,8 @@ deb="$native_build/release/sweepfilter_${version}_amd64.deb"
 listing="$(dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|; s|/$||' | grep . | sort)"
 bundle=/usr/lib/lv2/sweepfilter.lv2
 expected=(/usr /usr/lib /usr/lib/lv2 $bundle $bundle/manifest.ttl $bundle/presets.ttl $bundle/sweepfilter.ttl
-  $bundle/sweepfilter.so $bundle/sweepfilter_ui.so $bundle/pictures $bundle/pictures/{1000..1010}.bmp
-  $bundle/pictures/2x $bundle/pictures/2x/{1000..1010}.bmp /usr/lib/clap /usr/lib/clap/SweepFilter.clap
+  $bundle/sweepfilter.so $bundle/sweepfilter_ui.so $bundle/pictures $bundle/pictures/{1000..1012}.bmp
+  $bundle/pictures/2x $bundle/pictures/2x/{1000..1012}.bmp /usr/lib/clap /usr/lib/clap/SweepFilter.clap
   /usr/share /usr/share/doc /usr/share/doc/sweepfilter
   /usr/share/doc/sweepfilter/{USER_GUIDE.md,panel.png,copyright,changelog.gz})
 [ ! -x "$native_build/plughost" ] ||

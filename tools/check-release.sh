@@ -35,8 +35,8 @@ tar -czf "$staging/package.tar.gz" -C "$staging" "$package"
 listing=$(tar -tzf "$staging/package.tar.gz" | sort)
 expected=$(printf "$package/%s\n" "" sweepfilter.lv2/ sweepfilter.lv2/manifest.ttl sweepfilter.lv2/presets.ttl \
   sweepfilter.lv2/sweepfilter.so sweepfilter.lv2/sweepfilter.ttl SweepFilter.clap USER_GUIDE.md \
-  sweepfilter.lv2/sweepfilter_ui.so sweepfilter.lv2/pictures/ sweepfilter.lv2/pictures/{1000..1010}.bmp \
-  sweepfilter.lv2/pictures/2x/ sweepfilter.lv2/pictures/2x/{1000..1010}.bmp | sort)
+  sweepfilter.lv2/sweepfilter_ui.so sweepfilter.lv2/pictures/ sweepfilter.lv2/pictures/{1000..1012}.bmp \
+  sweepfilter.lv2/pictures/2x/ sweepfilter.lv2/pictures/2x/{1000..1012}.bmp | sort)
 if [ "$listing" != "$expected" ]; then
   echo "release tarball holds:" >&2; echo "$listing" >&2; exit 1
 fi
