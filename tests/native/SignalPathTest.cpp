@@ -212,43 +212,10 @@ TEST(SignalPath, NoSubnormalsAfterLongSilence) {
 
 // The optimised path against the literal model: many settings (thresholds on
 // both sides, "Soft/Hard" changing mid-window), rates, block lengths, both
-// output rules and both window policies, bit for bit.
+// output rules and both window policies, bit for bit; in two runs of three
+// with "LFO sync" changing and the host's reports (usable, stopped, absurd)
+// at block starts, which the model reads by its own copy of the rule.
 TEST(SignalPath, MatchesTheLiteralModelBitForBit) {
-  const float choices[] = {0.0f, 0.33f, 0.331f, 0.5f, 0.66f, 0.661f, 1.0f, 0.2f, 0.9f};
-  const std::int32_t lengths[] = {1, 63, 64, 511, 512, 700, 1024, 4096, 0, 7};
-  std::mt19937 random(99);
-  for (float sampleRate : {22050.0f, 44100.0f, 48000.0f, 96000.0f})
-    for (std::int32_t run = 0; run < 60; ++run) {
-      const WindowPolicy policy = run % 2 == 0 ? WindowPolicy::perBlock : WindowPolicy::continuous;
-      SignalPath path{policy};
-      ReferenceSignalPath reference{policy};
-      ParameterValues values = programValues(run % numPrograms);
-      for (std::int32_t block = 0; block < 12; ++block) {
-        if (block % 3 == 0)
-          for (float& value : values) value = choices[random() % std::size(choices)];
-        const std::int32_t frames = lengths[random() % std::size(lengths)];
-        const OutputRule rule = block % 2 == 1 ? OutputRule::accumulate : OutputRule::replace;
-        Stereo input(noise(frames, random()), noise(frames, random()));
-        Stereo output(noise(frames, 1000 + block), noise(frames, 2000 + block)), expected = output;
-        path.processBlock(values, sampleRate, input.channels, output.channels, frames, rule);
-        reference.process(values, sampleRate, input.channels, expected.channels, frames, rule);
-        ASSERT_EQ(output.left, expected.left) << sampleRate << " run " << run << " block " << block;
-        ASSERT_EQ(output.right, expected.right) << sampleRate << " run " << run << " block " << block;
-        for (std::int32_t c = 0; c < 2; ++c) {
-          const ChannelState& state = path.state().channels[c];
-          ASSERT_EQ(state.lfo.lfoPhase, reference.lfoPhase[c]);
-          ASSERT_EQ(state.tracker.trackLevel, reference.trackLevel[c]);
-          ASSERT_EQ(state.filter.freqCoef, reference.freqCoef[c]);
-          ASSERT_EQ(state.lfo.lfoResValue, reference.lfoResValue[c]);
-          ASSERT_EQ(state.lfo.lfoCutValue, reference.lfoCutValue[c]);
-        }
-      }
-    }
-}
-
-// With "LFO sync" on: the host's reports (usable, stopped, absurd) at block
-// starts, against the literal model's own reading of the rule, bit for bit.
-TEST(SignalPath, SyncedMatchesTheLiteralModelBitForBit) {
   const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
   const TransportReport reports[] = {{true, 120, 0, 0, 0, 4, 4},
                                      {true, 90, 17.25, 4, 0.3125, 4, 4},
@@ -263,29 +230,37 @@ TEST(SignalPath, SyncedMatchesTheLiteralModelBitForBit) {
                                      {true, 100, 9, 2, 1.5, 4, 4},
                                      {true, 100, nan, nan, nan, nan, nan},
                                      {true, 133.3, 1e6 + 0.1, 25e4, 0.025, 4, 4}};
-  const std::int32_t lengths[] = {1, 63, 64, 512, 700, 4096, 0};
-  std::mt19937 random(7);
+  const float choices[] = {0.0f, 0.33f, 0.331f, 0.5f, 0.66f, 0.661f, 1.0f, 0.2f, 0.9f};
+  const std::int32_t lengths[] = {1, 63, 64, 511, 512, 700, 1024, 4096, 0, 7};
+  std::mt19937 random(99), song(7);
   for (float sampleRate : {22050.0f, 44100.0f, 48000.0f, 96000.0f})
-    for (std::int32_t run = 0; run < 40; ++run) {
+    for (std::int32_t run = 0; run < 60; ++run) {
       const WindowPolicy policy = run % 2 == 0 ? WindowPolicy::perBlock : WindowPolicy::continuous;
       SignalPath path{policy};
       ReferenceSignalPath reference{policy};
       ParameterValues values = programValues(run % numPrograms);
-      std::int32_t sync = 1 + run % (lfoSyncSettingCount - 1);
       for (std::int32_t block = 0; block < 12; ++block) {
-        if (block % 4 == 3) sync = static_cast<std::int32_t>(random() % lfoSyncSettingCount);
-        if (block % 5 == 4) values[paramMode] = values[paramMode] > 0.5f ? 0.0f : 1.0f;
-        const TransportReport* report = random() % 3 == 0 ? nullptr : &reports[random() % std::size(reports)];
+        if (block % 3 == 0)
+          for (float& value : values) value = choices[random() % std::size(choices)];
         const std::int32_t frames = lengths[random() % std::size(lengths)];
+        const OutputRule rule = block % 2 == 1 ? OutputRule::accumulate : OutputRule::replace;
         Stereo input(noise(frames, random()), noise(frames, random()));
-        Stereo output(frames), expected(frames);
-        path.processBlock(values, sampleRate, input.channels, output.channels, frames, OutputRule::replace,
-                          {sync, report});
-        reference.process(values, sampleRate, input.channels, expected.channels, frames, OutputRule::replace, sync,
-                          report);
+        Stereo output(noise(frames, 1000 + block), noise(frames, 2000 + block)), expected = output;
+        const bool synced = run % 3 != 0;
+        const auto sync = synced ? static_cast<std::int32_t>(song() % lfoSyncSettingCount) : lfoSyncFree;
+        const TransportReport* report = synced && song() % 3 != 0 ? &reports[song() % std::size(reports)] : nullptr;
+        path.processBlock(values, sampleRate, input.channels, output.channels, frames, rule, {sync, report});
+        reference.process(values, sampleRate, input.channels, expected.channels, frames, rule, sync, report);
         ASSERT_EQ(output.left, expected.left) << sampleRate << " run " << run << " block " << block;
         ASSERT_EQ(output.right, expected.right) << sampleRate << " run " << run << " block " << block;
-        for (std::int32_t c = 0; c < 2; ++c) ASSERT_EQ(path.state().channels[c].lfo.lfoPhase, reference.lfoPhase[c]);
+        for (std::int32_t c = 0; c < 2; ++c) {
+          const ChannelState& state = path.state().channels[c];
+          ASSERT_EQ(state.lfo.lfoPhase, reference.lfoPhase[c]);
+          ASSERT_EQ(state.tracker.trackLevel, reference.trackLevel[c]);
+          ASSERT_EQ(state.filter.freqCoef, reference.freqCoef[c]);
+          ASSERT_EQ(state.lfo.lfoResValue, reference.lfoResValue[c]);
+          ASSERT_EQ(state.lfo.lfoCutValue, reference.lfoCutValue[c]);
+        }
       }
     }
 }
